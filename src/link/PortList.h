@@ -1,0 +1,13 @@
+// The serial ports that are present, named COM1, COM2, ... as the program speaks of them.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "model/AllClass.h"
+
+// COMn names of the present ports: an explicit mapping in the settings file's section Ports wins,
+// otherwise USB adapters (/dev/ttyUSB*, /dev/ttyACM*) before built-in ports (/dev/ttyS*), each by number.
+QStringList ListPorts(const TALL& all);
+// The device behind a port name ("COM3" -> "/dev/ttyUSB0"); a path is returned as it is; empty when unknown.
+QString PortDevice(const TALL& all, const QString& portName);

@@ -1,0 +1,12 @@
+// The settings file SysInfo.Ini: port, language and the carried-through serial-number values.
+#pragma once
+
+#include <string>
+
+#include "model/AllClass.h"
+
+// Where SysInfo.Ini lives: AppDir when that folder is writable, else $XDG_CONFIG_HOME/qbh52/ (~/.config/qbh52/).
+std::string SettingsFilePath(const TALL& all);
+void LoadSettings(TALL& all);
+// Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo, keeping the other lines.
+bool SaveSettings(const TALL& all, std::string& error);

@@ -1,0 +1,22 @@
+#include "shell/Views.h"
+
+namespace {
+TViewsHost* gHost = nullptr;
+}
+
+void SetViewsHost(TViewsHost* host)
+{
+    gHost = host;
+}
+
+void RefreshViews(int kind)
+{
+    if (gHost)
+        gHost->RefreshViews(kind);
+}
+
+void RefreshStatus()
+{
+    if (gHost)
+        gHost->RefreshStatus();
+}
