@@ -6,8 +6,11 @@
 
 #include "model/AllClass.h"
 
-// COMn names of the present ports: an explicit mapping in the settings file's section Ports wins,
-// otherwise USB adapters (/dev/ttyUSB*, /dev/ttyACM*) before built-in ports (/dev/ttyS*), each by number.
+// COMn names of the present ports: an explicit mapping in the settings file's section Ports wins
+// (COM3=/dev/ttyUSB0, any path such as a pseudo-terminal); the other devices take the free numbers in order,
+// USB adapters (/dev/ttyUSB*, /dev/ttyACM*) before built-in ports (/dev/ttyS*), each by number.
 QStringList ListPorts(const TALL& all);
 // The device behind a port name ("COM3" -> "/dev/ttyUSB0"); a path is returned as it is; empty when unknown.
 QString PortDevice(const TALL& all, const QString& portName);
+// The stable order of automatic numbering: ttyUSB*, ttyACM*, ttyS*, then others, each by number.
+void SortDeviceNames(QStringList& names);

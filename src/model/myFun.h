@@ -49,6 +49,9 @@ int DtmfCode(char c);
 char DtmfChar(int code);
 int NameCode(char c);
 char NameChar(int code);
+// The text of count name character codes (channel name, power-on message), trailing spaces removed. Codes whose
+// character lies above ASCII give that character number in UTF-8.
+std::string NameText(const uint8_t* codes, int count);
 void StampTime(uint8_t* destination, const std::string& text);
 // The local date and time as "yyyy-MM-dd HH:mm:ss".
 std::string NowText();

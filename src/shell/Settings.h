@@ -7,6 +7,9 @@
 
 // Where SysInfo.Ini lives: AppDir when that folder is writable, else $XDG_CONFIG_HOME/qbh52/ (~/.config/qbh52/).
 std::string SettingsFilePath(const TALL& all);
+// The file the settings are read from: SettingsFilePath, or, before that exists, a SysInfo.Ini that came with a
+// read-only installation beside the program.
+std::string SettingsReadPath(const TALL& all);
 void LoadSettings(TALL& all);
 // Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo, keeping the other lines.
 bool SaveSettings(const TALL& all, std::string& error);

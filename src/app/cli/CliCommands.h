@@ -1,0 +1,24 @@
+// The subcommands of qbh52-cli. Each gets the arguments after its name and returns the exit status;
+// a failure prints one line on stderr and returns 1.
+#pragma once
+
+#include <string>
+#include <vector>
+
+using TCliArgs = std::vector<std::string>;
+using TCliCommand = int (*)(const TCliArgs& args);
+
+struct TCliEntry {
+    const char* Name;
+    const char* Arguments;
+    TCliCommand Run;
+};
+
+// One line on stderr; returns exit status 1.
+int CliFail(const std::string& message);
+
+// Data files (FileCommands.cpp).
+int CmdNew(const TCliArgs& args);
+int CmdInfo(const TCliArgs& args);
+int CmdChannels(const TCliArgs& args);
+int CmdFm(const TCliArgs& args);

@@ -1,0 +1,21 @@
+// QB-H52 Programmer: reads, edits, stores and writes the memory of the QB-H52 handheld radio.
+#include <QApplication>
+#include <clocale>
+
+#include "model/Maindb.h"
+#include "shell/MainFrm.h"
+#include "shell/Pictures.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // Creating the application switched the C library to the user's number format; the radio's files and
+    // texts always use "." as the decimal separator.
+    std::setlocale(LC_NUMERIC, "C");
+    QApplication::setApplicationName(QStringLiteral("QB-H52"));
+    QApplication::setWindowIcon(AppIcon());
+    StartUp(QApplication::applicationDirPath().toStdString() + "/");
+    TfMainFrm mainFrm;
+    mainFrm.showMaximized();
+    return app.exec();
+}

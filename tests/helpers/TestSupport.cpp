@@ -1,0 +1,71 @@
+#include "helpers/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <clocale>
+
+#include "model/Maindb.h"
+#include "model/myFun.h"
+#include "shell/Language.h"
+#include "shell/MessageBox.h"
+
+TMessageRecorder::TMessageRecorder()
+{
+    SetMessageResponder([this](const QString& caption, const QString& text, int kind) {
+        Shown.append({caption, text, kind});
+        if (!Answers.empty()) {
+            const int answer = Answers.front();
+            Answers.pop_front();
+            return answer;
+        }
+        return kind == 2 ? kMbYes : kind == 22 ? kMbRetry : kMbOk;
+    });
+    SetFileDialogResponder([this](bool) {
+        ++FileDialogs;
+        if (FileNames.empty())
+            return QString();
+        const QString path = FileNames.front();
+        FileNames.pop_front();
+        return path;
+    });
+}
+
+TMessageRecorder::~TMessageRecorder()
+{
+    SetMessageResponder(nullptr);
+    SetFileDialogResponder(nullptr);
+}
+
+QStringList TMessageRecorder::Texts() const
+{
+    QStringList texts;
+    for (const auto& box : Shown)
+        texts << box.Text;
+    return texts;
+}
+
+QString InitTestState()
+{
+    std::setlocale(LC_NUMERIC, "C");
+    static QTemporaryDir dir;
+    const QString appDir = dir.path() + "/";
+    const QDir bin(QStringLiteral(QBH52_BIN_DIR));
+    for (const QString& name : bin.entryList({QStringLiteral("*.Ini")}, QDir::Files)) {
+        if (name.compare(QStringLiteral("SysInfo.Ini"), Qt::CaseInsensitive) == 0)
+            continue;
+        QFile::remove(appDir + name);
+        QFile::copy(bin.filePath(name), appDir + name);
+    }
+    QFile::remove(appDir + QStringLiteral("SysInfo.Ini"));
+    gAll = TALL();
+    gMacList = TMacList();
+    InitState(gAll, gMacList, appDir.toStdString());
+    gAll.LanguageIndex = 0;
+    gAll.LanguageName = "English";
+    gAll.ComPort = "COM1";
+    gLanguage = TLanguage();
+    PrepareFirstImage(gAll, gMacList);
+    NewDataSet(gAll, gMacList);
+    return appDir;
+}

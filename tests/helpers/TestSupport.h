@@ -1,0 +1,34 @@
+// Shared by the window tests: answers message boxes and file dialogs instead of a person,
+// and prepares the global state as the program's start-up does.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+struct TShownBox {
+    QString Caption;
+    QString Text;
+    int Kind;
+};
+
+// Installs itself as the message-box and file-dialog responder for its lifetime. Each box takes the next
+// queued answer (default: OK for kind 1, Yes for kind 2, Retry for kind 22); each file dialog the next queued
+// file name (default: cancelled).
+class TMessageRecorder {
+public:
+    TMessageRecorder();
+    ~TMessageRecorder();
+    void QueueAnswer(int answer) { Answers.push_back(answer); }
+    void QueueFileName(const QString& path) { FileNames.push_back(path); }
+    QStringList Texts() const;
+    std::deque<int> Answers;
+    std::deque<QString> FileNames;
+    QList<TShownBox> Shown;
+    int FileDialogs = 0;
+};
+
+// Start-up of the global state with AppDir = a fresh temporary folder holding copies of the language files,
+// the built-in model selected and a new image, as after the main window's first show.
+// Returns AppDir (with trailing "/").
+QString InitTestState();

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "model/AllClass.h"
+#include "model/Maindb.h"
+#include "shell/Language.h"
+#include "shell/TempFolder.h"
+
+namespace {
+struct TLanguageState {
+    TTempFolder Folder;
+    TALL All;
+    TMacList List;
+    TLanguageState() { InitState(All, List, Folder.Path); }
+};
+}  // namespace
+
+TEST(MessageTexts, ComeFromTheLanguageSection)
+{
+    TLanguageState s;
+    s.Folder.Write("Test.Ini", "[fMainFrm]\nReadOk=not this\n[language]\nreadok=Done.\nModError=Falsches Modell.\n");
+    TLanguage texts;
+    texts.WriteOk = "stale";
+    LoadMessageTexts(texts, s.All, "Test");
+    EXPECT_EQ(texts.ReadOk, "Done.");
+    EXPECT_EQ(texts.ModError, "Falsches Modell.");
+    EXPECT_EQ(texts.WriteOk, "Writing Completed.");  // missing keys keep the built-in text
+    EXPECT_EQ(texts.Info, " Information");
+}
+
+TEST(MessageTexts, MissingOrOddFilesKeepTheBuiltInTexts)
+{
+    TLanguageState s;
+    s.Folder.Write("Bin.Ini", std::string("\x00\xFF\xFE[Language\n\x81\x30", 10));
+    for (const char* name : {"Missing", "Bin", "../Bin", ""}) {
+        TLanguage texts;
+        texts.ReadOk = "stale";
+        LoadMessageTexts(texts, s.All, name);
+        EXPECT_EQ(texts.ReadOk, "Reading Completed.") << name;
+        EXPECT_EQ(texts.Confirmation, "Confirmation") << name;
+    }
+}
+
+TEST(MessageTexts, TheShippedChineseFileIsReadable)
+{
+    TLanguageState s;
+    s.All.AppDir = QBH52_SOURCE_DIR "/lang/";
+    TLanguage texts;
+    LoadMessageTexts(texts, s.All, "Chinese");
+    if (texts.ReadOk == TLanguage().ReadOk)
+        GTEST_SKIP() << "no Chinese message texts in lang/ yet";
+    EXPECT_NE(texts.ModError, TLanguage().ModError);
+}
+
+TEST(LanguageLists, FromTheSettingsFile)
+{
+    TLanguageState s;
+    s.All.LanguageName = "English";
+    std::vector<std::string> display{"kept"}, files;
+    ReadLanguageLists(s.All, display, files);
+    EXPECT_EQ(display, (std::vector<std::string>{"kept", "English", "Chinese"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"English", "Chinese"}));
+
+    s.Folder.Write("SysInfo.Ini", "[SysInfo]\nLanguage=English|Chinese|German\n"
+                                  "Chinese=\"Ying Wen\"|Zhong Wen\n");
+    s.All.LanguageName = "Chinese";
+    display.clear();
+    files.clear();
+    ReadLanguageLists(s.All, display, files);
+    EXPECT_EQ(display, (std::vector<std::string>{"Ying Wen", "Zhong", "Wen"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"English", "Chinese", "German"}));
+}
+
+TEST(LanguageFiles, LookedUpBesideTheProgramFirst)
+{
+    TLanguageState s;
+    s.Folder.Write("English.Ini", "[Language]\n");
+    EXPECT_EQ(LanguageFilePath(s.All, "English"), s.Folder.File("English.Ini"));
+    EXPECT_EQ(LanguageFilePath(s.All, "Chinese"), std::string(QBH52_DATA_DIR) + "Chinese.Ini");
+    EXPECT_EQ(LanguageFilePath(s.All, "../etc/passwd"), "");
+}
