@@ -16,16 +16,18 @@
 #include "shell/MessageBox.h"
 #include "ui/EditorWindow.h"
 
-namespace {
+namespace
+{
 
 constexpr int kFillRuns = 20;
 
 // Notes the first paint of any widget of the main window.
-class TPaintWatch : public QObject {
-public:
+class TPaintWatch : public QObject
+{
+  public:
     bool Painted = false;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (event->type() == QEvent::Paint && qobject_cast<QWidget*>(watched))
@@ -58,7 +60,7 @@ void Report(const char* what, std::vector<double> times)
                 times[times.size() / 2], times.back(), times.size());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char* argv[])
 {

@@ -90,10 +90,8 @@ bool TSerialLink::IsPortOpen() const
 void TSerialLink::DiscardBuffers()
 {
     DropPendingFrame();
-    if (Port.isOpen()) {
+    if (Port.isOpen())
         Port.clear(QSerialPort::AllDirections);
-        Port.readAll();
-    }
 }
 
 bool TSerialLink::Send(const TFrame& frame, int /*replyLength*/, int drainLimitMs)
@@ -161,8 +159,9 @@ void TSerialLink::PortReadyRead()
     // hear that first, as it listens only from then on.
     CheckDrained();
     const QByteArray bytes = Port.readAll();
+    const auto* data = reinterpret_cast<const uint8_t*>(bytes.constData());
     if (Engine && !bytes.isEmpty())
-        Engine->OnBytes(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())));
+        Engine->OnBytes(std::span(data, static_cast<size_t>(bytes.size())));
 }
 
 // A vanished device (the cable pulled, the virtual radio ended) reports read errors for as long as the port

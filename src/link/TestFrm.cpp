@@ -36,6 +36,9 @@ QLabel* Circle(const QString& name, QWidget* parent)
     circle->setObjectName(name);
     circle->setFixedSize(12, 12);
     circle->setStyleSheet(QStringLiteral("background-color: #1e50dc; border-radius: 6px;"));
+    QSizePolicy policy = circle->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    circle->setSizePolicy(policy);
     return circle;
 }
 }  // namespace
@@ -51,6 +54,8 @@ TfTestFrm::TfTestFrm(QWidget* parent)
     sides->addWidget(BuildLeftSide());
     sides->addWidget(BuildRightSide());
     BuildStatusBar();
+    // The circle marks the bar moved last; the low-power one at first.
+    shTx1->hide();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(cxAll);

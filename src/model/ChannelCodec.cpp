@@ -1,11 +1,11 @@
 // The 32-byte channel record shared by the memory channels and the two VFO channels.
-#include <algorithm>
 #include <cstdlib>
 
 #include "model/Numbers.h"
 #include "model/myFun.h"
 
-namespace {
+namespace
+{
 bool IsVfo(int index)
 {
     return index == kVfoA || index == kVfoB;
@@ -195,7 +195,7 @@ void DecodeMemoryTransmit(TALL& all, int index, TChannel& channel)
     channel.Duplex = difference > 0 ? 1 : difference < 0 ? 2 : 0;
     channel.Offset = static_cast<double>(std::llabs(difference)) / 100000.0;
 }
-}  // namespace
+} // namespace
 
 TSlot ChannelSlot(int index, int k)
 {
@@ -275,7 +275,7 @@ void SetChannelField(TALL& all, int index, int field, std::string& text)
         uint8_t Mask;
         int Xor;
     };
-    static const TOptionField options[] = {{5, 7, 0x03, 0},  {9, 12, 0x04, 0},  {10, 12, 0x80, 0},
+    static const TOptionField options[] = {{5, 7, 0x03, 0},   {9, 12, 0x04, 0},  {10, 12, 0x80, 0},
                                            {12, 12, 0x10, 0}, {13, 12, 0x40, 0}, {14, 12, 0x03, 3},
                                            {15, 12, 0x08, 0}, {16, 13, 0x30, 3}, {17, 13, 0x80, 0}};
     for (const TOptionField& option : options) {

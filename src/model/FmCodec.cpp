@@ -4,7 +4,8 @@
 #include "model/Numbers.h"
 #include "model/myFun.h"
 
-namespace {
+namespace
+{
 constexpr int kFmFrequencies = 0x1050;
 constexpr int kFmCurrent = 32;
 
@@ -17,7 +18,7 @@ double FmUnitsToMhz(int64_t v)
 {
     return static_cast<double>(v) * 2500.0 / 100000.0;
 }
-}  // namespace
+} // namespace
 
 double DecodeFmChannel(TALL& all, int n)
 {

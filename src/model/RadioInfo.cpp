@@ -2,13 +2,14 @@
 
 #include "model/myFun.h"
 
-namespace {
+namespace
+{
 std::string AtLeastTwoDigits(int value)
 {
     std::string text = std::to_string(value);
     return text.size() < 2 ? "0" + text : text;
 }
-}  // namespace
+} // namespace
 
 std::string WriteTimeText(const TALL& all)
 {

@@ -7,7 +7,8 @@
 
 #include "model/Numbers.h"
 
-namespace {
+namespace
+{
 int MaskShift(uint8_t mask)
 {
     return mask == 0 ? 0 : std::countr_zero(static_cast<unsigned>(mask));
@@ -53,7 +54,7 @@ std::string TwoDigits(int value)
     std::string text = std::to_string(value);
     return text.size() < 2 ? "0" + text : text;
 }
-}  // namespace
+} // namespace
 
 // ---- Bits and settings fields ----
 

@@ -18,15 +18,17 @@
 #include "shell/Profile.h"
 #include "ui/EditorWindow.h"
 
-namespace {
+namespace
+{
 
 // Lists whose items are port names, model names or numbers carry tag -2; tag -3 translates only the
 // prompt in item 0.
 constexpr int kTagNeverTranslate = -2;
 constexpr int kTagFirstItemOnly = -3;
 
-class TTextSource {
-public:
+class TTextSource
+{
+  public:
     TTextSource(const TProfile& profile, const QString& section) : File(profile), Section(section.toStdString()) {}
 
     QString Read(const QString& key, const QString& current) const
@@ -43,7 +45,7 @@ public:
         return Read(object->objectName() + QLatin1Char('.') + QString::number(n), current);
     }
 
-private:
+  private:
     const TProfile& File;
     std::string Section;
 };
@@ -163,7 +165,7 @@ void VisitChildren(const TTextSource& texts, const QObject* parent)
     }
 }
 
-}  // namespace
+} // namespace
 
 bool ApplyLanguage(QWidget* form, bool force)
 {

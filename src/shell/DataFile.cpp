@@ -1,8 +1,6 @@
 #include "shell/DataFile.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 #include <vector>
@@ -10,9 +8,10 @@
 #include "model/myFun.h"
 #include "shell/SafeFile.h"
 
-namespace {
+namespace
+{
 constexpr int kHeaderSize = 16;
-constexpr int kFirstBlockOffset = kBlockSize;  // image block 1: block 0 is not kept in files
+constexpr int kFirstBlockOffset = kBlockSize; // image block 1: block 0 is not kept in files
 
 // A 4-character header field: the text padded with spaces or cut.
 std::string HeaderField(const std::string& text)
@@ -55,7 +54,7 @@ bool ReadDataFile(const std::string& path, std::vector<uint8_t>& bytes)
     bytes.resize(have);
     return true;
 }
-}  // namespace
+} // namespace
 
 bool SaveDataFile(TALL& all, const std::string& path, std::string& error)
 {

@@ -8,7 +8,8 @@
 #include "shell/ApplyLanguage.h"
 #include "shell/Pictures.h"
 
-namespace {
+namespace
+{
 
 constexpr std::array<int, 9> kLineTops = {15, 40, 66, 92, 118, 143, 169, 195, 221};
 constexpr int kLineHeight = 13;
@@ -20,7 +21,7 @@ constexpr int kFrameHeight = 30;
 // Lines 1 to 5 always count; lines 6 to 9 only when they hold text.
 constexpr int kAlwaysShownLines = 5;
 
-}  // namespace
+} // namespace
 
 TfFrmAbout::TfFrmAbout(QWidget* parent) : QDialog(parent)
 {

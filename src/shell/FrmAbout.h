@@ -6,19 +6,20 @@
 
 class QLabel;
 
-class TfFrmAbout : public QDialog {
+class TfFrmAbout : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TfFrmAbout(QWidget* parent = nullptr);
 
     QLabel* ImApp;
-    std::array<QLabel*, 9> Lines{};  // lStr1 to lStr9
+    std::array<QLabel*, 9> Lines{}; // lStr1 to lStr9
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void FitToLines();
 };

@@ -1,17 +1,8 @@
 #include "shell/Language.h"
 
-#include <sys/stat.h>
-
 #include "shell/Profile.h"
+#include "shell/SafeFile.h"
 #include "shell/Settings.h"
-
-namespace {
-bool FileExists(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-}  // namespace
 
 std::string LanguageFilePath(const TALL& all, const std::string& languageName)
 {
@@ -19,7 +10,7 @@ std::string LanguageFilePath(const TALL& all, const std::string& languageName)
     if (languageName.empty() || languageName.find('/') != std::string::npos)
         return "";
     const std::string beside = all.AppDir + languageName + ".Ini";
-    if (FileExists(beside))
+    if (IsRegularFile(beside))
         return beside;
     return std::string(QBH52_DATA_DIR) + languageName + ".Ini";
 }
@@ -31,18 +22,28 @@ void LoadMessageTexts(TLanguage& language, const TALL& all, const std::string& l
     const std::string path = LanguageFilePath(all, languageName);
     if (path.empty() || !profile.Load(path))
         return;
-    std::pair<const char*, std::string*> texts[] = {
-        {"Confirmation", &language.Confirmation}, {"ExitProgram", &language.ExitProgram},
-        {"OutRange", &language.OutRange},         {"ErrRange", &language.ErrRange},
-        {"Channel", &language.Channel},           {"Info", &language.Info},
-        {"Caution", &language.Caution},           {"SaveProgram", &language.SaveProgram},
-        {"FileExists", &language.FileExists},     {"All", &language.All},
-        {"Close", &language.Close},               {"Open", &language.Open},
-        {"ComError", &language.ComError},         {"ModError", &language.ModError},
-        {"PwdError", &language.PwdError},         {"ModelType", &language.ModelType},
-        {"Frequency", &language.Frequency},       {"ReadOk", &language.ReadOk},
-        {"WriteOk", &language.WriteOk},           {"PortError", &language.PortError},
-        {"ClearData", &language.ClearData},       {"Modforce", &language.Modforce}};
+    std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
+                                                    {"ExitProgram", &language.ExitProgram},
+                                                    {"OutRange", &language.OutRange},
+                                                    {"ErrRange", &language.ErrRange},
+                                                    {"Channel", &language.Channel},
+                                                    {"Info", &language.Info},
+                                                    {"Caution", &language.Caution},
+                                                    {"SaveProgram", &language.SaveProgram},
+                                                    {"FileExists", &language.FileExists},
+                                                    {"All", &language.All},
+                                                    {"Close", &language.Close},
+                                                    {"Open", &language.Open},
+                                                    {"ComError", &language.ComError},
+                                                    {"ModError", &language.ModError},
+                                                    {"PwdError", &language.PwdError},
+                                                    {"ModelType", &language.ModelType},
+                                                    {"Frequency", &language.Frequency},
+                                                    {"ReadOk", &language.ReadOk},
+                                                    {"WriteOk", &language.WriteOk},
+                                                    {"PortError", &language.PortError},
+                                                    {"ClearData", &language.ClearData},
+                                                    {"Modforce", &language.Modforce}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
 }

@@ -1,13 +1,12 @@
 #include "shell/MainFrm.h"
 
 #include <QAction>
-#include <algorithm>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -21,6 +20,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "link/LinkDialogs.h"
 #include "link/PortList.h"
@@ -38,7 +38,8 @@
 #include "shell/Settings.h"
 #include "ui/EditorWindow.h"
 
-namespace {
+namespace
+{
 
 constexpr int kChannelTableTag = 11;
 const QString kChannelTable = QStringLiteral("fChsInfo");
@@ -109,7 +110,19 @@ QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
     return menu;
 }
 
-}  // namespace
+// As a window that becomes active hands the keyboard to its first control, so that typing goes to the grid.
+void FocusFirstControl(QWidget* window)
+{
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (window->isAncestorOf(w) && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+    window->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+} // namespace
 
 TfMainFrm::TfMainFrm(QWidget* parent) : QMainWindow(parent)
 {
@@ -478,7 +491,8 @@ void TfMainFrm::OpenEditor(int tag)
     if (window->isMinimized())
         window->showNormal();
     MdiArea->setActiveSubWindow(window);
-    editor->setFocus();
+    if (!editor->isAncestorOf(QApplication::focusWidget()))
+        FocusFirstControl(editor);
 }
 
 // Freed without running its close handlers. The deletion waits for the event loop because the request may come
@@ -500,17 +514,26 @@ void TfMainFrm::CloseAllEditors()
 void TfMainFrm::ArrangeWindows(int tag)
 {
     switch (tag) {
-    case 50: MdiArea->cascadeSubWindows(); break;
-    case 51: TileWindows(MdiArea, true); break;
-    case 52: TileWindows(MdiArea, false); break;
-    case 53: ArrangeIcons(MdiArea); break;
+    case 50:
+        MdiArea->cascadeSubWindows();
+        break;
+    case 51:
+        TileWindows(MdiArea, true);
+        break;
+    case 52:
+        TileWindows(MdiArea, false);
+        break;
+    case 53:
+        ArrangeIcons(MdiArea);
+        break;
     case 54: {
         const QList<QMdiSubWindow*> windows = MdiArea->subWindowList();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
             (*it)->close();
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 
@@ -519,11 +542,21 @@ void TfMainFrm::ExecuteCommand(int tag)
     if (TEditorWindow* table = Editor(kChannelTable))
         table->FormDeactivate();
     switch (tag) {
-    case 1: NewCommand(); break;
-    case 2: OpenCommand(); break;
-    case 3: SaveCommand(); break;
-    case 4: SaveAsCommand(); break;
-    case 7: close(); break;
+    case 1:
+        NewCommand();
+        break;
+    case 2:
+        OpenCommand();
+        break;
+    case 3:
+        SaveCommand();
+        break;
+    case 4:
+        SaveAsCommand();
+        break;
+    case 7:
+        close();
+        break;
     case 9:
     case 10:
     case 11:
@@ -533,23 +566,40 @@ void TfMainFrm::ExecuteCommand(int tag)
     case 15:
     case 16:
     case 18:
-    case 19: OpenEditor(tag); break;
-    case 20: ReadCommand(); break;
-    case 21: ShowWriteRadio(this); break;
-    case 22: ShowTestFrm(this); break;
-    case 30: ModelCommand(); break;
+    case 19:
+        OpenEditor(tag);
+        break;
+    case 20:
+        ReadCommand();
+        break;
+    case 21:
+        ShowWriteRadio(this);
+        break;
+    case 22:
+        ShowTestFrm(this);
+        break;
+    case 30:
+        ModelCommand();
+        break;
     case 31:
         ShowSetPort(this);
         RefreshStatus();
         break;
-    case 32: LanguageCommand(); break;
+    case 32:
+        LanguageCommand();
+        break;
     case 50:
     case 51:
     case 52:
     case 53:
-    case 54: ArrangeWindows(tag); break;
-    case 61: AboutCommand(); break;
-    default: break;  // print, print preview, key function, help topics, test frequency: nothing to do
+    case 54:
+        ArrangeWindows(tag);
+        break;
+    case 61:
+        AboutCommand();
+        break;
+    default:
+        break; // print, print preview, key function, help topics, test frequency: nothing to do
     }
 }
 

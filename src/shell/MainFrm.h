@@ -24,9 +24,10 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TEditorWindow;
 
-class TfMainFrm : public QMainWindow, public TViewsHost {
+class TfMainFrm : public QMainWindow, public TViewsHost
+{
     Q_OBJECT
-public:
+  public:
     explicit TfMainFrm(QWidget* parent = nullptr);
     ~TfMainFrm() override;
 
@@ -79,12 +80,12 @@ public:
     QAction *nHelpTopics, *nAbout;
     QAction *tbNew, *tbOpen, *tbSave, *ToolButton3, *tbPrint, *tbCom, *tbRead, *tbWrite, *tbHelp;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void BuildToolbar();
     void BuildTree();

@@ -18,7 +18,8 @@
 #include "shell/ApplyLanguage.h"
 #include "shell/MessageBox.h"
 
-namespace {
+namespace
+{
 
 // Rounding code of the 2.5 kHz grid that band edges are kept on.
 constexpr int kBandEdgeGrid = 4;
@@ -73,7 +74,7 @@ double ImageEdge(int offset)
     return (units & 0x7FFFFFFFu) / 100000.0;
 }
 
-}  // namespace
+} // namespace
 
 TfModel::TfModel(QWidget* parent) : QDialog(parent)
 {
@@ -125,7 +126,8 @@ void TfModel::BuildRow(int band)
     row.lFreq = new QLabel(tr("Freq. Rang-") + n, row.pRang);
     row.lFreq->setObjectName(QStringLiteral("lFreq_") + n);
     row.lFreq->setMinimumWidth(90);
-    const auto validator = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}(\\.\\d{0,5})?")), this);
+    const auto validator =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}(\\.\\d{0,5})?")), this);
     row.cxFreqL = new QLineEdit(FreqText(kDesignEdges[band].Low), row.pRang);
     row.cxFreqL->setObjectName(QStringLiteral("cxFreq_%1L").arg(n));
     row.cxFreqH = new QLineEdit(FreqText(kDesignEdges[band].High), row.pRang);

@@ -13,16 +13,17 @@ class QPushButton;
 class QRadioButton;
 class TMacType;
 
-class TfModel : public QDialog {
+class TfModel : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TfModel(QWidget* parent = nullptr);
 
     struct TBandRow {
         QWidget* pRang;
-        QLabel* lFreq;       // its hint holds the band's default edges, "low-high"
-        QLineEdit* cxFreqL;  // its hint holds the band's lowest allowed edge
-        QLineEdit* cxFreqH;  // its hint holds the band's highest allowed edge
+        QLabel* lFreq;      // its hint holds the band's default edges, "low-high"
+        QLineEdit* cxFreqL; // its hint holds the band's lowest allowed edge
+        QLineEdit* cxFreqH; // its hint holds the band's highest allowed edge
         QCheckBox* cxUse;
         QRadioButton* cxSel;
     };
@@ -36,10 +37,10 @@ public:
     // Read by the main window after the dialog has closed.
     bool OkResult = false;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void BuildRow(int band);
     void FormShow();
     void cxModelChange();

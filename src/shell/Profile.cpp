@@ -1,16 +1,14 @@
 #include "shell/Profile.h"
 
 #include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <fstream>
 #include <iconv.h>
 #include <iterator>
-#include <unistd.h>
 
 #include "shell/SafeFile.h"
 
-namespace {
+namespace
+{
 std::string Lower(std::string text)
 {
     for (char& c : text)
@@ -99,7 +97,7 @@ std::string DecodeText(std::string bytes)
         bytes.erase(0, 3);
     return IsValidUtf8(bytes) ? bytes : Gb18030ToUtf8(bytes);
 }
-}  // namespace
+} // namespace
 
 bool TProfile::Load(const std::string& path)
 {

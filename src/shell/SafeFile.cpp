@@ -2,14 +2,14 @@
 
 #include <atomic>
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 // Opens a temporary file in the folder of path; the name is unique so an old leftover is never reused.
 int CreateTemporary(const std::string& path, std::string& temporary)
 {
@@ -38,7 +38,13 @@ bool WriteAll(int fd, const void* data, size_t size)
     }
     return true;
 }
-}  // namespace
+} // namespace
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat info = {};
+    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
 
 std::string SystemErrorText(int error)
 {
@@ -52,7 +58,7 @@ bool WriteFileSafely(const std::string& path, const void* data, size_t size, std
     // An existing file is replaced where it really lies, so a symbolic link to it stays a link; anything but a
     // regular file (a device, a folder) is never replaced.
     std::string target = path;
-    struct stat old {};
+    struct stat old = {};
     const bool exists = stat(path.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
         error = SystemErrorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);

@@ -9,5 +9,8 @@
 // reason.
 bool WriteFileSafely(const std::string& path, const void* data, size_t size, std::string& error);
 
+// True when path names an existing regular file (after following links).
+bool IsRegularFile(const std::string& path);
+
 // The system's text for an error number.
 std::string SystemErrorText(int error);

@@ -9,24 +9,25 @@ class QListWidget;
 class QPushButton;
 class QRadioButton;
 
-class TfSetLanguage : public QDialog {
+class TfSetLanguage : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TfSetLanguage(QWidget* parent = nullptr);
 
     QGroupBox* cxSels;
-    std::array<QRadioButton*, 3> cxLangs{};  // cxLang0, cxLang1, cxLang2
+    std::array<QRadioButton*, 3> cxLangs{}; // cxLang0, cxLang1, cxLang2
     QPushButton* btnOk;
     QPushButton* btnCancel;
-    QListWidget* cxLang;  // display names, never translated
-    QListWidget* cxName;  // language file base names
+    QListWidget* cxLang; // display names, never translated
+    QListWidget* cxName; // language file base names
     // Read by the main window after the dialog has closed.
     bool Changed = false;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void btnOkClick();
 };

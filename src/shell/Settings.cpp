@@ -7,8 +7,10 @@
 
 #include "model/Numbers.h"
 #include "shell/Profile.h"
+#include "shell/SafeFile.h"
 
-namespace {
+namespace
+{
 const char* const kSection = "SysInfo";
 const char* const kSettingsName = "SysInfo.Ini";
 
@@ -21,17 +23,28 @@ std::string ConfigFolder()
     return std::string(home && home[0] ? home : ".") + "/.config/qbh52/";
 }
 
-bool FileExists(const std::string& path)
-{
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
 // A 64-bit decimal number kept in 32 bits, or the fallback when the text is not a whole number.
 int32_t ReadInt32(const std::string& text, int32_t fallback)
 {
     const auto value = TryParseInt(text);
     return value ? static_cast<int32_t>(static_cast<uint32_t>(*value)) : fallback;
+}
+
+// The language at Language_ID in the list; an index that is no number takes the first of at least two
+// languages, and an index outside the list falls back to English.
+void ChooseLanguage(TALL& all, const std::string& languageId, const std::vector<std::string>& languages)
+{
+    const auto index = TryParseInt(languageId);
+    all.LanguageIndex = 0;
+    all.LanguageName = "English";
+    if (languages.size() < 2)
+        return;
+    if (!index) {
+        all.LanguageName = languages[0];
+    } else if (*index >= 0 && *index < static_cast<int64_t>(languages.size())) {
+        all.LanguageIndex = static_cast<int>(*index);
+        all.LanguageName = languages[static_cast<size_t>(*index)];
+    }
 }
 
 bool MakeFolders(const std::string& folder)
@@ -41,7 +54,7 @@ bool MakeFolders(const std::string& folder)
             return false;
     return true;
 }
-}  // namespace
+} // namespace
 
 std::string SettingsFilePath(const TALL& all)
 {
@@ -55,7 +68,7 @@ std::string SettingsReadPath(const TALL& all)
 {
     const std::string path = SettingsFilePath(all);
     const std::string beside = all.AppDir + kSettingsName;
-    return FileExists(path) || !FileExists(beside) ? path : beside;
+    return IsRegularFile(path) || !IsRegularFile(beside) ? path : beside;
 }
 
 void LoadSettings(TALL& all)
@@ -63,28 +76,15 @@ void LoadSettings(TALL& all)
     TProfile profile;
     profile.Load(SettingsReadPath(all));
     all.ComPort = profile.ReadString(kSection, "Com", "Com1");
-    const std::string languageId = profile.ReadString(kSection, "Language_ID", "0");
+    // Without a language choice the program stays with the first language.
+    const std::string languageId = all.LanguageSelectable ? profile.ReadString(kSection, "Language_ID", "0") : "0";
     all.SnStart = profile.ReadString(kSection, "SN_Start", "");
     all.SnIndex = ReadInt32(profile.ReadString(kSection, "SN_Index", "0"), 0);
     all.SnCount = ReadInt32(profile.ReadString(kSection, "SN_NumS", "1"), 1);
     if (all.SnCount == 0)
         all.SnCount = 1;
 
-    const auto index = TryParseInt(languageId);
-    const std::vector<std::string> languages =
-        SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese"));
-    const bool usable = index && languages.size() >= 2 && *index >= 0 &&
-                        *index < static_cast<int64_t>(languages.size());
-    if (usable) {
-        all.LanguageIndex = static_cast<int>(*index);
-        all.LanguageName = languages[static_cast<size_t>(*index)];
-    } else if (!index && languages.size() >= 2) {
-        all.LanguageIndex = 0;
-        all.LanguageName = languages[0];
-    } else {
-        all.LanguageIndex = 0;
-        all.LanguageName = "English";
-    }
+    ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
 }
 
 bool SaveSettings(const TALL& all, std::string& error)

@@ -14,6 +14,8 @@
 
 #include "link/Frames.h"
 #include "model/AllClass.h"
+#include "model/Maindb.h"
+#include "shell/Settings.h"
 
 class TVirtualRadio {
 public:
@@ -95,4 +97,15 @@ inline std::vector<uint8_t> ScrambledMemory(const TALL& all, unsigned seed)
     for (size_t i = kReadBlockCount * kBlockSize; i < memory.size(); ++i)
         memory[i] = static_cast<uint8_t>(random());
     return memory;
+}
+
+// Points COM5 at the radio's device in the settings file's section Ports and makes it the program's port.
+inline bool MapCom5(const QString& device)
+{
+    QFile settings(QString::fromStdString(SettingsFilePath(gAll)));
+    if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    settings.write(("[Ports]\nCOM5=" + device + "\n").toUtf8());
+    gAll.ComPort = "COM5";
+    return true;
 }

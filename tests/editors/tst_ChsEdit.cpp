@@ -201,6 +201,24 @@ class TestChsEdit : public QObject
         }
     }
 
+    void StoringCommitsWhatIsStillBeingTyped()
+    {
+        MakeChannel(1, "145.00000");
+        Open();
+        Box("cxTxSv")->selectAll();
+        QTest::keyClicks(Box("cxTxSv"), QStringLiteral("1.2.3"));
+        Find<TToneCombo>("cxRxDcts")->lineEdit()->selectAll();
+        QTest::keyClicks(Find<TToneCombo>("cxRxDcts")->lineEdit(), QStringLiteral("8"));
+        // A wheel turn over the power list stores while the boxes keep their typed texts.
+        List("cxPwrv")->setCurrentIndex(0);
+        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequecy number come amiss!")});
+        QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("400.00000"));
+        const TChannel channel = Decoded(1);
+        QCOMPARE(channel.TxFreq, 400.0);
+        QCOMPARE(channel.RxTone, std::string("30.0"));
+        QCOMPARE(channel.Power, uint8_t(0));
+    }
+
     void IdCodeIsPaddedWhenCommitted()
     {
         MakeChannel(1, "145.00000");

@@ -37,7 +37,10 @@ private:
             QVERIFY(device.open(QIODevice::WriteOnly));
         }
     }
-    QRadioButton* Button(TfSetPort& dialog, int n) { return dialog.findChild<QRadioButton*>(QStringLiteral("cxPort%1").arg(n)); }
+    QRadioButton* Button(TfSetPort& dialog, int n)
+    {
+        return dialog.findChild<QRadioButton*>(QStringLiteral("cxPort%1").arg(n));
+    }
 
 private slots:
     void init()

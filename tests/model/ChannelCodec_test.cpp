@@ -3,7 +3,8 @@
 #include "model/CoreState.h"
 #include "model/Numbers.h"
 
-namespace {
+namespace
+{
 std::string Set(TCoreState& s, int index, int field, const std::string& text)
 {
     std::string value = text;
@@ -15,7 +16,7 @@ uint8_t& Byte(TCoreState& s, int index, int k)
 {
     return s.At(ChannelByte(index, k));
 }
-}  // namespace
+} // namespace
 
 TEST(ChannelSlot, AddressesRecordsAfterBlockZero)
 {
@@ -77,7 +78,7 @@ TEST(DecodeChannel, OutOfBandReceiveBecomesTheFirstLowEdge)
 {
     TCoreState s;
     ResetChannel(s.All, 7, "145.0");
-    WriteChannelFreq(s.All, 7, 20000000, 0);  // 200 MHz: no enabled band
+    WriteChannelFreq(s.All, 7, 20000000, 0); // 200 MHz: no enabled band
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 7, ch));
     EXPECT_EQ(ch.RxFreq, 400.0);
@@ -91,7 +92,7 @@ TEST(DecodeChannel, DamagedToneWordsDecodeAsNoTone)
     Byte(s, 2, 8) = 0xAB;
     Byte(s, 2, 9) = 0x0C;
     Byte(s, 2, 10) = 0x23;
-    Byte(s, 2, 11) = 0xB8;  // DCS with unused bits set
+    Byte(s, 2, 11) = 0xB8; // DCS with unused bits set
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 2, ch));
     EXPECT_EQ(ch.RxTone, "");
@@ -107,8 +108,8 @@ TEST(ResetChannel, DefaultsOfANewChannel)
         Byte(s, 4, k) = 0;
     ResetChannel(s.All, 4, "145.5");
     EXPECT_TRUE(IsChannelUsed(s.All, 4));
-    EXPECT_EQ(Byte(s, 4, 12), 0xDF);  // wide, VOX off, busy lock off, tail, high power, voice mode none
-    EXPECT_EQ(Byte(s, 4, 13), 0xB0);  // ANI off, PTT ID off
+    EXPECT_EQ(Byte(s, 4, 12), 0xDF); // wide, VOX off, busy lock off, tail, high power, voice mode none
+    EXPECT_EQ(Byte(s, 4, 13), 0xB0); // ANI off, PTT ID off
     EXPECT_EQ(Byte(s, 4, 9), 0xFF);
     EXPECT_EQ(Byte(s, 4, 15), 0x00);
     EXPECT_EQ(Byte(s, 4, 16), 0x0F);
@@ -135,9 +136,9 @@ TEST(SetChannelField, ListFieldsRoundTrip)
     TCoreState s;
     ResetChannel(s.All, 9, "440.0");
     const std::tuple<int, int, uint8_t TChannel::*> fields[] = {
-        {9, 0, &TChannel::Power},     {10, 0, &TChannel::Wide}, {12, 0, &TChannel::BusyLock},
-        {13, 0, &TChannel::Vox},      {14, 2, &TChannel::VoiceMode}, {15, 0, &TChannel::Tail},
-        {16, 3, &TChannel::PttId},    {17, 0, &TChannel::Ani},  {11, 0, &TChannel::ScanSkip},
+        {9, 0, &TChannel::Power},  {10, 0, &TChannel::Wide},      {12, 0, &TChannel::BusyLock},
+        {13, 0, &TChannel::Vox},   {14, 2, &TChannel::VoiceMode}, {15, 0, &TChannel::Tail},
+        {16, 3, &TChannel::PttId}, {17, 0, &TChannel::Ani},       {11, 0, &TChannel::ScanSkip},
     };
     for (const auto& [field, value, member] : fields) {
         Set(s, 9, field, std::to_string(value));
@@ -166,7 +167,7 @@ TEST(SetChannelField, NameAndIdCode)
     EXPECT_EQ(Set(s, 6, 18, "AB  "), "AB");
     EXPECT_EQ(Byte(s, 6, 18), 33);
     EXPECT_EQ(Byte(s, 6, 20), 0);
-    EXPECT_EQ(Set(s, 6, 18, "\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9");  // not a radio character: "@"
+    EXPECT_EQ(Set(s, 6, 18, "\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9"); // not a radio character: "@"
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 6, ch));
     EXPECT_EQ(ch.Name, "@t@");
@@ -223,10 +224,10 @@ TEST(SetChannelField, BadNumbersWriteNothing)
 TEST(SetChannelField, VfoFrequencyAndOffset)
 {
     TCoreState s;
-    SetSetting(s.All, 9, 0x0F, 0);  // 500 Hz class
+    SetSetting(s.All, 9, 0x0F, 0); // 500 Hz class
     EXPECT_EQ(Set(s, kVfoA, 4, "0.6"), "0.60000");
     EXPECT_EQ(Set(s, kVfoA, 2, "145.0007"), "145.00050");
-    EXPECT_EQ(Set(s, kVfoA, 2, ""), "136.00000");  // no frequency: the lowest enabled low edge
+    EXPECT_EQ(Set(s, kVfoA, 2, ""), "136.00000"); // no frequency: the lowest enabled low edge
     EXPECT_EQ(Set(s, kVfoA, 4, "150"), "0.00000");
     EXPECT_EQ(Set(s, kVfoA, 4, "-2"), "0.00000");
     Set(s, kVfoA, 5, "1");

@@ -3,13 +3,14 @@
 #include "model/CoreState.h"
 #include "model/Numbers.h"
 
-namespace {
+namespace
+{
 void SetBandBlock(TCoreState& s, int band, double low, double high)
 {
     WriteLe32(&s.At(kBandBlock + 8 * band), static_cast<uint32_t>(FreqToUnits(low)));
     WriteLe32(&s.At(kBandBlock + 8 * band + 4), static_cast<uint32_t>(FreqToUnits(high)));
 }
-}  // namespace
+} // namespace
 
 TEST(FirstShow, ImageHoldsTheNewDataSet)
 {
@@ -26,8 +27,8 @@ TEST(FirstShow, ImageHoldsTheNewDataSet)
     }
     const uint8_t fmLimits[4] = {0xC0, 0x0D, 0xE0, 0x10};
     EXPECT_TRUE(std::equal(fmLimits, fmLimits + 4, &s.At(kFmLowLimit)));
-    const std::pair<int, uint8_t> settings[] = {{5, 0xF6},  {6, 0xF8},  {13, 0xF5},
-                                                {33, 0x1A}, {40, 0x00}, {46, 0xFF}, {47, 0xFF}};
+    const std::pair<int, uint8_t> settings[] = {{5, 0xF6},  {6, 0xF8},  {13, 0xF5}, {33, 0x1A},
+                                                {40, 0x00}, {46, 0xFF}, {47, 0xFF}};
     for (const auto& [item, value] : settings)
         EXPECT_EQ(s.At(kSettingsBase + item), value) << "item " << item;
     EXPECT_EQ(ReadLe32(s.At(0x1200), s.At(0x1201), s.At(0x1202), s.At(0x1203)), 40000000u);
@@ -40,7 +41,7 @@ TEST(FirstShow, ImageHoldsTheNewDataSet)
     EXPECT_EQ(s.All.BandText, "400.00000 - 480.00000/136.00000 - 174.00000MHz");
     EXPECT_EQ(s.At(0), 0xFF);
     EXPECT_EQ(s.At(0x128F), 0xFF);
-    EXPECT_NE(ReadLe16(&s.At(kWriteTime)), 0xFFFF);  // stamped
+    EXPECT_NE(ReadLe16(&s.At(kWriteTime)), 0xFFFF); // stamped
 }
 
 TEST(NewImage, LeavesBlocksAfter296)
@@ -56,7 +57,7 @@ TEST(NewImage, LeavesBlocksAfter296)
 TEST(ValidateSettings, FmLimits)
 {
     const std::tuple<int, int, bool> cases[] = {
-        {2800, 2800, false}, {2800, 2801, true}, {2799, 3000, false},
+        {2800, 2800, false}, {2800, 2801, true},  {2799, 3000, false},
         {3000, 4561, false}, {4000, 3000, false}, {2800, 4560, true},
     };
     for (const auto& [lo, hi, kept] : cases) {
@@ -72,7 +73,7 @@ TEST(ValidateSettings, FmLimits)
 TEST(ValidateSettings, ComparesUnsignedFieldValues)
 {
     TCoreState s;
-    s.At(kSettingsBase + 12) = 0x81;  // 129 is the highest valid priority channel
+    s.At(kSettingsBase + 12) = 0x81; // 129 is the highest valid priority channel
     s.At(kSettingsBase + 11) = 0xFF;
     ValidateSettings(s.All);
     EXPECT_EQ(s.At(kSettingsBase + 12), 0x81);
@@ -139,7 +140,7 @@ TEST(CompleteRead, RadioImageBecomesCurrent)
     s.At(0x1290) = 0x42;
     CompleteRead(s.All, s.List, staging, "LP47", 0xFF);
     EXPECT_EQ(s.At(0), 0x11);
-    EXPECT_EQ(s.At(0x1290), 0x42);  // block 297 is not read
+    EXPECT_EQ(s.At(0x1290), 0x42); // block 297 is not read
     EXPECT_EQ(s.All.ManualFreq, 0xAA);
     EXPECT_TRUE(s.All.Modified);
     EXPECT_EQ(s.All.BandMask, 0x05);
@@ -147,7 +148,7 @@ TEST(CompleteRead, RadioImageBecomesCurrent)
     EXPECT_EQ(s.All.Bands[1].High, 170.0);
     EXPECT_EQ(s.At(kModelIdent + 6), 0x05);
     EXPECT_EQ(s.At(kModelIdent + 5), 0xAA);
-    EXPECT_EQ(s.At(kFmLowLimit), 0xC0);  // validated
+    EXPECT_EQ(s.At(kFmLowLimit), 0xC0); // validated
 }
 
 TEST(CompleteRead, BandByteOfTheReplyReplacesTheImageMask)
@@ -155,7 +156,7 @@ TEST(CompleteRead, BandByteOfTheReplyReplacesTheImageMask)
     TCoreState s;
     std::vector<uint8_t> staging(297 * 16, 0xFF);
     staging[kModelIdent + 6] = 0x3F;
-    CompleteRead(s.All, s.List, staging, "LP47", 0x13);  // 0x13 AND 0x55 = 0x11: bands 0 and 2 from the image
+    CompleteRead(s.All, s.List, staging, "LP47", 0x13); // 0x13 AND 0x55 = 0x11: bands 0 and 2 from the image
     // The image's band block is all 0xFF, out of the model's limits: both bands take the model's limits.
     EXPECT_EQ(s.All.BandMask, 0x11);
     EXPECT_EQ(s.All.Bands[2].Low, 200.0);

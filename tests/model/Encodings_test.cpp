@@ -6,7 +6,7 @@
 TEST(Fields, GetFieldShiftsAndChecksItsRange)
 {
     EXPECT_EQ(GetField(0xF6, 0x18, 2, 9), 2);
-    EXPECT_EQ(GetField(0xFE, 0x18, 2, 9), 9);  // 3 is above max
+    EXPECT_EQ(GetField(0xFE, 0x18, 2, 9), 9); // 3 is above max
     EXPECT_EQ(GetField(0x30, 0xF0, 3, 1), 3);
 }
 
@@ -24,7 +24,7 @@ TEST(Fields, SetFieldChangesOnlyTheBitsOfItsMask)
 TEST(Fields, ClampSettingReplacesOutOfRangeValuesOnly)
 {
     TCoreState s;
-    s.At(kSettingsBase + 7) = 0xAF;  // low nibble 15 > 9, high nibble 10 <= 12
+    s.At(kSettingsBase + 7) = 0xAF; // low nibble 15 > 9, high nibble 10 <= 12
     ClampSetting(s.All, 7, 0x0F, 0, 5, 9);
     ClampSetting(s.All, 7, 0xF0, 0, 6, 12);
     EXPECT_EQ(s.At(kSettingsBase + 7), 0xA5);
@@ -61,17 +61,13 @@ TEST(Frequencies, RoundToStepFollowsTheGridOfItsCode)
 {
     TCoreState s;
     const TRoundCase cases[] = {
-        {145.00625, 2, 145.00625, 1},  // a 1.25 kHz multiple stays
-        {145.0049, 2, 145.005, 0},     // r50 = 40 < r125 = 115: 500 Hz grid
-        {145.0001, 2, 145.0, 1},       // equal remainders: 1.25 kHz grid
-        {145.0005, 2, 145.0005, 0},    // a 500 Hz multiple stays
-        {400.00125, 4, 400.0025, 4},   // exactly half a step rounds up
-        {145.00024, 0, 145.0, 0},
-        {145.00025, 0, 145.0005, 0},
-        {145.0006, 1, 145.0, 1},
-        {145.0007, 1, 145.00125, 1},
-        {145.0049, 5, 145.005, 5},
-        {145.0049, 7, 145.0049, 7},  // unknown code: unchanged
+        {145.00625, 2, 145.00625, 1}, // a 1.25 kHz multiple stays
+        {145.0049, 2, 145.005, 0},    // r50 = 40 < r125 = 115: 500 Hz grid
+        {145.0001, 2, 145.0, 1},      // equal remainders: 1.25 kHz grid
+        {145.0005, 2, 145.0005, 0},   // a 500 Hz multiple stays
+        {400.00125, 4, 400.0025, 4},  // exactly half a step rounds up
+        {145.00024, 0, 145.0, 0},     {145.00025, 0, 145.0005, 0}, {145.0006, 1, 145.0, 1}, {145.0007, 1, 145.00125, 1},
+        {145.0049, 5, 145.005, 5},    {145.0049, 7, 145.0049, 7}, // unknown code: unchanged
     };
     for (const TRoundCase& c : cases) {
         double f = c.Frequency;
@@ -86,7 +82,7 @@ TEST(Frequencies, RoundToStepFollowsTheGridOfItsCode)
 TEST(Frequencies, CodeThreeUsesTheStepSetting)
 {
     TCoreState s;
-    SetSetting(s.All, 9, 0x0F, 2);  // 2 -> class 1 (1.25 kHz)
+    SetSetting(s.All, 9, 0x0F, 2); // 2 -> class 1 (1.25 kHz)
     double f = 145.0007;
     int code = 3;
     RoundToStep(s.All, f, code);
@@ -101,10 +97,10 @@ TEST(Frequencies, CodeThreeUsesTheStepSetting)
 
 TEST(Frequencies, FreqStepClass)
 {
-    EXPECT_EQ(FreqStepClass(145.0), 2);      // both
-    EXPECT_EQ(FreqStepClass(145.00625), 1);  // 1.25 kHz only
-    EXPECT_EQ(FreqStepClass(145.0005), 0);   // 500 Hz only
-    EXPECT_EQ(FreqStepClass(145.00001), 2);  // neither
+    EXPECT_EQ(FreqStepClass(145.0), 2);     // both
+    EXPECT_EQ(FreqStepClass(145.00625), 1); // 1.25 kHz only
+    EXPECT_EQ(FreqStepClass(145.0005), 0);  // 500 Hz only
+    EXPECT_EQ(FreqStepClass(145.00001), 2); // neither
 }
 
 TEST(Frequencies, ParseFreqTextCutsAtMhz)
@@ -116,11 +112,11 @@ TEST(Frequencies, ParseFreqTextCutsAtMhz)
 
 TEST(Frequencies, CheckFreqRangeReplacesWithTheFirstLowEdge)
 {
-    TCoreState s;  // bands 400-480 and 136-174
+    TCoreState s; // bands 400-480 and 136-174
     double f = 0;
     EXPECT_FALSE(CheckFreqRange(s.All, "145.5", f));
     EXPECT_DOUBLE_EQ(f, 145.5);
-    EXPECT_FALSE(CheckFreqRange(s.All, "480", f));  // both ends inclusive
+    EXPECT_FALSE(CheckFreqRange(s.All, "480", f)); // both ends inclusive
     for (const char* text : {"1", "0", "-5", "abc", "200"}) {
         EXPECT_TRUE(CheckFreqRange(s.All, text, f)) << text;
         EXPECT_DOUBLE_EQ(f, 400.0) << text;
@@ -129,7 +125,7 @@ TEST(Frequencies, CheckFreqRangeReplacesWithTheFirstLowEdge)
     EXPECT_FALSE(CheckFreqRange(s.All, "", f));
     s.All.Bands = {};
     f = 150.0;
-    EXPECT_TRUE(CheckFreqRange(s.All, "", f));  // every band off: out of range, left unchanged
+    EXPECT_TRUE(CheckFreqRange(s.All, "", f)); // every band off: out of range, left unchanged
     EXPECT_DOUBLE_EQ(f, 150.0);
 }
 
@@ -144,9 +140,9 @@ TEST(Frequencies, NearestBandEdge)
 TEST(Tones, ToneTextDecodesEveryKindOfWord)
 {
     const std::tuple<uint8_t, uint8_t, const char*> cases[] = {
-        {0x54, 0xC7, "D754I"}, {0x23, 0x80, "D023N"}, {0x00, 0x10, "100.0"}, {0x85, 0x08, "88.5"},
-        {0x00, 0xFF, ""},      {0x12, 0xFF, ""},      {0x8A, 0x08, ""},      {0x00, 0x1F, ""},
-        {0xFF, 0x7F, ""},  // not decimal nibbles: no tone
+        {0x54, 0xC7, "D754I"}, {0x23, 0x80, "D023N"}, {0x00, 0x10, "100.0"}, {0x85, 0x08, "88.5"}, {0x00, 0xFF, ""},
+        {0x12, 0xFF, ""},      {0x8A, 0x08, ""},      {0x00, 0x1F, ""},      {0xFF, 0x7F, ""}, // not decimal nibbles:
+                                                                                               // no tone
     };
     for (const auto& [b0, b1, text] : cases)
         EXPECT_EQ(ToneText(b0, b1), text) << int(b0) << " " << int(b1);
@@ -175,10 +171,9 @@ TEST(Tones, EveryListItemRoundTripsThroughItsBytes)
 TEST(Tones, NormalizeToneText)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"", ""},          {"25", "30.0"},       {"300", "290.0"},     {"X", "67.0"},
-        {"D9", "D700N"},   {"D1", "D100N"},      {"d023i", "D023I"},   {"D1294", "D127N"},
-        {"88.54", "88.5"}, {"88.55", "88.6"},    {"9abc", "67.0"},     {"D023", "D023N"},
-        {"D", "D000N"},    {"D023Nxyz", "D023N"}, {"d8x9q", "D777N"},
+        {"", ""},         {"25", "30.0"},     {"300", "290.0"},   {"X", "67.0"},         {"D9", "D700N"},
+        {"D1", "D100N"},  {"d023i", "D023I"}, {"D1294", "D127N"}, {"88.54", "88.5"},     {"88.55", "88.6"},
+        {"9abc", "67.0"}, {"D023", "D023N"},  {"D", "D000N"},     {"D023Nxyz", "D023N"}, {"d8x9q", "D777N"},
     };
     for (const auto& [text, expected] : cases)
         EXPECT_EQ(NormalizeToneText(text), expected) << text;
@@ -202,7 +197,7 @@ TEST(Characters, DtmfAndNameCodes)
 
 TEST(Characters, NameTextStaysValidUtf8)
 {
-    const uint8_t codes[] = {33, 34, 0, 94, 100, 0, 0};  // "AB", space, "~", character 132, two spaces
+    const uint8_t codes[] = {33, 34, 0, 94, 100, 0, 0}; // "AB", space, "~", character 132, two spaces
     EXPECT_EQ(NameText(codes, 7), "AB ~\xC2\x84");
 }
 

@@ -3,19 +3,20 @@
 #include "model/CoreState.h"
 #include "model/Numbers.h"
 
-namespace {
+namespace
+{
 uint16_t Stored(TCoreState& s, int n)
 {
     return ReadLe16(&s.At(0x1050 + 2 * (n - 1)));
 }
-}  // namespace
+} // namespace
 
 TEST(FmCodec, SetFmChannelLimitsAndRounds)
 {
-    TCoreState s;  // limits 3520-4320, FmMaxLimit 107.0
+    TCoreState s; // limits 3520-4320, FmMaxLimit 107.0
     const std::tuple<const char*, int, const char*> cases[] = {
-        {"88", 3520, "88.00000"},   {"87.99", 3520, "88.00000"}, {"120", 4280, "107.00000"},
-        {"70", 3520, "88.00000"},   {"101.7", 4068, "101.70000"}, {"101.712", 4068, "101.70000"},
+        {"88", 3520, "88.00000"},        {"87.99", 3520, "88.00000"},  {"120", 4280, "107.00000"},
+        {"70", 3520, "88.00000"},        {"101.7", 4068, "101.70000"}, {"101.712", 4068, "101.70000"},
         {"101.7125", 4069, "101.72500"},
     };
     for (const auto& [text, stored, shown] : cases) {
@@ -51,14 +52,14 @@ TEST(FmCodec, DecodeRepairsValuesOutsideTheLimits)
     WriteLe16(&s.At(0x1050), 0xFFFF);
     EXPECT_EQ(DecodeFmChannel(s.All, 1), 88.0);
     EXPECT_EQ(Stored(s, 1), 3520);
-    EXPECT_EQ(DecodeFmChannel(s.All, 32), 88.0);  // always present
+    EXPECT_EQ(DecodeFmChannel(s.All, 32), 88.0); // always present
 }
 
 TEST(FmCodec, DecodeKeepsAFrequencyAboveTheTypingCeiling)
 {
     TCoreState s;
     SetMapBit(s.All, kFmEmptyMap, 2, false);
-    WriteLe16(&s.At(0x1052), 4300);  // 107.5 MHz: inside the band limits, above FmMaxLimit
+    WriteLe16(&s.At(0x1052), 4300); // 107.5 MHz: inside the band limits, above FmMaxLimit
     EXPECT_EQ(DecodeFmChannel(s.All, 2), 107.5);
     EXPECT_EQ(Stored(s, 2), 4300);
 }

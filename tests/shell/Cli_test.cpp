@@ -8,7 +8,8 @@
 #include "shell/DataFile.h"
 #include "shell/TempFolder.h"
 
-namespace {
+namespace
+{
 struct TRun {
     int Status;
     std::string Out;
@@ -36,8 +37,8 @@ std::string MakeFile(const TTempFolder& folder)
 {
     TCoreState s;
     ResetChannel(s.All, 1, "145.5");
-    PutRecord(s, 2, {0x31, 0x8D, 0xA8, 0x02, 0xFF, 0xFF, 0xFF, 0xFF, 0x85, 0x08, 0x23, 0xC0, 0x01, 0x10, 0xFF,
-                     0x12, 0x34, 0x5F, 33, 2, 34, 12, 35, 0, 0});
+    PutRecord(s, 2, {0x31, 0x8D, 0xA8, 0x02, 0xFF, 0xFF, 0xFF, 0xFF, 0x85, 0x08, 0x23, 0xC0, 0x01,
+                     0x10, 0xFF, 0x12, 0x34, 0x5F, 33,   2,    34,   12,   35,   0,    0});
     SetMapBit(s.All, kScanSkipMap, 2, false);
     PutRecord(s, 3, {0x00, 0x2D, 0x31, 0x01, 0x8A, 0x42, 0xDD, 0x00, 0x0A, 0x1F});
     PutRecord(s, 128, {0x00, 0x85, 0xCF, 0x00, 0xC0, 0x80, 0x09, 0x01});
@@ -55,7 +56,7 @@ std::string MakeFile(const TTempFolder& folder)
     EXPECT_TRUE(SaveDataFile(s.All, folder.File("radio.dat"), error)) << error;
     return folder.File("radio.dat");
 }
-}  // namespace
+} // namespace
 
 TEST(Cli, ChannelsAsTheChannelTableShowsThem)
 {
@@ -107,7 +108,7 @@ TEST(Cli, NewWritesTheNewDataSet)
     EXPECT_EQ(bytes.substr(0, 16), std::string("PLP47LP47    \xFF\xFF\xFF"));
     EXPECT_EQ(bytes.substr(kModelIdent, 8), std::string("PLP47\xFF\x05\x00", 8));
     const TRun channels = RunCli(folder, "channels '" + folder.File("new.dat") + "'");
-    EXPECT_EQ(channels.Out.find('\n'), channels.Out.size() - 1);  // the header alone
+    EXPECT_EQ(channels.Out.find('\n'), channels.Out.size() - 1); // the header alone
 }
 
 TEST(Cli, FailuresPrintOneLineAndNothingElse)

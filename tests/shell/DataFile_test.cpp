@@ -8,20 +8,21 @@
 #include "shell/DataFile.h"
 #include "shell/TempFolder.h"
 
-namespace {
+namespace
+{
 std::string ValidFile(TCoreState& s, const TTempFolder& folder)
 {
     std::string error;
     EXPECT_TRUE(SaveDataFile(s.All, folder.File("base.dat"), error)) << error;
     return folder.Read("base.dat");
 }
-}  // namespace
+} // namespace
 
 TEST(DataFile, SaveWritesTheHeaderAndBlocks1To297)
 {
     TCoreState s;
     TTempFolder folder;
-    s.At(0) = 0x77;  // block 0 is not kept in files
+    s.At(0) = 0x77; // block 0 is not kept in files
     s.At(16) = 0x12;
     s.At(4767) = 0x34;
     s.All.Modified = true;
@@ -94,7 +95,7 @@ TEST(DataFile, FilesOfAnyLengthAndContent)
         const char* Name;
         std::string Bytes;
         TOpenResult Expected;
-        int BytesLoaded;  // file bytes that reach the image
+        int BytesLoaded; // file bytes that reach the image
     };
     const TCase cases[] = {
         {"empty", "", TOpenResult::ModelUnknown, 0},
@@ -122,10 +123,10 @@ TEST(DataFile, FilesOfAnyLengthAndContent)
         }
         if (std::string(c.Name) == "cut inside a block") {
             EXPECT_EQ(s.At(48), static_cast<uint8_t>(valid[48]));
-            EXPECT_EQ(s.At(1000), before[1000]);  // the file has no data there
+            EXPECT_EQ(s.At(1000), before[1000]); // the file has no data there
             EXPECT_EQ(s.At(999), static_cast<uint8_t>(valid[999]));
         }
-        for (int ch = 1; ch <= 128; ++ch) {  // every channel decodes without throwing
+        for (int ch = 1; ch <= 128; ++ch) { // every channel decodes without throwing
             TChannel decoded;
             DecodeChannel(s.All, ch, decoded);
         }
@@ -141,7 +142,7 @@ TEST(DataFile, OpenReportsAFileThatCannotBeRead)
     std::string error;
     EXPECT_EQ(OpenDataFile(s.All, s.List, folder.File("missing.dat"), error), TOpenResult::CannotOpen);
     EXPECT_EQ(error, "Cannot open file \"" + folder.File("missing.dat") + "\". No such file or directory");
-    EXPECT_EQ(OpenDataFile(s.All, s.List, folder.Path, error), TOpenResult::CannotOpen);  // a folder
+    EXPECT_EQ(OpenDataFile(s.All, s.List, folder.Path, error), TOpenResult::CannotOpen); // a folder
 }
 
 TEST(DataFile, AFailedSaveKeepsTheOldFileAndModified)
@@ -188,7 +189,7 @@ TEST(DataFile, SaveReplacesAnExistingFileAndKeepsItsPermissions)
     std::string error;
     ASSERT_TRUE(SaveDataFile(s.All, folder.File("old.dat"), error)) << error;
     EXPECT_EQ(folder.Read("old.dat").size(), 4768u);
-    struct stat info {};
+    struct stat info = {};
     stat(folder.File("old.dat").c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0640u);
 }

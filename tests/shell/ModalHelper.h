@@ -8,8 +8,7 @@
 
 // Polls for the dialog for up to two seconds; a dialog of another kind, or none, is closed so that the test
 // fails on its checks instead of waiting for a person.
-template <class TDialog>
-void WhenModal(std::function<void(TDialog*)> action, int triesLeft = 200)
+template <class TDialog> void WhenModal(std::function<void(TDialog*)> action, int triesLeft = 200)
 {
     QTimer::singleShot(10, [action, triesLeft] {
         QWidget* modal = QApplication::activeModalWidget();

@@ -31,11 +31,10 @@ TEST(Profile, WriteStringKeepsEveryOtherLine)
     p.WriteString("SysInfo", "SN_Start", "A1");
     p.WriteString("Ports", "COM4", "/dev/pts/3");
     p.WriteString("New", "Key", "line\nbreak");
-    const std::vector<std::string> expected = {"; my settings", "[SysInfo]",          "COM=COM2",
-                                               "Language_SW=English|Chinese",       "SN_Start=A1",
-                                               "",              "[Ports]",            "COM3=/dev/ttyUSB0",
-                                               "COM4=/dev/pts/3", "",                 "[New]",
-                                               "Key=line break"};
+    const std::vector<std::string> expected = {
+        "; my settings",   "[SysInfo]", "COM=COM2", "Language_SW=English|Chinese",
+        "SN_Start=A1",     "",          "[Ports]",  "COM3=/dev/ttyUSB0",
+        "COM4=/dev/pts/3", "",          "[New]",    "Key=line break"};
     EXPECT_EQ(p.Lines(), expected);
 }
 
@@ -115,7 +114,9 @@ TEST(SplitList, ItemsEndAtBarsSpacesAndControlCharacters)
         {"\"a|b\"", {"a|b"}},
         {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
         {"\"open", {"open"}},
-        {"a\tb\x01" "c", {"a", "b", "c"}},
+        {"a\tb\x01"
+         "c",
+         {"a", "b", "c"}},
     };
     for (const auto& [text, items] : cases)
         EXPECT_EQ(SplitList(text), items) << text;

@@ -6,7 +6,8 @@
 #include "shell/Settings.h"
 #include "shell/TempFolder.h"
 
-namespace {
+namespace
+{
 struct TSettingsState {
     TTempFolder Folder;
     TALL All;
@@ -18,7 +19,7 @@ struct TSettingsState {
         LoadSettings(All);
     }
 };
-}  // namespace
+} // namespace
 
 TEST(Settings, AnEmptyFolderGivesTheDefaultsAndSaveCreatesTheFile)
 {
@@ -32,8 +33,7 @@ TEST(Settings, AnEmptyFolderGivesTheDefaultsAndSaveCreatesTheFile)
     EXPECT_EQ(SettingsFilePath(s.All), s.Folder.File("SysInfo.Ini"));
     std::string error;
     ASSERT_TRUE(SaveSettings(s.All, error)) << error;
-    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"),
-              "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n");
+    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"), "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n");
 }
 
 TEST(Settings, NumbersAreNormalised)
@@ -41,7 +41,7 @@ TEST(Settings, NumbersAreNormalised)
     const std::tuple<const char*, int, int> cases[] = {
         {"SN_NumS=0\nSN_Index=abc", 1, 0},
         {"SN_NumS=abc\nSN_Index=7", 1, 7},
-        {"SN_NumS=4294967297\nSN_Index=-3", 1, -3},  // 64-bit number kept in 32 bits
+        {"SN_NumS=4294967297\nSN_Index=-3", 1, -3}, // 64-bit number kept in 32 bits
         {"SN_NumS=12", 12, 0},
     };
     for (const auto& [lines, count, index] : cases) {
@@ -102,4 +102,26 @@ TEST(Settings, AProgramFolderThatCannotBeWrittenUsesTheConfigFolder)
     LoadSettings(s.All);
     EXPECT_EQ(s.All.ComPort, "COM8");
     unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(Settings, OddFilesGiveTheDefaults)
+{
+    std::string binary;
+    for (int i = 0; i < 2048; ++i)
+        binary += static_cast<char>((i * 131) & 0xFF);
+    const std::string files[] = {
+        "",
+        binary,
+        "Com=COM9\nLanguage_ID=1\n", // no section
+        "[SysInfo]\nLanguage_SW=" + std::string(100000, 'x') + "\n",
+        "[SYSINFO]\nLANGUAGE_ID=\n",
+    };
+    for (const std::string& text : files) {
+        TSettingsState s;
+        s.Load(text);
+        EXPECT_EQ(s.All.ComPort, "Com1");
+        EXPECT_EQ(s.All.LanguageIndex, 0);
+        EXPECT_EQ(s.All.LanguageName, "English");
+        EXPECT_EQ(s.All.SnCount, 1);
+    }
 }

@@ -7,8 +7,9 @@
 #include <iterator>
 #include <string>
 
-class TTempFolder {
-public:
+class TTempFolder
+{
+  public:
     TTempFolder()
     {
         std::string pattern = (std::filesystem::temp_directory_path() / "qbh52-test-XXXXXX").string();

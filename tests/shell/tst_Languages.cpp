@@ -21,7 +21,8 @@
 #include "shell/SetLanguage.h"
 #include "ui/EditorWindow.h"
 
-namespace {
+namespace
+{
 
 void WriteFile(const QString& path, const QByteArray& text)
 {
@@ -109,12 +110,13 @@ const QByteArray kProbeFile = "[Language]\n"
                               "nEntry.Hint=Eintrag Hinweis\n"
                               "lInner.Caption=Falsch\n";
 
-}  // namespace
+} // namespace
 
-class TestLanguages : public QObject {
+class TestLanguages : public QObject
+{
     Q_OBJECT
 
-private:
+  private:
     QString AppDir;
 
     void UseLanguageFile(const char* name, const QByteArray& text, int index = 1)
@@ -124,7 +126,7 @@ private:
         gAll.LanguageIndex = index;
     }
 
-private slots:
+  private slots:
     void init() { AppDir = InitTestState(); }
 
     void appliesEveryKindOfControl()
@@ -155,10 +157,10 @@ private slots:
         QCOMPARE(probe.cxPower->itemText(0), QStringLiteral("Niedrig"));
         QCOMPARE(probe.cxPower->currentIndex(), 1);
         QCOMPARE(probe.cxTone->itemText(0), QStringLiteral("Kein"));
-        QCOMPARE(probe.cxTone->itemText(1), QStringLiteral("67.0"));  // tag -3: only the first item
+        QCOMPARE(probe.cxTone->itemText(1), QStringLiteral("67.0")); // tag -3: only the first item
         QCOMPARE(probe.cxTone->currentIndex(), 2);
-        QCOMPARE(probe.cxPort->itemText(0), QStringLiteral("COM1"));  // tag -2: never
-        QCOMPARE(probe.lbItems->item(0)->text(), QStringLiteral("One"));  // missing key: unchanged
+        QCOMPARE(probe.cxPort->itemText(0), QStringLiteral("COM1"));     // tag -2: never
+        QCOMPARE(probe.lbItems->item(0)->text(), QStringLiteral("One")); // missing key: unchanged
         QCOMPARE(probe.lbItems->item(1)->text(), QStringLiteral("Zwei"));
     }
 
@@ -249,7 +251,7 @@ private slots:
         if (lines.isEmpty())
             gAll.LanguageName = "Nowhere";
         else
-            UseLanguageFile("About", "[fFrmAbout]\n" + lines, 0);  // the About box always applies its texts
+            UseLanguageFile("About", "[fFrmAbout]\n" + lines, 0); // the About box always applies its texts
         TfFrmAbout about;
         about.show();
         QCOMPARE(about.windowTitle(), QStringLiteral("QB-H52"));
@@ -264,10 +266,10 @@ private slots:
     // Both shipped files carry every message, and the Chinese file really translates them.
     void shippedFilesHoldEveryMessage()
     {
-        const char* keys[] = {"Confirmation", "ExitProgram", "OutRange", "ErrRange",  "Channel",   "Info",
-                              "Caution",      "SaveProgram", "FileExists", "All",     "Close",     "Open",
-                              "ComError",     "ModError",    "PwdError", "ModelType", "Frequency", "ReadOk",
-                              "WriteOk",      "PortError",   "ClearData", "Modforce"};
+        const char* keys[] = {"Confirmation", "ExitProgram", "OutRange",   "ErrRange",  "Channel",   "Info",
+                              "Caution",      "SaveProgram", "FileExists", "All",       "Close",     "Open",
+                              "ComError",     "ModError",    "PwdError",   "ModelType", "Frequency", "ReadOk",
+                              "WriteOk",      "PortError",   "ClearData",  "Modforce"};
         TProfile english;
         TProfile chinese;
         QVERIFY(english.Load(LanguageFilePath(gAll, "English")));

@@ -17,18 +17,21 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "editors/channels/ChsInfo.h"
 #include "helpers/TestSupport.h"
 #include "model/Maindb.h"
 #include "model/myFun.h"
 #include "shell/MainFrm.h"
 #include "shell/MessageBox.h"
+#include "shell/ModalHelper.h"
 #include "shell/Model.h"
 #include "shell/SetLanguage.h"
 #include "shell/Settings.h"
-#include "shell/ModalHelper.h"
 #include "ui/EditorWindow.h"
+#include "ui/Grid.h"
 
-namespace {
+namespace
+{
 
 const QString kSaveQuestion = QStringLiteral("Do you wish to save the changes?");
 const QString kExitQuestion = QStringLiteral("Do you wish to exit program?");
@@ -79,16 +82,17 @@ void ChooseBand1Only(TfMainFrm& frm)
     frm.ExecuteCommand(30);
 }
 
-}  // namespace
+} // namespace
 
-class TestMainFrm : public QObject {
+class TestMainFrm : public QObject
+{
     Q_OBJECT
 
-private:
+  private:
     QString AppDir;
     QTemporaryDir Files;
 
-private slots:
+  private slots:
     void init()
     {
         AppDir = InitTestState();
@@ -266,7 +270,7 @@ private slots:
         recorder.QueueFileName(Files.filePath(QStringLiteral("never-opened.dat")));
         frm.ExecuteCommand(command);
         QCOMPARE(recorder.Shown[0].Text, kSaveQuestion);
-        QCOMPARE(recorder.FileDialogs, 1);  // the save dialog only: no open dialog followed
+        QCOMPARE(recorder.FileDialogs, 1); // the save dialog only: no open dialog followed
         QVERIFY(IsChannelUsed(gAll, 5));
         QVERIFY(gAll.Modified);
     }
@@ -362,7 +366,7 @@ private slots:
         TfMainFrm frm;
         frm.show();
         EditChannel5();
-        QVERIFY(!frm.close());  // Yes, Yes, then the save dialog is cancelled
+        QVERIFY(!frm.close()); // Yes, Yes, then the save dialog is cancelled
         QVERIFY(frm.isVisible());
         QCOMPARE(recorder.Texts(), (QStringList{kExitQuestion, kSaveQuestion}));
         QVERIFY(gAll.Modified);
@@ -394,7 +398,7 @@ private slots:
         TfMainFrm frm;
         frm.show();
         EditChannel5();
-        ChooseBand1Only(frm);  // Clear Data: Yes; save the changes: Yes; save dialog cancelled
+        ChooseBand1Only(frm); // Clear Data: Yes; save the changes: Yes; save dialog cancelled
         QCOMPARE(recorder.Texts(), (QStringList{QStringLiteral("Do you wish to Clear Data?"), kSaveQuestion}));
         QVERIFY(IsChannelUsed(gAll, 5));
         QVERIFY(gAll.Modified);
@@ -420,7 +424,7 @@ private slots:
         frm.CloseAllEditors();
         QTreeWidgetItem* root = frm.cxTree->topLevelItem(0);
         QTreeWidgetItem* channels = root->child(2);
-        DoubleClickNode(frm, channels);  // the root is selected, not this node
+        DoubleClickNode(frm, channels); // the root is selected, not this node
         QCOMPARE(EditorCount(frm), 0);
         frm.cxTree->setCurrentItem(channels);
         DoubleClickNode(frm, channels);
@@ -468,6 +472,32 @@ private slots:
         QCOMPARE(EditorCount(frm), 1);
         QVERIFY(frm.Editor(QStringLiteral("fChsInfo")) != oldTable);
         QTRY_VERIFY(oldTable.isNull());
+    }
+
+    void refreshReachesTheOpenTable()
+    {
+        TMessageRecorder recorder;
+        TfMainFrm frm;
+        frm.show();
+        auto* table = qobject_cast<TfChsInfo*>(frm.Editor(QStringLiteral("fChsInfo")));
+        QVERIFY(table);
+        EditChannel5();
+        gAll.CurrentChannel = 5;
+        QCOMPARE(table->gvChs->Text(2, 6), QString());
+        frm.RefreshViews(0);
+        QCOMPARE(table->gvChs->Text(2, 6), QStringLiteral("145.50000"));
+    }
+
+    // A batch run changes the image even when no table is open to show it: the change must still be saved.
+    void batchRefreshMarksTheImageModified()
+    {
+        TMessageRecorder recorder;
+        TfMainFrm frm;
+        frm.show();
+        frm.CloseAllEditors();
+        gAll.Modified = false;
+        frm.RefreshViews(3);
+        QVERIFY(gAll.Modified);
     }
 
     void commandsWithoutActionDoNothing()

@@ -11,7 +11,8 @@
 #include "model/Maindb.h"
 #include "shell/Model.h"
 
-namespace {
+namespace
+{
 
 QStringList EdgeTexts(const TfModel& dialog)
 {
@@ -28,12 +29,13 @@ void Type(QLineEdit* edit, const QString& text)
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-}  // namespace
+} // namespace
 
-class TestModel : public QObject {
+class TestModel : public QObject
+{
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { InitTestState(); }
 
     void showsTheImageBands()
@@ -64,15 +66,33 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("lowAfter");
         QTest::addColumn<QString>("highAfter");
-        QTest::newRow("low above high edge") << 0 << true << "500" << "480.00000" << "480.00000";
-        QTest::newRow("low below limit") << 0 << true << "300" << "400.00000" << "480.00000";
-        QTest::newRow("low 0 takes limit") << 1 << true << "0" << "134.00000" << "174.00000";
-        QTest::newRow("low rounds up") << 1 << true << "145.0013" << "145.00250" << "174.00000";
-        QTest::newRow("low rounds down") << 1 << true << "145.0012" << "145.00000" << "174.00000";
-        QTest::newRow("high 0 takes limit") << 1 << false << "0" << "136.00000" << "176.00000";
-        QTest::newRow("high inside limits") << 0 << false << "410" << "400.00000" << "410.00000";
-        QTest::newRow("high under low edge") << 1 << false << "135" << "136.00000" << "136.00000";
-        QTest::newRow("high above limit") << 0 << false << "600" << "400.00000" << "520.00000";
+        QTest::newRow("low above high edge") << 0 << true << "500"
+                                             << "480.00000"
+                                             << "480.00000";
+        QTest::newRow("low below limit") << 0 << true << "300"
+                                         << "400.00000"
+                                         << "480.00000";
+        QTest::newRow("low 0 takes limit") << 1 << true << "0"
+                                           << "134.00000"
+                                           << "174.00000";
+        QTest::newRow("low rounds up") << 1 << true << "145.0013"
+                                       << "145.00250"
+                                       << "174.00000";
+        QTest::newRow("low rounds down") << 1 << true << "145.0012"
+                                         << "145.00000"
+                                         << "174.00000";
+        QTest::newRow("high 0 takes limit") << 1 << false << "0"
+                                            << "136.00000"
+                                            << "176.00000";
+        QTest::newRow("high inside limits") << 0 << false << "410"
+                                            << "400.00000"
+                                            << "410.00000";
+        QTest::newRow("high under low edge") << 1 << false << "135"
+                                             << "136.00000"
+                                             << "136.00000";
+        QTest::newRow("high above limit") << 0 << false << "600"
+                                          << "400.00000"
+                                          << "520.00000";
     }
 
     void edgesFollowTheLimits()
@@ -135,10 +155,10 @@ private slots:
         QVERIFY(recorder.Shown.isEmpty());
         QVERIFY(dialog.OkResult);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(gAll.BandMask, uint8_t(0x15));  // band 4 is not supported by the model
+        QCOMPARE(gAll.BandMask, uint8_t(0x15)); // band 4 is not supported by the model
         QCOMPARE(gAll.Bands[1].High, 170.0);
         QCOMPARE(gAll.Bands[2].Low, 245.0);
-        QCOMPARE(gAll.Bands[3].High, 400.0);  // kept although the band is not supported
+        QCOMPARE(gAll.Bands[3].High, 400.0); // kept although the band is not supported
         QCOMPARE(gAll.ModelId, std::string("LP47"));
     }
 

@@ -11,7 +11,8 @@
 #include "model/myFun.h"
 #include "shell/DataFile.h"
 
-namespace {
+namespace
+{
 constexpr int kFmMemories = 25;
 constexpr int kFmCurrentChannel = 32;
 
@@ -110,7 +111,7 @@ std::string FmText(double frequency)
 {
     return frequency < 0 ? "" : FormatFreq(frequency);
 }
-}  // namespace
+} // namespace
 
 int CmdNew(const TCliArgs& args)
 {

@@ -1,5 +1,6 @@
 // QB-H52 Programmer: reads, edits, stores and writes the memory of the QB-H52 handheld radio.
 #include <QApplication>
+#include <QScreen>
 #include <clocale>
 
 #include "model/Maindb.h"
@@ -16,6 +17,8 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(AppIcon());
     StartUp(QApplication::applicationDirPath().toStdString() + "/");
     TfMainFrm mainFrm;
+    // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
+    mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
     mainFrm.showMaximized();
     return app.exec();
 }

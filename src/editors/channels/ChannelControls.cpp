@@ -86,7 +86,11 @@ TToneCombo::TToneCombo(const QString& name, QWidget* parent) : QComboBox(parent)
 
 std::string TToneCombo::ToneValue() const
 {
-    return currentIndex() == 0 ? std::string() : ToStd(currentText().trimmed());
+    // Taken from the text, not the selected item: typing into the box leaves the selection where it was.
+    const QString text = currentText().trimmed();
+    if (text.isEmpty() || text == itemText(0))
+        return std::string();
+    return NormalizeToneText(ToStd(text));
 }
 
 void TToneCombo::ShowTone(const std::string& tone)
@@ -100,11 +104,7 @@ void TToneCombo::ShowTone(const std::string& tone)
 
 void TToneCombo::Commit()
 {
-    const QString text = currentText().trimmed();
-    if (text.isEmpty() || text == itemText(0))
-        ShowTone(std::string());
-    else
-        ShowTone(NormalizeToneText(ToStd(text)));
+    ShowTone(ToneValue());
     emit ToneChanged();
 }
 

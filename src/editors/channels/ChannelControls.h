@@ -43,7 +43,7 @@ class TToneCombo : public QComboBox
     Q_OBJECT
   public:
     TToneCombo(const QString& name, QWidget* parent);
-    // The tone text to store: empty when the list shows its item 0.
+    // The tone text to store, normalised: empty when the box is empty or shows item 0 (no tone).
     std::string ToneValue() const;
     // Shows a tone text as decoded; empty selects item 0.
     void ShowTone(const std::string& tone);

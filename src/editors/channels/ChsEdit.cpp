@@ -178,14 +178,20 @@ void TfChsEdit::StoreChannel()
 {
     if (Loading)
         return;
+    // A frequency still being typed is committed first: turning the mouse wheel over a list stores the channel
+    // without the box losing the focus.
+    if (cxRxSv->isModified())
+        return cxRxSvChange();
+    if (cxTxSv->isModified())
+        cxTxSvChange();
     Loading = true;
     const int channel = gAll.CurrentChannel;
     const std::string rx = StoreChannelText(channel, 2, BoxText(cxRxSv));
     cxRxSv->setText(ToQt(rx));
     if (!rx.empty()) {
         cxTxSv->setText(ToQt(StoreChannelText(channel, 3, BoxText(cxTxSv))));
-        StoreChannelText(channel, 6, cxRxDcts->ToneValue());
-        StoreChannelText(channel, 7, cxTxDcts->ToneValue());
+        for (auto [list, field] : {std::pair{cxRxDcts, 6}, std::pair{cxTxDcts, 7}})
+            list->ShowTone(StoreChannelText(channel, field, list->ToneValue()));
         StoreChannelIndex(channel, kBand, cxBand->currentIndex());
         StoreChannelIndex(channel, kPower, cxPwrv->currentIndex());
         StoreChannelIndex(channel, kPttId, cxPtts->currentIndex());

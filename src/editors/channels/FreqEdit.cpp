@@ -149,13 +149,19 @@ void TfFreqEdit::StoreVfo()
 {
     if (Loading)
         return;
+    // A value still being typed is committed first: turning the mouse wheel over a list stores the VFO without
+    // the box losing the focus.
+    if (cxRxSv->isModified())
+        cxRxSvChange();
+    if (cxTxSv->isModified())
+        cxTxSvChange();
     const int vfo = SelectedVfo();
     const std::string frequency = BoxText(cxRxSv);
     StoreChannelText(vfo, 2, frequency);
     if (!frequency.empty()) {
         StoreChannelText(vfo, 4, BoxText(cxTxSv));
-        StoreChannelText(vfo, 6, cxRxDcts->ToneValue());
-        StoreChannelText(vfo, 7, cxTxDcts->ToneValue());
+        for (auto [list, field] : {std::pair{cxRxDcts, 6}, std::pair{cxTxDcts, 7}})
+            list->ShowTone(StoreChannelText(vfo, field, list->ToneValue()));
         StoreChannelIndex(vfo, kDuplex, cxDups->currentIndex());
         StoreChannelIndex(vfo, kBand, cxBand->currentIndex());
         StoreChannelIndex(vfo, kPower, cxPwrv->currentIndex());

@@ -81,11 +81,12 @@ int StarHashCode(int index)
     return index >= 1 && index <= 3 ? index - 1 : 3;
 }
 
-QString CodeText(int lengthItem, uint8_t lengthMask, int noCodeBit, int firstItem)
+// A begin or end code: none when its "no code" bit is set, else item 35 under lengthMask holds its length - 1.
+QString CodeText(int noCodeBit, uint8_t lengthMask, int firstItem)
 {
     if (GetSetting(gAll, 32, static_cast<uint8_t>(1 << noCodeBit)) != 0)
         return QString();
-    return QString::fromStdString(ReadDigits(firstItem, GetSetting(gAll, lengthItem, lengthMask) + 1, 15));
+    return QString::fromStdString(ReadDigits(firstItem, GetSetting(gAll, 35, lengthMask) + 1, 15));
 }
 
 // A begin or end code: an empty box only sets its "no code" bit and keeps the stored digits and length.
@@ -274,8 +275,8 @@ void TfDtmfFun::LoadDtmf()
     cxBeep->setChecked(GetSetting(gAll, 31, 0x40) == 1);
     LoadList(cxPtts, 32, 0x03);
     cxPtts->setCurrentIndex(kBothPttId);
-    cxEntv->setText(CodeText(35, 0x0F, 2, 48));
-    cxEndv->setText(CodeText(35, 0xF0, 3, 56));
+    cxEntv->setText(CodeText(2, 0x0F, 48));
+    cxEndv->setText(CodeText(3, 0xF0, 56));
     const std::string id = ReadDigits(36, kIdLength, 9);
     cxIdSv->setText(id.size() < kIdMinLength ? QStringLiteral("000") : QString::fromStdString(id));
     LoadList(cxGroup, 31, 0x0F);

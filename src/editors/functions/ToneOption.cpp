@@ -73,6 +73,8 @@ TfToneOption::TfToneOption(QWidget* parent) : QDialog(parent)
     FillCtcss();
     FillDcs(Grids[1], QStringLiteral("N"));
     FillDcs(Grids[2], QStringLiteral("I"));
+    for (QTableWidget* grid : Grids)
+        FitGrid(grid);
     Buttons[0]->setChecked(true);
     SelectGrid(0);
 }
@@ -112,10 +114,8 @@ QTableWidget* TfToneOption::NewGrid(const QString& name, int groups, int columns
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(20);
-    grid->horizontalHeader()->setDefaultSectionSize(columnsPerGroup == kCtcssColumns ? 44 : 52);
     grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid->setMinimumSize(grid->horizontalHeader()->length() + 4, grid->verticalHeader()->length() + 4);
     return grid;
 }
 
@@ -158,6 +158,16 @@ void TfToneOption::FillDcs(QTableWidget* grid, const QString& polarity)
             SetCell(grid, row, column, text, part == 1);
         }
     }
+}
+
+// Every cell readable at once: the table is small enough to need no scrolling.
+void TfToneOption::FitGrid(QTableWidget* grid)
+{
+    grid->resizeColumnsToContents();
+    for (int column = 0; column < grid->columnCount(); ++column)
+        grid->setColumnWidth(column, grid->columnWidth(column) + 8);
+    const int frame = 2 * grid->frameWidth();
+    grid->setFixedSize(grid->horizontalHeader()->length() + frame, grid->verticalHeader()->length() + frame);
 }
 
 void TfToneOption::showEvent(QShowEvent* event)

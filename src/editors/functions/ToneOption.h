@@ -26,6 +26,7 @@ class TfToneOption : public QDialog
   private:
     void BuildLists();
     QTableWidget* NewGrid(const QString& name, int groups, int columnsPerGroup, int rows);
+    void FitGrid(QTableWidget* grid);
     void FillCtcss();
     void FillDcs(QTableWidget* grid, const QString& polarity);
     void SetCell(QTableWidget* grid, int row, int column, const QString& text, bool value);
