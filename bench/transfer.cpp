@@ -85,8 +85,6 @@ public:
         Tick.setInterval(1);
         QObject::connect(&Tick, &QTimer::timeout, [this] {
             const qint64 now = Clock.nsecsElapsed();
-            if (Last >= 0 && now - Last > 6000000)
-                std::fprintf(stderr, "gap %.2f ms at %.1f ms\n", (now - Last) / 1e6, now / 1e6);
             if (Last >= 0 && now - Last > Longest)
                 Longest = now - Last;
             Last = now;
