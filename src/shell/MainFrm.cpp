@@ -539,8 +539,10 @@ void TfMainFrm::ArrangeWindows(int tag)
 
 void TfMainFrm::ExecuteCommand(int tag)
 {
-    if (TEditorWindow* table = Editor(kChannelTable))
-        table->FormDeactivate();
+    // Every open editor ends its edit in progress first, so a Save or a write never misses a typed value.
+    for (const auto& editor : Editors)
+        if (editor)
+            editor->FormDeactivate();
     switch (tag) {
     case 1:
         NewCommand();

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -194,6 +195,29 @@ class TestMainFrm : public QObject
         QVERIFY(recorder.Shown.isEmpty());
         QCOMPARE(ReadFile(path).size(), 4768);
         QVERIFY(!gAll.Modified);
+    }
+
+    void saveTakesAnEditStillBeingTyped()
+    {
+        TMessageRecorder recorder;
+        TfMainFrm frm;
+        frm.show();
+        frm.ExecuteCommand(13);
+        auto* fm = frm.Editor(QStringLiteral("fFmFun"));
+        QVERIFY(fm);
+        auto* box = fm->findChild<QLineEdit*>(QStringLiteral("cxRx"));
+        QVERIFY(box);
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, QStringLiteral("100.5"));
+        const QString path = Files.filePath(QStringLiteral("typing.dat"));
+        frm.DataFileName = path;
+        frm.ExecuteCommand(3);
+        const QByteArray saved = ReadFile(path);
+        QCOMPARE(saved.size(), 4768);
+        // The current FM frequency (FM channel 32) in 25 kHz units: 100.5 MHz is 4020.
+        const int offset = 0x1050 + 2 * 31;
+        QCOMPARE(static_cast<uint8_t>(saved[offset]) | static_cast<uint8_t>(saved[offset + 1]) << 8, 4020);
     }
 
     void saveAsOverExistingFileAsks_data()

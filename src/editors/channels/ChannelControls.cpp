@@ -192,6 +192,11 @@ std::string ToStd(const QString& text)
     return text.toStdString();
 }
 
+std::string BoxText(const QLineEdit* box)
+{
+    return ToStd(box->text().trimmed());
+}
+
 QString ToQt(const std::string& text)
 {
     return QString::fromStdString(text);

@@ -83,6 +83,8 @@ std::optional<std::string> CheckedFreqText(const std::string& text);
 // Qt and the language texts meet the core's UTF-8 strings here.
 std::string ToStd(const QString& text);
 QString ToQt(const std::string& text);
+// The trimmed text of a typed box.
+std::string BoxText(const QLineEdit* box);
 
 // Form building: every control gets its object name, the key of its texts in the language files.
 QLabel* NewLabel(QWidget* parent, const char* name, const char* caption);

@@ -16,11 +16,6 @@
 namespace
 {
 constexpr int kBand = 10, kPower = 9, kPttId = 16, kVoiceMode = 14;
-
-std::string BoxText(const QLineEdit* box)
-{
-    return ToStd(box->text().trimmed());
-}
 } // namespace
 
 TfChsEdit::TfChsEdit(QWidget* parent) : TEditorWindow(parent)

@@ -21,11 +21,6 @@ constexpr int kStepItem = 9;
 constexpr uint8_t kStepMask = 0x0F;
 constexpr double kMaxOffset = 99.995;
 constexpr int kDuplex = 5, kBand = 10, kPower = 9, kPttId = 16, kVoiceMode = 14;
-
-std::string BoxText(const QLineEdit* box)
-{
-    return ToStd(box->text().trimmed());
-}
 } // namespace
 
 TfFreqEdit::TfFreqEdit(QWidget* parent) : TEditorWindow(parent)
