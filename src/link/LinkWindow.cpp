@@ -10,6 +10,7 @@
 #include "model/Maindb.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/MessageBox.h"
+#include "ui/DialogButtons.h"
 
 namespace {
 constexpr int kMessageBoxOk = 1;
@@ -67,17 +68,9 @@ TTransferWindow::TTransferWindow(QWidget* parent, const char* formName, const QS
     pBar = new QProgressBar(this);
     pBar->setObjectName(QStringLiteral("pBar"));
     pBar->setMinimumWidth(320);
-    btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(pBar);
-    layout->addLayout(buttons);
+    layout->addLayout(NewOkCancelRow(this, btnOk, btnCancel, false));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }

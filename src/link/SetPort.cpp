@@ -15,6 +15,7 @@
 #include "link/PortList.h"
 #include "model/Maindb.h"
 #include "shell/ApplyLanguage.h"
+#include "ui/DialogButtons.h"
 
 namespace {
 constexpr int kRowsPerColumn = 5;
@@ -53,18 +54,9 @@ TfSetPort::TfSetPort(QWidget* parent)
     lbName = new QLabel(QStringLiteral("Port:"), this);
     lbName->setObjectName(QStringLiteral("lbName"));
     lbName->hide();
-    btnOk = new QPushButton(QStringLiteral("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(cxPort);
-    layout->addLayout(buttons);
+    layout->addLayout(NewOkCancelRow(this, btnOk, btnCancel, true));
     layout->setSizeConstraint(QLayout::SetFixedSize);
     connect(btnOk, &QPushButton::clicked, this, &TfSetPort::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

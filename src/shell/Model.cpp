@@ -17,6 +17,7 @@
 #include "model/myFun.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/MessageBox.h"
+#include "ui/DialogButtons.h"
 
 namespace
 {
@@ -100,16 +101,7 @@ TfModel::TfModel(QWidget* parent) : QDialog(parent)
     lRang = new QLabel(tr("Freq. Rang"), this);
     lRang->setObjectName(QStringLiteral("lRang"));
     lRang->hide();
-    auto* buttons = new QHBoxLayout;
-    btnOk = new QPushButton(tr("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton(tr("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(NewOkCancelRow(this, btnOk, btnCancel, true));
     connect(cxModel, &QComboBox::currentIndexChanged, this, [this] { cxModelChange(); });
     connect(btnOk, &QPushButton::clicked, this, &TfModel::btnOkClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);

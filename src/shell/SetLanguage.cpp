@@ -10,6 +10,7 @@
 #include "model/Maindb.h"
 #include "shell/ApplyLanguage.h"
 #include "shell/Language.h"
+#include "ui/DialogButtons.h"
 
 TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent)
 {
@@ -28,16 +29,7 @@ TfSetLanguage::TfSetLanguage(QWidget* parent) : QDialog(parent)
         choices->addWidget(cxLangs[i]);
     }
     layout->addWidget(cxSels);
-    auto* buttons = new QHBoxLayout;
-    btnOk = new QPushButton(tr("&Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancel = new QPushButton(tr("&Cancel"), this);
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    buttons->addStretch();
-    buttons->addWidget(btnOk);
-    buttons->addWidget(btnCancel);
-    layout->addLayout(buttons);
+    layout->addLayout(NewOkCancelRow(this, btnOk, btnCancel, true));
     cxLang = new QListWidget(this);
     cxLang->setObjectName(QStringLiteral("cxLang"));
     cxLang->setProperty("tag", -2);
