@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "model/Maindb.h"
-#include "model/Numbers.h"
-#include "model/myFun.h"
-#include "shell/MainFrm.h"
-#include "shell/MessageBox.h"
-#include "ui/EditorWindow.h"
+#include "core/files/StartUp.h"
+#include "core/model/Numbers.h"
+#include "core/model/ChannelCodec.h"
+#include "gui/main/MainWindow.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/EditorWindow.h"
 
 namespace
 {
@@ -74,7 +74,7 @@ int main(int argc, char* argv[])
 
     TPaintWatch watch;
     app.installEventFilter(&watch);
-    TfMainFrm mainFrm;
+    TMainWindow mainFrm;
     mainFrm.showMaximized();
     while (!watch.Painted)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -12,15 +12,15 @@
 #include <cstdio>
 #include <functional>
 
-#include "link/Frames.h"
-#include "link/ReadRadio.h"
-#include "link/SerialLink.h"
-#include "link/WriteRadio.h"
-#include "model/Maindb.h"
-#include "model/Numbers.h"
-#include "model/myFun.h"
-#include "shell/MessageBox.h"
-#include "shell/Settings.h"
+#include "core/link/Frames.h"
+#include "gui/link/ReadWindow.h"
+#include "qt/SerialLink.h"
+#include "gui/link/WriteWindow.h"
+#include "core/files/StartUp.h"
+#include "core/model/Numbers.h"
+#include "core/model/Derivations.h"
+#include "gui/kit/MessageBox.h"
+#include "core/files/SettingsFile.h"
 
 namespace {
 
@@ -174,8 +174,8 @@ int main(int argc, char** argv)
     }
     gAll.ComPort = radio.readLine().trimmed().toStdString();
 
-    const TResult read = RunTransfer<TfReadRadio>();
-    const TResult write = RunTransfer<TfWriteRadio>();
+    const TResult read = RunTransfer<TReadWindow>();
+    const TResult write = RunTransfer<TWriteWindow>();
     radio.terminate();
     radio.waitForFinished(5000);
     Report("read", read, ReadTraffic());

@@ -12,10 +12,10 @@
 #include <random>
 #include <vector>
 
-#include "link/Frames.h"
-#include "model/AllClass.h"
-#include "model/Maindb.h"
-#include "shell/Settings.h"
+#include "core/link/Frames.h"
+#include "core/model/AppState.h"
+#include "core/files/StartUp.h"
+#include "core/files/SettingsFile.h"
 
 class TVirtualRadio {
 public:
@@ -86,7 +86,7 @@ private:
 
 // Memory that differs from a new image: every channel byte, the serial number and the memory beyond the read
 // blocks scrambled; the settings and the model block of the given image kept so that the memory is sound.
-inline std::vector<uint8_t> ScrambledMemory(const TALL& all, unsigned seed)
+inline std::vector<uint8_t> ScrambledMemory(const TAppState& all, unsigned seed)
 {
     std::vector<uint8_t> memory(all.Image.begin(), all.Image.end());
     std::mt19937 random(seed);

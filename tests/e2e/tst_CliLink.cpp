@@ -5,9 +5,9 @@
 #include <QtTest>
 
 #include "e2e/VirtualRadio.h"
-#include "model/MacType.h"
-#include "model/myFun.h"
-#include "shell/DataFile.h"
+#include "core/model/ModelCatalogue.h"
+#include "core/model/Derivations.h"
+#include "core/files/DataFile.h"
 
 namespace {
 constexpr int kCliTimeoutMs = 90000;
@@ -40,7 +40,7 @@ QByteArray FileBytes(const QString& path)
 }
 
 // The state the command line works on: the program's start-up with a new data set.
-void FreshState(TALL& all, TMacList& list)
+void FreshState(TAppState& all, TModelCatalogue& list)
 {
     InitState(all, list, QDir::tempPath().toStdString() + "/");
     PrepareFirstImage(all, list);
@@ -57,8 +57,8 @@ private:
 private slots:
     void readSavesTheImageAsTheProgramDoes()
     {
-        TALL all;
-        TMacList list;
+        TAppState all;
+        TModelCatalogue list;
         FreshState(all, list);
         const std::vector<uint8_t> memory = ScrambledMemory(all, 11);
         TVirtualRadio radio(memory, {"--band-byte", "243"});
@@ -83,15 +83,15 @@ private slots:
 
     void writeSendsTheDataFile()
     {
-        TALL all;
-        TMacList list;
+        TAppState all;
+        TModelCatalogue list;
         FreshState(all, list);
         const std::vector<uint8_t> image = ScrambledMemory(all, 12);
         std::copy(image.begin(), image.end(), all.Image.begin());
         const QString in = Folder.filePath("write.dat");
         std::string error;
         QVERIFY(SaveDataFile(all, in.toStdString(), error));
-        TALL loaded;
+        TAppState loaded;
         FreshState(loaded, list);
         QVERIFY(OpenDataFile(loaded, list, in.toStdString(), error) == TOpenResult::Ok);
 
@@ -130,8 +130,8 @@ private slots:
         QFETCH(QString, command);
         QFETCH(QStringList, radioOptions);
         QFETCH(QString, message);
-        TALL all;
-        TMacList list;
+        TAppState all;
+        TModelCatalogue list;
         FreshState(all, list);
         const QString file = Folder.filePath("failure.dat");
         QFile::remove(file);

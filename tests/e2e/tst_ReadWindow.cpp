@@ -8,8 +8,8 @@
 
 #include "e2e/VirtualRadio.h"
 #include "helpers/TestSupport.h"
-#include "link/LinkDialogs.h"
-#include "link/ReadRadio.h"
+#include "gui/link/LinkDialogs.h"
+#include "gui/link/ReadWindow.h"
 
 namespace {
 constexpr int kTransferTimeoutMs = 90000;
@@ -53,7 +53,7 @@ private slots:
         QVERIFY(MapCom5(radio.Path));
         const auto before = gAll.Image;
         TMessageRecorder recorder;
-        PressOkWhenShown<TfReadRadio>();
+        PressOkWhenShown<TReadWindow>();
         QVERIFY(ShowReadRadio(nullptr));
         QCOMPARE(recorder.Texts(), QStringList{"Reading Completed."});
         for (int i = 0; i < kReadBytes; ++i) {
@@ -72,7 +72,7 @@ private slots:
         QVERIFY(radio.Serving());
         QVERIFY(MapCom5(radio.Path));
         TMessageRecorder recorder;
-        TfReadRadio window;
+        TReadWindow window;
         window.show();
         window.btnOk->click();
         QTRY_VERIFY_WITH_TIMEOUT(window.Completed(), kTransferTimeoutMs);
@@ -89,7 +89,7 @@ private slots:
         QVERIFY(MapCom5(radio.Path));
         const auto before = gAll.Image;
         TMessageRecorder recorder;
-        TfReadRadio window;
+        TReadWindow window;
         window.show();
         window.btnOk->click();
         QTRY_VERIFY_WITH_TIMEOUT(!recorder.Shown.isEmpty(), kTransferTimeoutMs);
@@ -105,7 +105,7 @@ private slots:
     {
         QVERIFY(MapCom5(QStringLiteral("/nonexistent/ttyUSB9")));
         TMessageRecorder recorder;
-        TfReadRadio window;
+        TReadWindow window;
         window.show();
         QTRY_VERIFY(!recorder.Shown.isEmpty());
         const QStringList lines = recorder.Shown.first().Text.split('\n');

@@ -8,8 +8,8 @@
 
 #include "e2e/VirtualRadio.h"
 #include "helpers/TestSupport.h"
-#include "link/TestFrm.h"
-#include "link/WriteRadio.h"
+#include "gui/link/PowerTestWindow.h"
+#include "gui/link/WriteWindow.h"
 
 namespace {
 constexpr int kTransferTimeoutMs = 90000;
@@ -34,7 +34,7 @@ private slots:
         const std::vector<uint8_t> image = ScrambledMemory(gAll, 5);
         std::copy(image.begin(), image.end(), gAll.Image.begin());
         TMessageRecorder recorder;
-        TfWriteRadio window;
+        TWriteWindow window;
         window.show();
         window.btnOk->click();
         QTRY_VERIFY_WITH_TIMEOUT(!recorder.Shown.isEmpty(), kTransferTimeoutMs);
@@ -57,7 +57,7 @@ private slots:
         QVERIFY(radio.Serving());
         QVERIFY(MapCom5(radio.Path));
         TMessageRecorder recorder;
-        TfTestFrm window;
+        TPowerTestWindow window;
         window.show();
         const TSegment first = BuildSegments(gAll.Bands).front();
         QCOMPARE(first.Row, 13);

@@ -5,10 +5,10 @@
 #include <QTemporaryDir>
 #include <clocale>
 
-#include "model/Maindb.h"
-#include "model/myFun.h"
-#include "shell/Language.h"
-#include "shell/MessageBox.h"
+#include "core/files/StartUp.h"
+#include "core/model/Derivations.h"
+#include "core/files/LanguageFile.h"
+#include "gui/kit/MessageBox.h"
 
 TMessageRecorder::TMessageRecorder()
 {
@@ -58,13 +58,13 @@ QString InitTestState()
         QFile::copy(bin.filePath(name), appDir + name);
     }
     QFile::remove(appDir + QStringLiteral("SysInfo.Ini"));
-    gAll = TALL();
-    gMacList = TMacList();
+    gAll = TAppState();
+    gMacList = TModelCatalogue();
     InitState(gAll, gMacList, appDir.toStdString());
     gAll.LanguageIndex = 0;
     gAll.LanguageName = "English";
     gAll.ComPort = "COM1";
-    gLanguage = TLanguage();
+    gLanguage = TMessageTexts();
     PrepareFirstImage(gAll, gMacList);
     NewDataSet(gAll, gMacList);
     return appDir;

@@ -8,11 +8,11 @@
 #include <iostream>
 #include <optional>
 
-#include "link/ReadEngine.h"
-#include "link/SerialLink.h"
-#include "link/WriteEngine.h"
-#include "model/Maindb.h"
-#include "shell/DataFile.h"
+#include "core/link/ReadEngine.h"
+#include "qt/SerialLink.h"
+#include "core/link/WriteEngine.h"
+#include "core/files/StartUp.h"
+#include "core/files/DataFile.h"
 
 namespace {
 

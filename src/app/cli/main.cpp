@@ -5,8 +5,8 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/LinkCommands.h"
-#include "model/Maindb.h"
-#include "model/myFun.h"
+#include "core/files/StartUp.h"
+#include "core/model/Derivations.h"
 
 namespace {
 // One line per subcommand.

@@ -3,9 +3,9 @@
 #include <QScreen>
 #include <clocale>
 
-#include "model/Maindb.h"
-#include "shell/MainFrm.h"
-#include "shell/Pictures.h"
+#include "core/files/StartUp.h"
+#include "gui/main/MainWindow.h"
+#include "gui/kit/Pictures.h"
 
 int main(int argc, char* argv[])
 {
@@ -16,7 +16,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("QB-H52"));
     QApplication::setWindowIcon(AppIcon());
     StartUp(QApplication::applicationDirPath().toStdString() + "/");
-    TfMainFrm mainFrm;
+    TMainWindow mainFrm;
     // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
     mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
     mainFrm.showMaximized();

@@ -1,0 +1,59 @@
+#include "core/files/LanguageFile.h"
+
+#include "core/files/Profile.h"
+#include "core/files/SafeFile.h"
+#include "core/files/SettingsFile.h"
+
+std::string LanguageFilePath(const TAppState& all, const std::string& languageName)
+{
+    // The name comes from the settings file; a name that would reach into another folder names no file.
+    if (languageName.empty() || languageName.find('/') != std::string::npos)
+        return "";
+    const std::string beside = all.AppDir + languageName + ".Ini";
+    if (IsRegularFile(beside))
+        return beside;
+    return std::string(QBH52_DATA_DIR) + languageName + ".Ini";
+}
+
+void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
+{
+    language = TMessageTexts();
+    TProfile profile;
+    const std::string path = LanguageFilePath(all, languageName);
+    if (path.empty() || !profile.Load(path))
+        return;
+    std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
+                                                    {"ExitProgram", &language.ExitProgram},
+                                                    {"OutRange", &language.OutRange},
+                                                    {"ErrRange", &language.ErrRange},
+                                                    {"Channel", &language.Channel},
+                                                    {"Info", &language.Info},
+                                                    {"Caution", &language.Caution},
+                                                    {"SaveProgram", &language.SaveProgram},
+                                                    {"FileExists", &language.FileExists},
+                                                    {"All", &language.All},
+                                                    {"Close", &language.Close},
+                                                    {"Open", &language.Open},
+                                                    {"ComError", &language.ComError},
+                                                    {"ModError", &language.ModError},
+                                                    {"PwdError", &language.PwdError},
+                                                    {"ModelType", &language.ModelType},
+                                                    {"Frequency", &language.Frequency},
+                                                    {"ReadOk", &language.ReadOk},
+                                                    {"WriteOk", &language.WriteOk},
+                                                    {"PortError", &language.PortError},
+                                                    {"ClearData", &language.ClearData},
+                                                    {"Modforce", &language.Modforce}};
+    for (auto& [key, text] : texts)
+        *text = profile.ReadString("Language", key, *text);
+}
+
+void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames, std::vector<std::string>& fileNames)
+{
+    TProfile profile;
+    profile.Load(SettingsReadPath(all));
+    for (const std::string& name : SplitList(profile.ReadString("SysInfo", "Language", "English|Chinese")))
+        fileNames.push_back(name);
+    for (const std::string& name : SplitList(profile.ReadString("SysInfo", all.LanguageName, "English|Chinese")))
+        displayNames.push_back(name);
+}

@@ -1,0 +1,14 @@
+// Language files: the message texts and the list of languages offered.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/files/MessageTexts.h"
+#include "core/model/AppState.h"
+
+// The language file of a language: LanguageName + ".Ini" in AppDir, else in the installed data folder.
+std::string LanguageFilePath(const TAppState& all, const std::string& languageName);
+void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName);
+// Appends the items of SysInfo keys `Language` (file names) and <LanguageName> (display names).
+void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames, std::vector<std::string>& fileNames);

@@ -1,0 +1,31 @@
+// The message texts the program shows, by language-file key.
+#pragma once
+
+#include <string>
+
+// The message texts, all UTF-8; the built-in English values stand until a language file replaces them.
+class TMessageTexts {
+public:
+    std::string Confirmation = "Confirmation";
+    std::string ExitProgram = "Do you wish to exit program?";
+    std::string OutRange = "Frequecy is Out of range.";
+    std::string ErrRange = "The frequecy number come amiss!";
+    std::string Channel = "Channel";
+    std::string Info = " Information";
+    std::string Caution = "Caution";
+    std::string SaveProgram = "Do you wish to save the changes?";
+    std::string FileExists = "The File is exists,replace it?";
+    std::string All = "All";
+    std::string Close = "Closed";
+    std::string Open = "Opened";
+    std::string ComError = "Please check all connections and communication port settings.";
+    std::string ModError = "Model Type Wrong.";
+    std::string PwdError = "Pass Word Wrong.";
+    std::string ModelType = "Model Type";
+    std::string Frequency = "Frequency";
+    std::string ReadOk = "Reading Completed.";
+    std::string WriteOk = "Writing Completed.";
+    std::string PortError = "Cannot Open Commcmication Port.";
+    std::string ClearData = "Do you wish to Clear Data?";
+    std::string Modforce = "Do you wish to Force write data?";
+};

@@ -1,0 +1,15 @@
+// The settings file SysInfo.Ini: port, language and the carried-through serial-number values.
+#pragma once
+
+#include <string>
+
+#include "core/model/AppState.h"
+
+// Where SysInfo.Ini lives: AppDir when that folder is writable, else $XDG_CONFIG_HOME/qbh52/ (~/.config/qbh52/).
+std::string SettingsFilePath(const TAppState& all);
+// The file the settings are read from: SettingsFilePath, or, before that exists, a SysInfo.Ini that came with a
+// read-only installation beside the program.
+std::string SettingsReadPath(const TAppState& all);
+void LoadSettings(TAppState& all);
+// Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo, keeping the other lines.
+bool SaveSettings(const TAppState& all, std::string& error);

@@ -1,0 +1,205 @@
+#include "core/link/TransferEngine.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/link/Frames.h"
+
+namespace {
+
+constexpr int kOkPauseMs = 450;
+constexpr int kDiscardPauseMs = 50;
+constexpr int kOpenPauseMs = 50;
+constexpr int kWakeupGapMs = 200;
+constexpr int kHeadTimeMs = 1500;
+constexpr int kTryTimeMs = 1500;
+constexpr int kCloseTimeMs = 300;
+constexpr int kSilentRadioPauseMs = 2500;
+
+}  // namespace
+
+TTransferEngine::TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io,
+                                 int progressMax, int drainLimitMs)
+    : TLinkEngine(all, language, io, 49), List(list), ProgressMax(progressMax), DrainLimitMs(drainLimitMs)
+{
+}
+
+void TTransferEngine::Start()
+{
+    if (Closed || !OkOn)
+        return;
+    if (Opening) {
+        StartWhenOpen = true;
+        return;
+    }
+    ResetAttempt();
+    StateNow = TTransferState::Idle;
+    MsgShown = false;
+    SetProgress(0);
+    SetOkEnabled(false);
+    PauseThen(kOkPauseMs, [this] {
+        RxLen = 0;
+        if (!EnsureOpen())
+            return;
+        Io.DiscardBuffers();
+        PauseThen(kDiscardPauseMs, [this] { SendWakeup(); });
+    });
+}
+
+void TTransferEngine::OpenAfterPause(bool discard)
+{
+    Opening = true;
+    PauseThen(kOpenPauseMs, [this, discard] {
+        Opening = false;
+        StateNow = TTransferState::Idle;
+        if (!EnsureOpen()) {
+            StartClose();
+            return;
+        }
+        if (discard)
+            Io.DiscardBuffers();
+        if (std::exchange(StartWhenOpen, false))
+            Start();
+    });
+}
+
+bool TTransferEngine::EnsureOpen()
+{
+    std::string reason;
+    if (const auto n = PortNumber(All.ComPort)) {
+        PortNo = *n;
+        if (Io.IsPortOpen() || Io.OpenPort(reason))
+            return true;
+    }
+    if (!MsgShown) {
+        MsgShown = true;
+        ShowPortError(reason);
+    }
+    return false;
+}
+
+void TTransferEngine::SetOkEnabled(bool on)
+{
+    OkOn = on;
+    Io.Changed();
+}
+
+void TTransferEngine::SetProgress(int position)
+{
+    Position = std::clamp(position, 0, ProgressMax);
+    Io.Progress(Position, ProgressMax);
+}
+
+// Every frame of a transfer: a port that refuses it ends the attempt with PortError.
+void TTransferEngine::Send(TFrame frame, int replyLength, bool ack, std::function<void()> then)
+{
+    AckSent = ack;
+    if (SendFrame(std::move(frame), replyLength, DrainLimitMs, std::move(then)))
+        return;
+    StateNow = TTransferState::Idle;
+    if (!MsgShown) {
+        MsgShown = true;
+        ShowPortError({});
+    }
+}
+
+void TTransferEngine::SendEnd(std::function<void()> then)
+{
+    Send({kEndByte}, 0, false, std::move(then));
+}
+
+void TTransferEngine::SendAckThenTry()
+{
+    Send({kAckByte}, 1, true, [this] { Io.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
+}
+
+void TTransferEngine::StartClose()
+{
+    Io.StartTimer(TLinkTimer::CloseTime, kCloseTimeMs);
+}
+
+std::string TTransferEngine::ReplyIdentifier() const
+{
+    return std::string(RxBuf.begin() + 1, RxBuf.begin() + 5);
+}
+
+void TTransferEngine::SendWakeup()
+{
+    Send(BuildHandshake(1, 0), 1, false, [this] { Io.StartTimer(TLinkTimer::XTimer, kWakeupGapMs); });
+}
+
+void TTransferEngine::SendHandshake()
+{
+    StateNow = TTransferState::WaitAck;
+    Send(BuildHandshake(PortNo, RandomLetter()), 1, false,
+         [this] { Io.StartTimer(TLinkTimer::HeadTime, kHeadTimeMs); });
+}
+
+void TTransferEngine::HandleReply()
+{
+    switch (StateNow) {
+    case TTransferState::Idle:
+        break;
+    case TTransferState::WaitAck:
+        if (!AckAtByte0Or1())
+            break;
+        Io.StopTimer(TLinkTimer::HeadTime);
+        StateNow = TTransferState::WaitIdent;
+        Send({kIdentifyByte}, kIdentLength, false, [this] { Io.StartTimer(TLinkTimer::HeadTime, kHeadTimeMs); });
+        break;
+    case TTransferState::WaitIdent:
+        Io.StopTimer(TLinkTimer::HeadTime);
+        HandleIdent();
+        break;
+    case TTransferState::Blocks:
+        HandleBlockReply();
+        break;
+    }
+}
+
+void TTransferEngine::HandleTimer(TLinkTimer id)
+{
+    Io.StopTimer(id);
+    switch (id) {
+    case TLinkTimer::XTimer:
+        SendHandshake();
+        break;
+    case TLinkTimer::HeadTime:
+        HeadTimeout();
+        break;
+    case TLinkTimer::TryTime:
+        TryTimeout();
+        break;
+    case TLinkTimer::CloseTime:
+        Io.Finish();
+        break;
+    default:
+        break;
+    }
+}
+
+// A radio that never answered the handshake or the identification: the message comes after a further pause.
+void TTransferEngine::HeadTimeout()
+{
+    StateNow = TTransferState::Idle;
+    if (MsgShown)
+        return;
+    PauseThen(kSilentRadioPauseMs, [this] {
+        if (MsgShown)
+            return;
+        MsgShown = true;
+        Show("ComError", Language.ComError);
+        StartClose();
+    });
+}
+
+void TTransferEngine::TryTimeout()
+{
+    StateNow = TTransferState::Idle;
+    if (MsgShown)
+        return;
+    BeforeTryMessage();
+    MsgShown = true;
+    Show("ComError", Language.ComError);
+    StartClose();
+}

@@ -1,0 +1,28 @@
+#include "core/model/Views.h"
+
+namespace {
+TViewsHost* gHost = nullptr;
+}
+
+void SetViewsHost(TViewsHost* host)
+{
+    gHost = host;
+}
+
+void RefreshViews(int kind)
+{
+    if (gHost)
+        gHost->RefreshViews(kind);
+}
+
+void RefreshStatus()
+{
+    if (gHost)
+        gHost->RefreshStatus();
+}
+
+void ExecuteCommand(int tag)
+{
+    if (gHost)
+        gHost->ExecuteCommand(tag);
+}

@@ -1,0 +1,59 @@
+// Controls and helpers shared by the channel edit, VFO and batch windows: the tone list with its picker, the check boxes that stand for list fields, and the checked frequency input.
+#pragma once
+
+#include <QComboBox>
+#include <optional>
+#include <string>
+
+#include "gui/kit/FormKit.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class TChannel;
+
+// The editable tone list: "None" and the 262 tones of ToneList(), typed tones allowed (tag -3, only item 0
+// is translated). A double click opens the tone picker.
+class TToneCombo : public QComboBox
+{
+    Q_OBJECT
+  public:
+    TToneCombo(const QString& name, QWidget* parent);
+    // The tone text to store, normalised: empty when the box is empty or shows item 0 (no tone).
+    std::string ToneValue() const;
+    // Shows a tone text as decoded; empty selects item 0.
+    void ShowTone(const std::string& tone);
+
+  signals:
+    // A tone was picked, typed and committed (Enter or leaving the box), or taken from the picker.
+    void ToneChanged();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void Commit();
+    void OpenPicker();
+};
+
+// A check box standing for a two-item list field of a channel: checked exactly when the field holds OnIndex.
+struct TFieldBox {
+    QCheckBox* Box;
+    int Field;
+    int OnIndex;
+};
+
+// The list index a decoded channel holds for fields 5 and 9 to 17.
+int ChannelListValue(const TChannel& channel, int field);
+// SetChannelField with a text; returns the normalised text the codec hands back.
+std::string StoreChannelText(int index, int field, std::string text);
+void StoreChannelIndex(int index, int field, int value);
+void LoadFieldBox(const TFieldBox& box, const TChannel& channel);
+void StoreFieldBox(const TFieldBox& box, int index);
+
+// A typed frequency checked against the enabled bands: in range it comes back formatted "0.00000"; out of range
+// the user is told (ErrRange) and gets the low edge of the first enabled band. nullopt when no band is enabled
+// to fall back on, so that nothing is stored.
+std::optional<std::string> CheckedFreqText(const std::string& text);

@@ -1,0 +1,253 @@
+#include "gui/channels/ChannelEditor.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/files/StartUp.h"
+#include "core/model/Numbers.h"
+#include "core/model/ChannelCodec.h"
+#include "gui/kit/ApplyLanguage.h"
+#include "core/model/Views.h"
+
+namespace
+{
+constexpr int kBand = 10, kPower = 9, kPttId = 16, kVoiceMode = 14;
+} // namespace
+
+TChannelEditor::TChannelEditor(QWidget* parent) : TEditorWindow(parent)
+{
+    setObjectName(QStringLiteral("fChsEdit"));
+    setWindowTitle(QStringLiteral("Channel Edit"));
+    BuildForm();
+    ConnectStores();
+}
+
+void TChannelEditor::BuildForm()
+{
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(NewLabel(this, "clInx", "Channel"), 0, 0);
+    grid->addWidget(cxChs = NewList(this, "cxChs", {}), 0, 1);
+    cxChs->setProperty("tag", -2);
+    grid->addWidget(NewLabel(this, "cl00", "RX Frequency[MHz]"), 1, 0);
+    grid->addWidget(cxRxSv = NewBox(this, "cxRxSv", TKeyFilter::Frequency), 1, 1);
+    grid->addWidget(NewLabel(this, "cl01", "TX Frequency[MHz]"), 1, 2);
+    grid->addWidget(cxTxSv = NewBox(this, "cxTxSv", TKeyFilter::Frequency), 1, 3);
+    grid->addWidget(NewLabel(this, "cl02", "QT/DQT Deconde"), 2, 0);
+    grid->addWidget(cxRxDcts = new TToneCombo(QStringLiteral("cxRxDcts"), this), 2, 1);
+    grid->addWidget(NewLabel(this, "cl03", "QT/DQT Encode"), 2, 2);
+    grid->addWidget(cxTxDcts = new TToneCombo(QStringLiteral("cxTxDcts"), this), 2, 3);
+    grid->addWidget(NewLabel(this, "cl04", "TX Power"), 3, 0);
+    grid->addWidget(cxPwrv = NewList(this, "cxPwrv", {"Low", "High"}), 3, 1);
+    grid->addWidget(NewLabel(this, "cl05", "Wide/Narrow"), 3, 2);
+    grid->addWidget(cxBand = NewList(this, "cxBand", {"Narrow", "Wide"}), 3, 3);
+    grid->addWidget(NewLabel(this, "cl06", "PTT ID"), 4, 0);
+    grid->addWidget(cxPtts = NewList(this, "cxPtts", {"Off", "BOT", "EOT", "Both"}), 4, 1);
+    QLabel* voiceLabel = NewLabel(this, "cl07", "Voice Mode");
+    grid->addWidget(voiceLabel, 4, 2);
+    grid->addWidget(cxApro = NewList(this, "cxApro", {"None", "Compander", "Scrambler", "Both"}), 4, 3);
+    voiceLabel->hide();
+    cxApro->hide();
+    grid->addWidget(NewLabel(this, "cl08", "ID Code"), 5, 0);
+    grid->addWidget(cxIdSv = NewBox(this, "cxIdSv", TKeyFilter::Digits, 6), 5, 1);
+    grid->addWidget(NewLabel(this, "cl09", "CH Name"), 5, 2);
+    grid->addWidget(cxNameSv = NewBox(this, "cxNameSv", TKeyFilter::Name, 7), 5, 3);
+    Boxes = {{NewCheck(this, "cxBclo", "Busy Lock"), 12, 0},
+             {NewCheck(this, "cxTail", "Epilogue"), 15, 1},
+             {NewCheck(this, "cxVoxs", "Vox"), 13, 0},
+             {NewCheck(this, "cxAnis", "Ani"), 17, 0},
+             {NewCheck(this, "cxScan", "Scan Add"), 11, 0}};
+    for (size_t i = 0; i < Boxes.size(); ++i)
+        grid->addWidget(Boxes[i].Box, 6 + static_cast<int>(i) / 4, static_cast<int>(i) % 4);
+    QPushButton* btnClose = NewButton(this, "btnClose", "&Close");
+    grid->addWidget(btnClose, 8, 3);
+    connect(btnClose, &QPushButton::clicked, this, [this] { CloseEditor(this); });
+}
+
+void TChannelEditor::ConnectStores()
+{
+    connect(cxChs, &QComboBox::activated, this, &TChannelEditor::cxChsChange);
+    connect(cxRxSv, &QLineEdit::editingFinished, this, &TChannelEditor::cxRxSvChange);
+    connect(cxTxSv, &QLineEdit::editingFinished, this, &TChannelEditor::cxTxSvChange);
+    for (TToneCombo* tone : {cxRxDcts, cxTxDcts})
+        connect(tone, &TToneCombo::ToneChanged, this, &TChannelEditor::StoreChannel);
+    for (QComboBox* list : {cxPwrv, cxBand, cxPtts, cxApro})
+        connect(list, &QComboBox::currentIndexChanged, this, &TChannelEditor::StoreChannel);
+    for (const TFieldBox& box : Boxes)
+        connect(box.Box, &QCheckBox::toggled, this, &TChannelEditor::StoreChannel);
+    // Name and ID code store when committed (Enter or leaving the box), not while being typed.
+    for (QLineEdit* box : {cxIdSv, cxNameSv}) {
+        connect(box, &QLineEdit::editingFinished, this, [this, box] {
+            if (box->isModified())
+                StoreChannel();
+        });
+    }
+}
+
+void TChannelEditor::showEvent(QShowEvent* event)
+{
+    TEditorWindow::showEvent(event);
+    if (!Shown) {
+        Shown = true;
+        FormShow();
+    }
+}
+
+void TChannelEditor::FormShow()
+{
+    Loading = true;
+    ApplyLanguage(this, false);
+    cxChs->clear();
+    for (int n = 1; n <= gAll.ChannelCount; ++n)
+        cxChs->addItem(QString::number(n));
+    LoadChannel();
+    MoveEditor(this);
+}
+
+void TChannelEditor::Reload()
+{
+    LoadChannel();
+}
+
+void TChannelEditor::LoadChannel()
+{
+    Loading = true;
+    if (gAll.ChannelCount > 0)
+        gAll.CurrentChannel = std::clamp(gAll.CurrentChannel, 1, gAll.ChannelCount);
+    cxChs->setCurrentIndex(gAll.CurrentChannel - 1);
+    if (DecodeChannel(gAll, gAll.CurrentChannel, gChannel)) {
+        EnableFields(true);
+        cxRxSv->setText(ToQt(FormatFreq(gChannel.RxFreq)));
+        // A channel without a TX frequency shows -1.00000, which stores back as "no TX frequency".
+        cxTxSv->setText(ToQt(FormatFreq(gChannel.TxFreq)));
+        cxRxDcts->ShowTone(gChannel.RxTone);
+        cxTxDcts->ShowTone(gChannel.TxTone);
+        cxBand->setCurrentIndex(gChannel.Wide);
+        cxPwrv->setCurrentIndex(gChannel.Power);
+        cxPtts->setCurrentIndex(gChannel.PttId);
+        cxApro->setCurrentIndex(gChannel.VoiceMode);
+        for (const TFieldBox& box : Boxes)
+            LoadFieldBox(box, gChannel);
+        cxNameSv->setText(ToQt(gChannel.Name));
+        cxIdSv->setText(ToQt(gChannel.IdCode));
+    } else {
+        cxRxSv->clear();
+        EnableFields(false);
+        ShowDefaults();
+    }
+    Loading = false;
+}
+
+void TChannelEditor::ShowDefaults()
+{
+    const bool wasLoading = Loading;
+    Loading = true;
+    cxRxSv->clear();
+    cxTxSv->clear();
+    cxRxDcts->ShowTone({});
+    cxTxDcts->ShowTone({});
+    cxBand->setCurrentIndex(1);
+    cxPwrv->setCurrentIndex(1);
+    cxPtts->setCurrentIndex(0);
+    cxApro->setCurrentIndex(0);
+    for (const TFieldBox& box : Boxes)
+        box.Box->setChecked(box.Field == 15);
+    cxNameSv->clear();
+    cxIdSv->setText(QStringLiteral("000"));
+    Loading = wasLoading;
+}
+
+void TChannelEditor::EnableFields(bool on)
+{
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{cxTxSv, cxRxDcts, cxTxDcts, cxPwrv, cxBand, cxPtts, cxApro, cxIdSv, cxNameSv})
+        field->setEnabled(on);
+    for (const TFieldBox& box : Boxes)
+        box.Box->setEnabled(on);
+}
+
+void TChannelEditor::StoreChannel()
+{
+    if (Loading)
+        return;
+    // A frequency still being typed is committed first: turning the mouse wheel over a list stores the channel
+    // without the box losing the focus.
+    if (cxRxSv->isModified())
+        return cxRxSvChange();
+    if (cxTxSv->isModified())
+        cxTxSvChange();
+    Loading = true;
+    const int channel = gAll.CurrentChannel;
+    const std::string rx = StoreChannelText(channel, 2, BoxText(cxRxSv));
+    cxRxSv->setText(ToQt(rx));
+    if (!rx.empty()) {
+        cxTxSv->setText(ToQt(StoreChannelText(channel, 3, BoxText(cxTxSv))));
+        for (auto [list, field] : {std::pair{cxRxDcts, 6}, std::pair{cxTxDcts, 7}})
+            list->ShowTone(StoreChannelText(channel, field, list->ToneValue()));
+        StoreChannelIndex(channel, kBand, cxBand->currentIndex());
+        StoreChannelIndex(channel, kPower, cxPwrv->currentIndex());
+        StoreChannelIndex(channel, kPttId, cxPtts->currentIndex());
+        StoreChannelIndex(channel, kVoiceMode, cxApro->currentIndex());
+        for (const TFieldBox& box : Boxes)
+            StoreFieldBox(box, channel);
+        cxNameSv->setText(ToQt(StoreChannelText(channel, 18, ToStd(cxNameSv->text()))));
+        cxIdSv->setText(ToQt(StoreChannelText(channel, 19, BoxText(cxIdSv))));
+    }
+    Loading = false;
+    gAll.Modified = true;
+    RefreshViews(0);
+}
+
+void TChannelEditor::cxChsChange(int index)
+{
+    if (Loading)
+        return;
+    gAll.CurrentChannel = index + 1;
+    RefreshViews(0);
+    LoadChannel();
+}
+
+void TChannelEditor::cxRxSvChange()
+{
+    if (Loading || !cxRxSv->isModified())
+        return;
+    // Cleared first: the range message takes the focus away and would report the same edit again.
+    cxRxSv->setModified(false);
+    const std::string text = BoxText(cxRxSv);
+    if (text.empty()) {
+        ShowDefaults();
+        EnableFields(false);
+    } else {
+        const auto checked = CheckedFreqText(text);
+        if (!checked) {
+            LoadChannel();
+            return;
+        }
+        cxRxSv->setText(ToQt(*checked));
+        EnableFields(true);
+        if (cxTxSv->text().trimmed().isEmpty())
+            cxTxSv->setText(ToQt(*checked));
+    }
+    StoreChannel();
+}
+
+void TChannelEditor::cxTxSvChange()
+{
+    if (Loading || !cxTxSv->isModified())
+        return;
+    cxTxSv->setModified(false);
+    std::string text = BoxText(cxTxSv);
+    if (!text.empty()) {
+        const auto checked = CheckedFreqText(text);
+        if (!checked) {
+            LoadChannel();
+            return;
+        }
+        text = *checked;
+    }
+    cxTxSv->setText(ToQt(StoreChannelText(gAll.CurrentChannel, 3, text)));
+    cxRxDcts->setFocus();
+}

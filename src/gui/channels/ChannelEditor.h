@@ -1,0 +1,53 @@
+// The channel edit window: one memory channel at a time, always the current channel.
+#pragma once
+
+#include <vector>
+
+#include "gui/channels/ChannelControls.h"
+#include "gui/kit/EditorWindow.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+class TChannelEditor : public TEditorWindow
+{
+    Q_OBJECT
+  public:
+    explicit TChannelEditor(QWidget* parent = nullptr);
+
+    // The channel table moved or changed the current channel.
+    void Reload() override;
+
+    void LoadChannel();
+    void ShowDefaults();
+    void EnableFields(bool on);
+    void StoreChannel();
+
+    bool Loading = false;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildForm();
+    void FormShow();
+    void cxChsChange(int index);
+    void cxRxSvChange();
+    void cxTxSvChange();
+    void ConnectStores();
+
+    QComboBox* cxChs;
+    QLineEdit* cxRxSv;
+    QLineEdit* cxTxSv;
+    TToneCombo* cxRxDcts;
+    TToneCombo* cxTxDcts;
+    QComboBox* cxPwrv;
+    QComboBox* cxBand;
+    QComboBox* cxPtts;
+    QComboBox* cxApro;
+    QLineEdit* cxIdSv;
+    QLineEdit* cxNameSv;
+    std::vector<TFieldBox> Boxes;
+    bool Shown = false;
+};

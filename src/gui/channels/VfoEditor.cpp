@@ -1,0 +1,215 @@
+#include "gui/channels/VfoEditor.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "core/files/StartUp.h"
+#include "core/model/Numbers.h"
+#include "core/model/ChannelCodec.h"
+#include "core/model/Encodings.h"
+#include "gui/kit/ApplyLanguage.h"
+#include "gui/kit/MessageBox.h"
+
+namespace
+{
+constexpr int kStepItem = 9;
+constexpr uint8_t kStepMask = 0x0F;
+constexpr double kMaxOffset = 99.995;
+constexpr int kDuplex = 5, kBand = 10, kPower = 9, kPttId = 16, kVoiceMode = 14;
+} // namespace
+
+TVfoEditor::TVfoEditor(QWidget* parent) : TEditorWindow(parent)
+{
+    setObjectName(QStringLiteral("fFreqEdit"));
+    setWindowTitle(QStringLiteral("Channel Edit"));
+    BuildForm();
+    ConnectStores();
+}
+
+void TVfoEditor::BuildForm()
+{
+    auto* grid = new QGridLayout(this);
+    auto* vfos = new QHBoxLayout;
+    vfos->addWidget(cxDown = NewRadio(this, "cxDown", "Freq_Down"));
+    vfos->addWidget(cxUps = NewRadio(this, "cxUps", "Freq_Up"));
+    vfos->addStretch();
+    grid->addLayout(vfos, 0, 0, 1, 4);
+    grid->addWidget(NewLabel(this, "lx00", "Frequency[MHz]"), 1, 0);
+    grid->addWidget(cxRxSv = NewBox(this, "cxRxSv", TKeyFilter::Frequency), 1, 1);
+    grid->addWidget(NewLabel(this, "lx01", "Offset Freq.[MHz]"), 1, 2);
+    grid->addWidget(cxTxSv = NewBox(this, "cxTxSv", TKeyFilter::Frequency), 1, 3);
+    grid->addWidget(NewLabel(this, "lx02", "Duplex"), 2, 0);
+    grid->addWidget(cxDups = NewList(this, "cxDups", {"OFF", "+Dup", "-Dup"}), 2, 1);
+    grid->addWidget(NewLabel(this, "lx03", "Freq. Step[KHz]"), 2, 2);
+    // The stored value is the item index, 0 to 8; value 2 (6.25 kHz) is the one that tunes on the 1.25 kHz grid.
+    grid->addWidget(
+        cxStep = NewList(this, "cxStep",
+                         {"  2.50", "  5.00", "  6.25", " 10.00", " 12.50", " 25.00", " 37.50", " 50.00", "100.00"}),
+        2, 3);
+    grid->addWidget(NewLabel(this, "lx04", "QT/DQT Decode"), 3, 0);
+    grid->addWidget(cxRxDcts = new TToneCombo(QStringLiteral("cxRxDcts"), this), 3, 1);
+    grid->addWidget(NewLabel(this, "lx05", "QT/DQT Encode"), 3, 2);
+    grid->addWidget(cxTxDcts = new TToneCombo(QStringLiteral("cxTxDcts"), this), 3, 3);
+    grid->addWidget(NewLabel(this, "lx06", "Wide/Narrow"), 4, 0);
+    grid->addWidget(cxBand = NewList(this, "cxBand", {"Narrow", "Wide"}), 4, 1);
+    grid->addWidget(NewLabel(this, "lx07", "TX Power"), 4, 2);
+    grid->addWidget(cxPwrv = NewList(this, "cxPwrv", {"Low", "High"}), 4, 3);
+    grid->addWidget(NewLabel(this, "lx08", "PTT ID"), 5, 0);
+    grid->addWidget(cxPtts = NewList(this, "cxPtts", {"Off", "BOT", "EOT", "Both"}), 5, 1);
+    QLabel* voiceLabel = NewLabel(this, "lx09", "Apro");
+    grid->addWidget(voiceLabel, 5, 2);
+    // "Both" too, so that a VFO holding voice mode 3 stores it back unchanged.
+    grid->addWidget(cxApro = NewList(this, "cxApro", {"None", "Compander", "Scrambler", "Both"}), 5, 3);
+    voiceLabel->hide();
+    cxApro->hide();
+    Boxes = {{NewCheck(this, "cxBclo", "Busy Lock"), 12, 0},
+             {NewCheck(this, "cxTail", "Epilogue"), 15, 1},
+             {NewCheck(this, "cxVoxs", "Vox"), 13, 0},
+             {NewCheck(this, "cxAnis", "Ani"), 17, 0}};
+    for (size_t i = 0; i < Boxes.size(); ++i)
+        grid->addWidget(Boxes[i].Box, 6, static_cast<int>(i));
+    QPushButton* btnClose = NewButton(this, "btnClose", "&Close");
+    grid->addWidget(btnClose, 7, 3);
+    connect(btnClose, &QPushButton::clicked, this, [this] { CloseEditor(this); });
+    cxDown->setChecked(true);
+}
+
+void TVfoEditor::ConnectStores()
+{
+    for (QRadioButton* button : {cxDown, cxUps}) {
+        connect(button, &QRadioButton::clicked, this, [this] {
+            if (!Loading)
+                LoadVfo();
+        });
+    }
+    connect(cxRxSv, &QLineEdit::editingFinished, this, &TVfoEditor::cxRxSvChange);
+    connect(cxTxSv, &QLineEdit::editingFinished, this, &TVfoEditor::cxTxSvChange);
+    connect(cxStep, &QComboBox::currentIndexChanged, this, &TVfoEditor::cxStepChange);
+    for (TToneCombo* tone : {cxRxDcts, cxTxDcts})
+        connect(tone, &TToneCombo::ToneChanged, this, &TVfoEditor::StoreVfo);
+    for (QComboBox* list : {cxDups, cxBand, cxPwrv, cxPtts, cxApro})
+        connect(list, &QComboBox::currentIndexChanged, this, &TVfoEditor::StoreVfo);
+    for (const TFieldBox& box : Boxes)
+        connect(box.Box, &QCheckBox::toggled, this, &TVfoEditor::StoreVfo);
+}
+
+void TVfoEditor::showEvent(QShowEvent* event)
+{
+    TEditorWindow::showEvent(event);
+    if (Shown)
+        return;
+    Shown = true;
+    Loading = true;
+    ApplyLanguage(this, false);
+    cxDown->setChecked(true);
+    LoadVfo();
+    MoveEditor(this);
+}
+
+int TVfoEditor::SelectedVfo() const
+{
+    return cxDown->isChecked() ? kVfoA : kVfoB;
+}
+
+void TVfoEditor::Reload()
+{
+    LoadVfo();
+}
+
+void TVfoEditor::LoadVfo()
+{
+    Loading = true;
+    DecodeChannel(gAll, SelectedVfo(), gChannel);
+    cxRxSv->setText(ToQt(FormatFreq(gChannel.RxFreq)));
+    cxTxSv->setText(ToQt(FormatFreq(gChannel.Offset)));
+    cxDups->setCurrentIndex(gChannel.Duplex);
+    cxStep->setCurrentIndex(GetSetting(gAll, kStepItem, kStepMask));
+    cxRxDcts->ShowTone(gChannel.RxTone);
+    cxTxDcts->ShowTone(gChannel.TxTone);
+    cxBand->setCurrentIndex(gChannel.Wide);
+    cxPwrv->setCurrentIndex(gChannel.Power);
+    cxPtts->setCurrentIndex(gChannel.PttId);
+    cxApro->setCurrentIndex(gChannel.VoiceMode);
+    for (const TFieldBox& box : Boxes)
+        LoadFieldBox(box, gChannel);
+    Loading = false;
+}
+
+void TVfoEditor::StoreVfo()
+{
+    if (Loading)
+        return;
+    // A value still being typed is committed first: turning the mouse wheel over a list stores the VFO without
+    // the box losing the focus.
+    if (cxRxSv->isModified())
+        cxRxSvChange();
+    if (cxTxSv->isModified())
+        cxTxSvChange();
+    const int vfo = SelectedVfo();
+    const std::string frequency = BoxText(cxRxSv);
+    StoreChannelText(vfo, 2, frequency);
+    if (!frequency.empty()) {
+        StoreChannelText(vfo, 4, BoxText(cxTxSv));
+        for (auto [list, field] : {std::pair{cxRxDcts, 6}, std::pair{cxTxDcts, 7}})
+            list->ShowTone(StoreChannelText(vfo, field, list->ToneValue()));
+        StoreChannelIndex(vfo, kDuplex, cxDups->currentIndex());
+        StoreChannelIndex(vfo, kBand, cxBand->currentIndex());
+        StoreChannelIndex(vfo, kPower, cxPwrv->currentIndex());
+        StoreChannelIndex(vfo, kPttId, cxPtts->currentIndex());
+        StoreChannelIndex(vfo, kVoiceMode, cxApro->currentIndex());
+        for (const TFieldBox& box : Boxes)
+            StoreFieldBox(box, vfo);
+    }
+    gAll.Modified = true;
+}
+
+void TVfoEditor::cxRxSvChange()
+{
+    if (Loading || !cxRxSv->isModified())
+        return;
+    // Cleared first: the range message takes the focus away and would report the same edit again.
+    cxRxSv->setModified(false);
+    const auto checked = CheckedFreqText(BoxText(cxRxSv));
+    if (!checked) {
+        LoadVfo();
+        return;
+    }
+    cxRxSv->setText(ToQt(StoreChannelText(SelectedVfo(), 2, *checked)));
+}
+
+void TVfoEditor::cxTxSvChange()
+{
+    if (Loading || !cxTxSv->isModified())
+        return;
+    cxTxSv->setModified(false);
+    const std::string text = BoxText(cxTxSv);
+    const auto offset = text.empty() ? std::optional<double>(0.0) : TryParseDouble(text);
+    if (!offset) {
+        ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), 1);
+        LoadVfo();
+        return;
+    }
+    const std::string formatted = FormatFreq(std::clamp(*offset, 0.0, kMaxOffset));
+    cxTxSv->setText(ToQt(StoreChannelText(SelectedVfo(), 4, formatted)));
+}
+
+void TVfoEditor::cxStepChange(int index)
+{
+    if (Loading || index < 0)
+        return;
+    SetSetting(gAll, kStepItem, kStepMask, index);
+    gAll.Modified = true;
+    Loading = true;
+    const int vfo = SelectedVfo();
+    cxRxSv->setText(ToQt(StoreChannelText(vfo, 2, BoxText(cxRxSv))));
+    cxTxSv->setText(ToQt(StoreChannelText(vfo, 4, BoxText(cxTxSv))));
+    // Decoding stores a VFO's frequency and offset back, so the other VFO takes the new step too.
+    DecodeChannel(gAll, vfo == kVfoA ? kVfoB : kVfoA, gChannel);
+    Loading = false;
+}

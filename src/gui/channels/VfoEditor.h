@@ -1,0 +1,51 @@
+// The VFO window: the radio's two frequency channels (VFO A and B) and the frequency step.
+#pragma once
+
+#include <vector>
+
+#include "gui/channels/ChannelControls.h"
+#include "gui/kit/EditorWindow.h"
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+class TVfoEditor : public TEditorWindow
+{
+    Q_OBJECT
+  public:
+    explicit TVfoEditor(QWidget* parent = nullptr);
+
+    void Reload() override;
+    void LoadVfo();
+    void StoreVfo();
+    // Channel index of the VFO shown: 129 (VFO A) or 130 (VFO B).
+    int SelectedVfo() const;
+
+    bool Loading = false;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    void BuildForm();
+    void ConnectStores();
+    void cxRxSvChange();
+    void cxTxSvChange();
+    void cxStepChange(int index);
+
+    QRadioButton* cxDown;
+    QRadioButton* cxUps;
+    QLineEdit* cxRxSv;
+    QLineEdit* cxTxSv;
+    QComboBox* cxDups;
+    QComboBox* cxStep;
+    TToneCombo* cxRxDcts;
+    TToneCombo* cxTxDcts;
+    QComboBox* cxBand;
+    QComboBox* cxPwrv;
+    QComboBox* cxPtts;
+    QComboBox* cxApro;
+    std::vector<TFieldBox> Boxes;
+    bool Shown = false;
+};

@@ -1,0 +1,11 @@
+#include "gui/link/ReadWindow.h"
+
+#include "core/files/StartUp.h"
+
+TReadWindow::TReadWindow(QWidget* parent)
+    : TTransferWindow(parent, "fReadRadio", QStringLiteral("Read data From radio"))
+{
+    auto engine = std::make_unique<TReadEngine>(gAll, gMacList, gLanguage, Link);
+    Engine = engine.get();
+    AttachTransfer(std::move(engine));
+}

@@ -1,0 +1,757 @@
+#include "gui/main/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/link/LinkDialogs.h"
+#include "qt/PortList.h"
+#include "core/files/StartUp.h"
+#include "core/model/Derivations.h"
+#include "gui/kit/ApplyLanguage.h"
+#include "core/files/DataFile.h"
+#include "gui/main/EditorList.h"
+#include "gui/main/AboutWindow.h"
+#include "core/files/LanguageFile.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/main/ModelWindow.h"
+#include "gui/kit/Pictures.h"
+#include "gui/main/LanguageWindow.h"
+#include "core/files/SettingsFile.h"
+#include "gui/kit/EditorWindow.h"
+
+namespace
+{
+
+constexpr int kChannelTableTag = 11;
+const QString kChannelTable = QStringLiteral("fChsInfo");
+const QString kChannelEdit = QStringLiteral("fChsEdit");
+// A tree node's state index, which holds its command tag.
+constexpr int kStateIndexRole = Qt::UserRole;
+constexpr int kTreeWidth = 185;
+constexpr std::array<int, 7> kPanelWidths = {50, 80, 120, 120, 120, 800, 100};
+constexpr int kStretchingPanel = 5;
+
+QString Text(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+int Message(const std::string& text, int kind)
+{
+    return ShowMessageBox(Text(gLanguage.Confirmation), Text(text), kind);
+}
+
+// What the system said about a file that could not be read or written.
+void ShowFileError(const std::string& error)
+{
+    ShowMessageBox(Text(gAll.AppTitle), Text(error), 1);
+}
+
+QString WithDataExtension(const QString& path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".dat") : path;
+}
+
+void TileWindows(QMdiArea* area, bool horizontally)
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : area->subWindowList())
+        if (window->isVisible() && !window->isMinimized())
+            windows << window;
+    const QRect room = area->viewport()->rect();
+    const int count = static_cast<int>(windows.size());
+    for (int i = 0; i < count; ++i) {
+        windows[i]->showNormal();
+        if (horizontally) {
+            const int top = room.height() * i / count;
+            windows[i]->setGeometry(0, top, room.width(), room.height() * (i + 1) / count - top);
+        } else {
+            const int left = room.width() * i / count;
+            windows[i]->setGeometry(left, 0, room.width() * (i + 1) / count - left, room.height());
+        }
+    }
+}
+
+// Minimised windows in one row along the bottom of the document area.
+void ArrangeIcons(QMdiArea* area)
+{
+    int left = 0;
+    for (QMdiSubWindow* window : area->subWindowList()) {
+        if (!window->isMinimized())
+            continue;
+        window->move(left, area->viewport()->height() - window->height());
+        left += window->width();
+    }
+}
+
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+// As a window that becomes active hands the keyboard to its first control, so that typing goes to the grid.
+void FocusFirstControl(QWidget* window)
+{
+    for (QWidget* w = window->nextInFocusChain(); w && w != window; w = w->nextInFocusChain()) {
+        if (window->isAncestorOf(w) && w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(Qt::ActiveWindowFocusReason);
+            return;
+        }
+    }
+    window->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+} // namespace
+
+TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("fMainFrm"));
+    setWindowIcon(AppIcon());
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    BuildMenus();
+    BuildToolbar();
+    layout->addWidget(pBar);
+    Splitter1 = new QSplitter(Qt::Horizontal, central);
+    Splitter1->setObjectName(QStringLiteral("Splitter1"));
+    BuildTree();
+    MdiArea = new QMdiArea(Splitter1);
+    MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    MdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    MdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    Splitter1->addWidget(pTree);
+    Splitter1->addWidget(MdiArea);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({kTreeWidth, 1000});
+    layout->addWidget(Splitter1, 1);
+    setCentralWidget(central);
+    BuildStatusBar();
+
+    cbCom = new QComboBox(central);
+    cbCom->setObjectName(QStringLiteral("cbCom"));
+    cbCom->setProperty("tag", -2);
+    cbCom->hide();
+    lCom = new QLabel(QStringLiteral("Port: "), central);
+    lCom->setObjectName(QStringLiteral("lCom"));
+    lCom->hide();
+    ImBack = new QLabel(central);
+    ImBack->setObjectName(QStringLiteral("ImBack"));
+    ImBack->hide();
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(1000);
+    connect(Timer, &QTimer::timeout, this, &TMainWindow::TimerTimer);
+    SetViewsHost(this);
+}
+
+TMainWindow::~TMainWindow()
+{
+    SetViewsHost(nullptr);
+}
+
+QAction* TMainWindow::AddCommand(QMenu* menu, const char* name, int tag, const QString& caption, const QString& hint,
+                               const QKeySequence& shortcut)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setProperty("tag", tag);
+    action->setShortcut(shortcut);
+    if (!hint.isEmpty())
+        action->setToolTip(hint);
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [this, tag] { ExecuteCommand(tag); });
+    return action;
+}
+
+void TMainWindow::BuildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+    nFile = AddMenu(bar, "nFile", tr("&File"));
+    N1 = AddCommand(nFile, "N1", 1, tr("&New"), {}, QKeySequence(tr("Ctrl+N")));
+    O1 = AddCommand(nFile, "O1", 2, tr("&Open"), {}, QKeySequence(tr("Ctrl+O")));
+    S2 = AddCommand(nFile, "S2", 3, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
+    A1 = AddCommand(nFile, "A1", 4, tr("Save &As"), {}, QKeySequence(tr("Ctrl+A")));
+    nFile->addSeparator();
+    P2 = AddCommand(nFile, "P2", 5, tr("&Print"), {}, QKeySequence(tr("Ctrl+P")));
+    V2 = AddCommand(nFile, "V2", 6, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
+    nFile->addSeparator();
+    nExit = AddCommand(nFile, "nExit", 7, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
+
+    nEdit = AddMenu(bar, "nEdit", tr("&Edit"));
+    nInfo = AddCommand(nEdit, "nInfo", 16, tr("Radio &Information"), tr("Radio Information"));
+    nFreq = AddCommand(nEdit, "nFreq", 10, tr("F&req. Channel"), tr("Freq. Information"));
+    nEdit->addSeparator();
+    nChInfo = AddCommand(nEdit, "nChInfo", 11, tr("Memory C&hannel"), tr("Channel Information"));
+    nChEdit = AddCommand(nEdit, "nChEdit", 12, tr("&Channel Edit"), tr("Channel Edit"));
+    nBatch = AddCommand(nEdit, "nBatch", 9, tr("&Batch Channel Edit"));
+    nEdit->addSeparator();
+    nFm = AddCommand(nEdit, "nFm", 13, tr("&Fm Information"), tr("Fm Information"));
+    nVox = AddCommand(nEdit, "nVox", 14, tr("&Vox Function"), tr("Vox Function"));
+    nScan = AddCommand(nEdit, "nScan", 19, tr("&Scan Information"), tr("Scan Information"));
+    nOpt = AddCommand(nEdit, "nOpt", 15, tr("&Optional Function"), tr("Optional Function"));
+    nKey = AddCommand(nEdit, "nKey", 17, tr("&Key Function"), tr("Key Function"));
+    nKey->setVisible(false);
+    nDTMF = AddCommand(nEdit, "nDTMF", 18, tr("&DTMF Function"), tr("DTMF Function"));
+    nEdit->addSeparator()->setVisible(false);
+    E10 = AddCommand(nEdit, "E10", 181, tr("&Test Frequency"));
+    E10->setVisible(false);
+
+    nProgram = AddMenu(bar, "nProgram", tr("&Program"));
+    R1 = AddCommand(nProgram, "R1", 20, tr("&Read From Radio"), {}, QKeySequence(tr("Ctrl+R")));
+    W2 = AddCommand(nProgram, "W2", 21, tr("&Write To Radio"), {}, QKeySequence(tr("Ctrl+W")));
+    nProgram->addSeparator();
+    T1 = AddCommand(nProgram, "T1", 22, tr("&Test Online"));
+
+    nSetup = AddMenu(bar, "nSetup", tr("&Setup"));
+    N4 = AddCommand(nSetup, "N4", 30, tr("&Model Information"));
+    nSetup->addSeparator();
+    C2 = AddCommand(nSetup, "C2", 31, tr("&Communication Port"));
+    nLanguage = AddCommand(nSetup, "nLanguage", 32, tr("Language File Setup"));
+
+    // The View entries switch panels themselves instead of going through the dispatcher.
+    nView = AddMenu(bar, "nView", tr("&View"));
+    T4 = nView->addAction(tr("Tree &View"), this, [this] { pTree->setVisible(!pTree->isVisible()); });
+    nView->addSeparator();
+    nCool = nView->addAction(tr("&Toolbar"), this, [this](bool on) { pBar->setVisible(on); });
+    nBar = nView->addAction(tr("&Status bar"), this, [this](bool on) { MainBar->setVisible(on); });
+    const std::array<std::pair<QAction*, std::pair<const char*, int>>, 3> viewEntries = {
+        {{T4, {"T4", 40}}, {nCool, {"nCool", 41}}, {nBar, {"nBar", 42}}}};
+    for (const auto& [action, nameTag] : viewEntries) {
+        action->setObjectName(QString::fromLatin1(nameTag.first));
+        action->setProperty("tag", nameTag.second);
+    }
+    for (QAction* toggle : {nCool, nBar}) {
+        toggle->setCheckable(true);
+        toggle->setChecked(true);
+    }
+
+    nWindow = AddMenu(bar, "nWindow", tr("&Window"));
+    nC = AddCommand(nWindow, "nC", 50, tr("&Cascade"));
+    nH = AddCommand(nWindow, "nH", 51, tr("Tile Windows &Horizontally"));
+    nV = AddCommand(nWindow, "nV", 52, tr("Tile Windows &Vertically"));
+    npl = AddCommand(nWindow, "npl", 53, tr("&Arrange Icons"));
+    nWindow->addSeparator();
+    nCloseAll = AddCommand(nWindow, "nCloseAll", 54, tr("Close All &Windows"));
+    nWindow->menuAction()->setVisible(false);
+
+    nHelp = AddMenu(bar, "nHelp", tr("&Help"));
+    nHelpTopics = AddCommand(nHelp, "nHelpTopics", 60, tr("&Help Topics"));
+    nHelp->addSeparator();
+    nAbout = AddCommand(nHelp, "nAbout", 61, tr("About..."));
+}
+
+QAction* TMainWindow::AddToolButton(const char* name, int tag, const QString& hint, const QIcon& icon)
+{
+    auto* action = new QAction(icon, hint, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setProperty("tag", tag);
+    action->setToolTip(hint);
+    tbar->addAction(action);
+    connect(action, &QAction::triggered, this, [this, tag] { ExecuteCommand(tag); });
+    return action;
+}
+
+void TMainWindow::BuildToolbar()
+{
+    pBar = new QWidget(this);
+    pBar->setObjectName(QStringLiteral("pBar"));
+    auto* layout = new QHBoxLayout(pBar);
+    layout->setContentsMargins(2, 1, 2, 1);
+    tbar = new QToolBar(pBar);
+    tbar->setObjectName(QStringLiteral("tbar"));
+    tbar->setIconSize(QSize(16, 16));
+    tbar->setMovable(false);
+    layout->addWidget(tbar);
+    tbNew = AddToolButton("tbNew", 1, tr("New"), ToolIcon(TToolPicture::New));
+    tbOpen = AddToolButton("tbOpen", 2, tr("Open"), ToolIcon(TToolPicture::Open));
+    tbSave = AddToolButton("tbSave", 3, tr("Save"), ToolIcon(TToolPicture::Save));
+    tbar->addSeparator();
+    ToolButton3 = AddToolButton("ToolButton3", 12, tr("Channel Edit"), ToolIcon(TToolPicture::ChannelEdit));
+    tbar->addSeparator();
+    tbPrint = AddToolButton("tbPrint", 5, tr("Print"), ToolIcon(TToolPicture::Print));
+    tbar->addSeparator();
+    tbCom = AddToolButton("tbCom", 31, tr("Com"), ToolIcon(TToolPicture::Com));
+    tbar->addSeparator();
+    tbRead = AddToolButton("tbRead", 20, tr("Read"), ToolIcon(TToolPicture::Read));
+    tbar->addSeparator();
+    tbWrite = AddToolButton("tbWrite", 21, tr("Write"), ToolIcon(TToolPicture::Write));
+    tbar->addSeparator();
+    tbHelp = AddToolButton("tbHelp", 60, tr("Help"), ToolIcon(TToolPicture::Help));
+}
+
+void TMainWindow::BuildTree()
+{
+    pTree = new QWidget(Splitter1);
+    pTree->setObjectName(QStringLiteral("pTree"));
+    auto* layout = new QVBoxLayout(pTree);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* header = new QHBoxLayout;
+    header->addStretch();
+    TreeHide = new QToolButton(pTree);
+    TreeHide->setObjectName(QStringLiteral("TreeHide"));
+    TreeHide->setText(QStringLiteral("X"));
+    TreeHide->setAutoRaise(true);
+    TreeHide->setFixedSize(14, 12);
+    connect(TreeHide, &QToolButton::clicked, pTree, &QWidget::hide);
+    header->addWidget(TreeHide);
+    layout->addLayout(header);
+
+    cxTree = new QTreeWidget(pTree);
+    cxTree->setObjectName(QStringLiteral("cxTree"));
+    cxTree->setHeaderHidden(true);
+    cxTree->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    cxTree->setExpandsOnDoubleClick(false);
+    cxTree->viewport()->installEventFilter(this);
+    layout->addWidget(cxTree, 1);
+
+    auto* root = new QTreeWidgetItem(cxTree);
+    root->setIcon(0, AppIcon());
+    root->setData(0, kStateIndexRole, 16);
+    QIcon page = ToolIcon(TToolPicture::Page);
+    page.addPixmap(ToolIcon(TToolPicture::PageSelected).pixmap(16), QIcon::Selected);
+    for (int tag : {16, 10, 11, 13, 14, 19, 15, 18}) {
+        auto* node = new QTreeWidgetItem(root);
+        node->setIcon(0, page);
+        node->setData(0, kStateIndexRole, tag);
+    }
+}
+
+void TMainWindow::BuildStatusBar()
+{
+    MainBar = new QStatusBar(this);
+    MainBar->setObjectName(QStringLiteral("MainBar"));
+    MainBar->setSizeGripEnabled(false);
+    for (int i = 0; i < static_cast<int>(Panels.size()); ++i) {
+        Panels[i] = new QLabel(MainBar);
+        Panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        if (i == kStretchingPanel)
+            Panels[i]->setMinimumWidth(kPanelWidths[1]);
+        else
+            Panels[i]->setFixedWidth(kPanelWidths[i]);
+        MainBar->addWidget(Panels[i], i == kStretchingPanel ? 1 : 0);
+    }
+    setStatusBar(MainBar);
+}
+
+void TMainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (Shown)
+        return;
+    Shown = true;
+    FormShow();
+}
+
+void TMainWindow::FormShow()
+{
+    ImBack->setPixmap(BackgroundPixmap());
+    MdiArea->setBackground(QBrush(ImBack->pixmap()));
+    nLanguage->setVisible(gAll.LanguageSelectable);
+    T1->setVisible(gAll.TestEnabled);
+    PrepareFirstImage(gAll, gMacList);
+    FillPorts();
+    DataFileName.clear();
+    ApplyLanguage(this, false);
+    SetTreeTexts();
+    setWindowTitle(Text(gAll.AppTitle));
+    OpenEditor(kChannelTableTag);
+    gAll.Modified = false;
+    cxTree->expandAll();
+    cxTree->setCurrentItem(cxTree->topLevelItem(0));
+    Timer->start();
+    NewCommand();
+}
+
+void TMainWindow::FillPorts()
+{
+    cbCom->clear();
+    cbCom->addItems(ListPorts(gAll));
+    QString port = Text(gAll.ComPort).toUpper();
+    int index = cbCom->findText(port);
+    if (index < 0 && cbCom->count() > 0) {
+        index = 0;
+        port = cbCom->itemText(0);
+    }
+    gAll.ComPort = port.toStdString();
+    cbCom->setCurrentIndex(index);
+}
+
+void TMainWindow::SetTreeTexts()
+{
+    QTreeWidgetItem* root = cxTree->topLevelItem(0);
+    root->setText(0, Text(gAll.AppTitle));
+    const std::array<QAction*, 8> pages = {nInfo, nFreq, nChInfo, nFm, nVox, nScan, nOpt, nDTMF};
+    for (int i = 0; i < static_cast<int>(pages.size()); ++i)
+        root->child(i)->setText(0, pages[i]->toolTip());
+}
+
+void TMainWindow::TimerTimer()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    Panels[1]->setText(now.toString(QStringLiteral("yyyy/MM/dd")));
+    Panels[2]->setText(now.toString(QStringLiteral("HH:mm:ss")));
+}
+
+void TMainWindow::RefreshStatus()
+{
+    Panels[0]->clear();
+    TimerTimer();
+    Panels[3]->setText(lCom->text() + Text(gAll.ComPort));
+    Panels[4]->setText(Text(gAll.ModelName));
+    Panels[5]->setText(Text(gAll.BandText));
+    const QString title = Text(gAll.AppTitle);
+    setWindowTitle(DataFileName.isEmpty() ? title : title + QStringLiteral(" [") + DataFileName + QLatin1Char(']'));
+}
+
+void TMainWindow::RefreshViews(int kind)
+{
+    switch (kind) {
+    case 0:
+        if (TEditorWindow* table = Editor(kChannelTable))
+            table->ReloadChannel(gAll.CurrentChannel);
+        break;
+    case 1:
+        CloseAllEditors();
+        OpenEditor(kChannelTableTag);
+        break;
+    case 2:
+        if (TEditorWindow* edit = Editor(kChannelEdit))
+            edit->Reload();
+        break;
+    case 3:
+        // A batch run changed the image whether or not the table is open to show it.
+        gAll.Modified = true;
+        if (TEditorWindow* table = Editor(kChannelTable))
+            table->Reload();
+        if (TEditorWindow* edit = Editor(kChannelEdit))
+            edit->Reload();
+        break;
+    default:
+        break;
+    }
+}
+
+TEditorWindow* TMainWindow::Editor(const QString& formName) const
+{
+    return Editors.value(formName).data();
+}
+
+QMdiSubWindow* TMainWindow::SubWindowOf(const TEditorWindow* editor) const
+{
+    for (QMdiSubWindow* window : MdiArea->subWindowList())
+        if (window->widget() == editor)
+            return window;
+    return nullptr;
+}
+
+void TMainWindow::OpenEditor(int tag)
+{
+    const auto& table = EditorList();
+    const auto entry = std::find_if(table.begin(), table.end(), [tag](const TEditorEntry& e) { return e.Tag == tag; });
+    if (entry == table.end())
+        return;
+    const QString name = QString::fromLatin1(entry->FormName);
+    TEditorWindow* editor = Editor(name);
+    QMdiSubWindow* window = editor ? SubWindowOf(editor) : nullptr;
+    if (!window) {
+        editor = entry->Create();
+        editor->setObjectName(name);
+        editor->setAttribute(Qt::WA_DeleteOnClose);
+        const bool borderless = editor->windowFlags().testFlag(Qt::FramelessWindowHint);
+        window = MdiArea->addSubWindow(editor, borderless ? Qt::FramelessWindowHint : Qt::SubWindow);
+        window->move(20, 20);
+        Editors.insert(name, editor);
+    }
+    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    MdiArea->setActiveSubWindow(window);
+    if (!editor->isAncestorOf(QApplication::focusWidget()))
+        FocusFirstControl(editor);
+}
+
+// Freed without running its close handlers. The deletion waits for the event loop because the request may come
+// from inside the very window (a click in the channel table), but the window leaves the document area at once.
+void TMainWindow::FreeEditorWindow(QMdiSubWindow* window)
+{
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()))
+        Editors.remove(editor->objectName());
+    MdiArea->removeSubWindow(window);
+    window->deleteLater();
+}
+
+void TMainWindow::CloseAllEditors()
+{
+    while (!MdiArea->subWindowList().isEmpty())
+        FreeEditorWindow(MdiArea->subWindowList().first());
+}
+
+void TMainWindow::ArrangeWindows(int tag)
+{
+    switch (tag) {
+    case 50:
+        MdiArea->cascadeSubWindows();
+        break;
+    case 51:
+        TileWindows(MdiArea, true);
+        break;
+    case 52:
+        TileWindows(MdiArea, false);
+        break;
+    case 53:
+        ArrangeIcons(MdiArea);
+        break;
+    case 54: {
+        const QList<QMdiSubWindow*> windows = MdiArea->subWindowList();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+            (*it)->close();
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TMainWindow::ExecuteCommand(int tag)
+{
+    // Every open editor ends its edit in progress first, so a Save or a write never misses a typed value.
+    for (const auto& editor : Editors)
+        if (editor)
+            editor->FormDeactivate();
+    switch (tag) {
+    case 1:
+        NewCommand();
+        break;
+    case 2:
+        OpenCommand();
+        break;
+    case 3:
+        SaveCommand();
+        break;
+    case 4:
+        SaveAsCommand();
+        break;
+    case 7:
+        close();
+        break;
+    case 9:
+    case 10:
+    case 11:
+    case 12:
+    case 13:
+    case 14:
+    case 15:
+    case 16:
+    case 18:
+    case 19:
+        OpenEditor(tag);
+        break;
+    case 20:
+        ReadCommand();
+        break;
+    case 21:
+        ShowWriteRadio(this);
+        break;
+    case 22:
+        ShowTestFrm(this);
+        break;
+    case 30:
+        ModelCommand();
+        break;
+    case 31:
+        ShowSetPort(this);
+        RefreshStatus();
+        break;
+    case 32:
+        LanguageCommand();
+        break;
+    case 50:
+    case 51:
+    case 52:
+    case 53:
+    case 54:
+        ArrangeWindows(tag);
+        break;
+    case 61:
+        AboutCommand();
+        break;
+    default:
+        break; // print, print preview, key function, help topics, test frequency: nothing to do
+    }
+}
+
+// True when the caller may go on: the image was not modified, the user declined to save, or it was saved.
+bool TMainWindow::AskToSaveChanges()
+{
+    if (!gAll.Modified || Message(gLanguage.SaveProgram, 2) != kMbYes)
+        return true;
+    return SaveCommand();
+}
+
+bool TMainWindow::NewCommand()
+{
+    if (!AskToSaveChanges())
+        return false;
+    DataFileName.clear();
+    NewDataSet(gAll, gMacList);
+    RefreshStatus();
+    RefreshViews(1);
+    gAll.Modified = false;
+    return true;
+}
+
+void TMainWindow::OpenCommand()
+{
+    if (!AskToSaveChanges())
+        return;
+    const QString path = AskOpenFileName(this);
+    if (path.isEmpty())
+        return;
+    const QString previous = DataFileName;
+    DataFileName = path;
+    std::string error;
+    switch (OpenDataFile(gAll, gMacList, path.toStdString(), error)) {
+    case TOpenResult::Ok:
+        RefreshStatus();
+        RefreshViews(1);
+        gAll.Modified = false;
+        break;
+    case TOpenResult::ModelUnknown:
+        DataFileName.clear();
+        Message(gLanguage.ModError, 1);
+        break;
+    case TOpenResult::CannotOpen:
+        // The image still belongs to the previous file: a later Save must not overwrite the unreadable one.
+        DataFileName = previous;
+        ShowFileError(error);
+        break;
+    }
+    RefreshStatus();
+}
+
+bool TMainWindow::WriteDataFile()
+{
+    std::string error;
+    if (SaveDataFile(gAll, DataFileName.toStdString(), error))
+        return true;
+    ShowFileError(error);
+    return false;
+}
+
+bool TMainWindow::SaveCommand()
+{
+    bool saved = false;
+    if (!DataFileName.isEmpty()) {
+        saved = WriteDataFile();
+    } else if (const QString chosen = AskSaveFileName(this); !chosen.isEmpty()) {
+        DataFileName = WithDataExtension(chosen);
+        if (!QFileInfo::exists(DataFileName) || Message(gLanguage.FileExists, 2) == kMbYes)
+            saved = WriteDataFile();
+        // Declined, or nothing was written: the document still has no file.
+        if (!saved)
+            DataFileName.clear();
+    }
+    RefreshStatus();
+    return saved;
+}
+
+bool TMainWindow::SaveAsCommand()
+{
+    DataFileName.clear();
+    return SaveCommand();
+}
+
+void TMainWindow::ReadCommand()
+{
+    if (!ShowReadRadio(this))
+        return;
+    DataFileName.clear();
+    RefreshStatus();
+    RefreshViews(1);
+}
+
+void TMainWindow::ModelCommand()
+{
+    TModelWindow dialog(this);
+    dialog.exec();
+    if (!dialog.OkResult)
+        return;
+    if (gAll.Modified && Message(gLanguage.ClearData, 2) != kMbYes)
+        return;
+    NewCommand();
+}
+
+// The unsaved state of the image survives a language change: the editors are rebuilt, the data is not touched.
+void TMainWindow::LanguageCommand()
+{
+    TLanguageWindow dialog(this);
+    dialog.exec();
+    if (!dialog.Changed)
+        return;
+    LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
+    ApplyLanguage(this, true);
+    RefreshStatus();
+    CloseAllEditors();
+    SetTreeTexts();
+    OpenEditor(kChannelTableTag);
+}
+
+void TMainWindow::AboutCommand()
+{
+    TAboutWindow dialog(this);
+    dialog.exec();
+}
+
+void TMainWindow::cxTreeDblClick(const QPoint& position)
+{
+    QTreeWidgetItem* node = cxTree->itemAt(position);
+    if (node && node->isSelected())
+        ExecuteCommand(node->data(0, kStateIndexRole).toInt());
+}
+
+bool TMainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cxTree->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        cxTreeDblClick(static_cast<QMouseEvent*>(event)->position().toPoint());
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (Message(gLanguage.ExitProgram, 2) != kMbYes || !AskToSaveChanges()) {
+        event->ignore();
+        return;
+    }
+    std::string error;
+    if (!SaveSettings(gAll, error))
+        ShowFileError(error);
+    Timer->stop();
+    event->accept();
+}

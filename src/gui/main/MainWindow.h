@@ -1,0 +1,112 @@
+// The program's single top-level window: the document area for the editors, the menus, toolbar, tree of
+// editor pages and status bar, and the commands that create, load and save data files and talk to the radio.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <array>
+
+#include "core/model/Views.h"
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QSplitter;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class TEditorWindow;
+
+class TMainWindow : public QMainWindow, public TViewsHost
+{
+    Q_OBJECT
+  public:
+    explicit TMainWindow(QWidget* parent = nullptr);
+    ~TMainWindow() override;
+
+    // The one dispatcher of menu entries, toolbar buttons and tree nodes.
+    void ExecuteCommand(int tag) override;
+    // Opens the editor of a command tag, or brings the open one forward; tags without an editor do nothing.
+    void OpenEditor(int tag);
+    void RefreshViews(int kind) override;
+    void RefreshStatus() override;
+    void CloseAllEditors();
+    void SetTreeTexts();
+    // The open editor window of that object name, or nullptr.
+    TEditorWindow* Editor(const QString& formName) const;
+
+    // File commands; New and Save report whether they went through.
+    bool NewCommand();
+    void OpenCommand();
+    bool SaveCommand();
+    bool SaveAsCommand();
+
+    QString DataFileName;
+
+    QMdiArea* MdiArea;
+    QWidget* pBar;
+    QToolBar* tbar;
+    QWidget* pTree;
+    QToolButton* TreeHide;
+    QTreeWidget* cxTree;
+    QSplitter* Splitter1;
+    QStatusBar* MainBar;
+    std::array<QLabel*, 7> Panels{};
+    QComboBox* cbCom;
+    QLabel* lCom;
+    QLabel* ImBack;
+    QTimer* Timer;
+
+    QMenu* nFile;
+    QMenu* nEdit;
+    QMenu* nProgram;
+    QMenu* nSetup;
+    QMenu* nView;
+    QMenu* nWindow;
+    QMenu* nHelp;
+    QAction *N1, *O1, *S2, *A1, *P2, *V2, *nExit;
+    QAction *nInfo, *nFreq, *nChInfo, *nChEdit, *nBatch, *nFm, *nVox, *nScan, *nOpt, *nKey, *nDTMF, *E10;
+    QAction *R1, *W2, *T1;
+    QAction *N4, *C2, *nLanguage;
+    QAction *T4, *nCool, *nBar;
+    QAction *nC, *nH, *nV, *npl, *nCloseAll;
+    QAction *nHelpTopics, *nAbout;
+    QAction *tbNew, *tbOpen, *tbSave, *ToolButton3, *tbPrint, *tbCom, *tbRead, *tbWrite, *tbHelp;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildTree();
+    void BuildStatusBar();
+    QAction* AddCommand(QMenu* menu, const char* name, int tag, const QString& caption, const QString& hint = {},
+                        const QKeySequence& shortcut = {});
+    QAction* AddToolButton(const char* name, int tag, const QString& hint, const QIcon& icon);
+    void FormShow();
+    void FillPorts();
+    void TimerTimer();
+    void cxTreeDblClick(const QPoint& position);
+    void FreeEditorWindow(QMdiSubWindow* window);
+    QMdiSubWindow* SubWindowOf(const TEditorWindow* editor) const;
+    void ArrangeWindows(int tag);
+    bool AskToSaveChanges();
+    bool WriteDataFile();
+    void ReadCommand();
+    void ModelCommand();
+    void LanguageCommand();
+    void AboutCommand();
+
+    bool Shown = false;
+    QHash<QString, QPointer<TEditorWindow>> Editors;
+};

@@ -1,0 +1,61 @@
+// DTMF functions: encoder timing, PTT ID codes, the radio's ID code, decoder options and the stun code,
+// all in settings items 29 to 63; codes are strings of 4-bit DTMF digit codes, two to an item.
+#pragma once
+
+#include <string>
+
+#include "gui/settings/SettingsWindow.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QTabWidget;
+
+class TDtmfWindow : public TSettingsWindow
+{
+    Q_OBJECT
+  public:
+    explicit TDtmfWindow(QWidget* parent = nullptr);
+    void LoadDtmf();
+    void StoreDtmf();
+    // Writes one code box: begin (tag 1), end (tag 2), ID (tag 3) or stun (tag 4).
+    void StoreCode(QLineEdit* box);
+
+  protected:
+    void Fill() override;
+
+  private:
+    QWidget* BuildEncodePage();
+    QWidget* BuildDecodePage();
+    QLineEdit* AddCodeBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
+                          const char* boxName, int tag, int maxLength);
+    void ListChanged();
+    void EnableCodeBoxes();
+
+    QTabWidget* pcDtmf;
+    QWidget* cxDecode;
+    QComboBox* cxRate;
+    QComboBox* cxFiSv;
+    QComboBox* cxFiDv;
+    QComboBox* cxEfSv;
+    QComboBox* cxTxTs;
+    QComboBox* cxAbcd;
+    QCheckBox* cxBeep;
+    QLineEdit* cxEntv;
+    QLineEdit* cxEndv;
+    QComboBox* cxPtts;
+    QLineEdit* cxIdSv;
+    QComboBox* cxGroup;
+    QComboBox* cxBack;
+    QComboBox* cxTxYs;
+    QComboBox* cxIdEs;
+    QComboBox* cxRxTs;
+    QComboBox* cxAcks;
+    QComboBox* cxStunSw;
+    QLineEdit* cxStunSv;
+};
+
+// Pads text with "*" to n characters, keeps the first n and writes them as digit codes, two per item from item on.
+void WriteDigits(int item, int n, const std::string& text);
+// n digit codes from item on, high nibble first, up to the first code above limit.
+std::string ReadDigits(int item, int n, int limit);

@@ -1,0 +1,260 @@
+#include "gui/settings/FmRadioWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <optional>
+
+#include "gui/kit/FormKit.h"
+#include "core/files/StartUp.h"
+#include "core/model/Numbers.h"
+#include "core/model/Encodings.h"
+#include "core/model/FmCodec.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/Grid.h"
+
+namespace
+{
+constexpr int kCurrentFm = 32;
+constexpr int kMemoryCount = 25;
+constexpr int kGridCols = 7;
+constexpr int kGridRows = 12;
+constexpr int kFirstDataRow = 2;
+constexpr int kRowsPerPair = 10;
+constexpr int kMaxFreqLength = 9;
+constexpr int kNumberWidth = 50;
+constexpr int kFreqWidth = 100;
+constexpr int kTitleHeight = 23;
+
+// The FM channel a frequency cell holds (column 2, 4 or 6; rows 2 to 11): 0 for a cell with no channel.
+int ChannelOf(int col, int row)
+{
+    const int channel = (col / 2 - 1) * kRowsPerPair + row - 1;
+    return channel <= kMemoryCount ? channel : 0;
+}
+
+// What a frequency shows: the decoded value, or nothing for an empty memory.
+QString FmText(int channel)
+{
+    const double mhz = DecodeFmChannel(gAll, channel);
+    return mhz > 0 ? QString::fromStdString(FormatFreq(mhz)) : QString();
+}
+
+// Stores a typed frequency and returns the text to show. A text that is no number is refused with a message
+// before anything is written, so the channel keeps its value and its empty mark.
+std::optional<QString> StoreFmText(int channel, const QString& typed)
+{
+    const std::string text = typed.trimmed().toStdString();
+    if (!text.empty() && !TryParseDouble(text)) {
+        ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromUtf8(ConversionError(text).what()), 1);
+        return std::nullopt;
+    }
+    gAll.Modified = true;
+    return QString::fromStdString(SetFmChannel(gAll, channel, text));
+}
+
+QLineEdit* BoundBox(QWidget* parent, const char* name)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setReadOnly(true);
+    box->setAlignment(Qt::AlignRight);
+    box->setMaximumWidth(70);
+    return box;
+}
+} // namespace
+
+TFmRadioWindow::TFmRadioWindow(QWidget* parent) : TSettingsWindow(parent)
+{
+    setObjectName(QStringLiteral("fFmFun"));
+    setWindowTitle(QStringLiteral("FM Information"));
+    auto* layout = new QGridLayout(this);
+    pcFm = new QTabWidget(this);
+    pcFm->setObjectName(QStringLiteral("pcFm"));
+    pcFm->addTab(BuildInformationPage(), QStringLiteral("Information"));
+    pcFm->addTab(BuildChannelPage(), QStringLiteral("Memoney Channel"));
+    layout->addWidget(pcFm, 0, 0, 1, 2);
+    layout->addWidget(AddCloseButton(), 1, 1, Qt::AlignRight);
+}
+
+QWidget* TFmRadioWindow::BuildInformationPage()
+{
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("cxtbBase"));
+    auto* grid = new QGridLayout(page);
+    AddLabel(grid, 0, 0, "L0", QStringLiteral("Freq. Channel[MHz]"));
+    cxRx = new QLineEdit(page);
+    cxRx->setObjectName(QStringLiteral("cxRx"));
+    cxRx->setAlignment(Qt::AlignRight);
+    cxRx->setMaxLength(kMaxFreqLength);
+    TKeyFilter::Install(cxRx, TKeyFilter::Frequency);
+    grid->addWidget(cxRx, 0, 1, 1, 3);
+    cxStep = AddList(grid, 1, 0, "L2", QStringLiteral("FM Step[KHz]"), "cxStep", {"50", "100", "200"});
+    grid->removeWidget(cxStep);
+    grid->addWidget(cxStep, 1, 1, 1, 3);
+    cxFmDw = new QCheckBox(QStringLiteral("Inhibit Receiver When Radio Working"), page);
+    cxFmDw->setObjectName(QStringLiteral("cxFmDw"));
+    grid->addWidget(cxFmDw, 2, 0, 1, 4);
+    AddLabel(grid, 3, 0, "L6", QStringLiteral("FM Scan bound[MHz]"));
+    cxFM_Min = BoundBox(page, "cxFM_Min");
+    grid->addWidget(cxFM_Min, 3, 1);
+    cxLine = new QLineEdit(QStringLiteral("-------"), page);
+    cxLine->setObjectName(QStringLiteral("cxLine"));
+    cxLine->setReadOnly(true);
+    cxLine->setEnabled(false);
+    cxLine->setAlignment(Qt::AlignCenter);
+    cxLine->setFrame(false);
+    cxLine->setStyleSheet(QStringLiteral("color: red; background: transparent"));
+    cxLine->setMaximumWidth(50);
+    grid->addWidget(cxLine, 3, 2);
+    cxFM_Max = BoundBox(page, "cxFM_Max");
+    grid->addWidget(cxFM_Max, 3, 3);
+
+    connect(cxRx, &QLineEdit::textEdited, this, [this] { RxTyped = true; });
+    connect(cxRx, &QLineEdit::editingFinished, this, &TFmRadioWindow::cxRxChange);
+    connect(cxStep, &QComboBox::currentIndexChanged, this, &TFmRadioWindow::SettingChanged);
+    connect(cxFmDw, &QCheckBox::toggled, this, &TFmRadioWindow::SettingChanged);
+    return page;
+}
+
+QWidget* TFmRadioWindow::BuildChannelPage()
+{
+    auto* page = new QWidget(this);
+    page->setObjectName(QStringLiteral("cxChannel"));
+    auto* layout = new QVBoxLayout(page);
+    // The grid's titles come from these two labels, so that the language file reaches them.
+    LNo = new QLabel(QStringLiteral("No."), page);
+    LNo->setObjectName(QStringLiteral("LNo"));
+    LNo->hide();
+    LFreq = new QLabel(QStringLiteral("Frequancy[MHz]"), page);
+    LFreq->setObjectName(QStringLiteral("LFreq"));
+    LFreq->hide();
+    gvData = new TGrid(page);
+    gvData->setObjectName(QStringLiteral("gvData"));
+    layout->addWidget(gvData);
+    // Sized for all three column pairs and ten rows before the window takes its size in the document area.
+    const int frame = 2 * gvData->frameWidth();
+    gvData->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gvData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    gvData->setMinimumSize(3 * (kNumberWidth + kFreqWidth) + frame,
+                           kTitleHeight + kRowsPerPair * gvData->verticalHeader()->defaultSectionSize() + frame);
+    gvData->SetEditorSetup([](int, int, QLineEdit* editor) {
+        editor->setMaxLength(kMaxFreqLength);
+        TKeyFilter::Install(editor, TKeyFilter::Frequency);
+    });
+    connect(gvData, &TGrid::CellPressed, this, &TFmRadioWindow::gvDataPressed);
+    connect(gvData, &TGrid::EditEnded, this, &TFmRadioWindow::gvDataEditEnded);
+    return page;
+}
+
+void TFmRadioWindow::Fill()
+{
+    BuildFmGrid();
+    LoadFmSettings();
+}
+
+void TFmRadioWindow::BuildFmGrid()
+{
+    const QColor face = palette().color(QPalette::Button);
+    gvData->BeginUpdate();
+    gvData->SetSize(kGridCols, kGridRows);
+    gvData->SetTitleHeight(kTitleHeight);
+    for (int c = 1; c < kGridCols; ++c) {
+        const bool number = c % 2 == 1;
+        gvData->SetColWidth(c, number ? kNumberWidth : kFreqWidth);
+        gvData->SetText(c, 1, number ? LNo->text() : LFreq->text());
+        for (int r = kFirstDataRow; r < kGridRows; ++r) {
+            const int channel = ChannelOf(c + (number ? 1 : 0), r);
+            gvData->SetAlignment(c, r, number ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
+            gvData->SetLines(c, r, TGrid::kLineRight);
+            if (number) {
+                gvData->SetColor(c, r, face);
+                gvData->SetText(c, r, channel ? QString::number(channel) : QString());
+            }
+            gvData->SetReadOnly(c, r, number || channel == 0);
+        }
+    }
+    gvData->EndUpdate();
+}
+
+void TFmRadioWindow::LoadFmChannels()
+{
+    RxGuard = true;
+    cxRx->setText(QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kCurrentFm))));
+    RxTyped = false;
+    RxGuard = false;
+    gvData->BeginUpdate();
+    for (int c = 2; c < kGridCols; c += 2)
+        for (int r = kFirstDataRow; r < kGridRows; ++r)
+            if (const int channel = ChannelOf(c, r))
+                gvData->SetText(c, r, FmText(channel));
+    gvData->EndUpdate();
+}
+
+void TFmRadioWindow::LoadFmSettings()
+{
+    LoadFmChannels();
+    const int step = GetSetting(gAll, 9, 0xF0);
+    cxStep->setCurrentIndex(step >= 1 && step <= 3 ? step - 1 : 0);
+    cxFmDw->setChecked(GetSetting(gAll, 5, 0x40) == 0);
+    cxFM_Min->setText(QString::fromStdString(FormatFixed(gAll.FmMinLimit, 3)));
+    cxFM_Max->setText(QString::fromStdString(FormatFixed(gAll.FmMaxLimit, 3)));
+}
+
+void TFmRadioWindow::StoreFmSettings()
+{
+    SetSetting(gAll, 9, 0xF0, cxStep->currentIndex() + 1);
+    SetSetting(gAll, 5, 0x40, cxFmDw->isChecked() ? 0 : 1);
+    gAll.Modified = true;
+}
+
+void TFmRadioWindow::SettingChanged()
+{
+    if (!Loading)
+        StoreFmSettings();
+}
+
+void TFmRadioWindow::cxRxChange()
+{
+    if (Loading || RxGuard)
+        return;
+    RxGuard = true;
+    const std::optional<QString> shown = StoreFmText(kCurrentFm, cxRx->text());
+    cxRx->setText(shown ? *shown : QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kCurrentFm))));
+    RxTyped = false;
+    RxGuard = false;
+}
+
+void TFmRadioWindow::FormDeactivate()
+{
+    gvData->EndEdit();
+    if (RxTyped)
+        cxRxChange();
+}
+
+// A press on a channel's number or frequency cell edits its frequency; cells of channels 26 onward have
+// neither a number nor an editor.
+void TFmRadioWindow::gvDataPressed(int col, int row)
+{
+    const int numberCol = col % 2 == 1 ? col : col - 1;
+    if (numberCol < 1 || gvData->Text(numberCol, row).isEmpty())
+        return;
+    if (col != numberCol + 1)
+        gvData->SetCurrentCell(numberCol + 1, row);
+    gvData->EditCell(numberCol + 1, row);
+}
+
+void TFmRadioWindow::gvDataEditEnded(int col, int row, const QString& text)
+{
+    const int channel = ChannelOf(col, row);
+    if (channel == 0)
+        return;
+    const std::optional<QString> shown = StoreFmText(channel, text);
+    gvData->SetText(col, row, shown ? *shown : FmText(channel));
+}

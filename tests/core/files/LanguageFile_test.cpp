@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "core/model/AppState.h"
+#include "core/files/StartUp.h"
+#include "core/files/LanguageFile.h"
+#include "core/files/TempFolder.h"
+
+namespace
+{
+struct TLanguageState {
+    TTempFolder Folder;
+    TAppState All;
+    TModelCatalogue List;
+    TLanguageState() { InitState(All, List, Folder.Path); }
+};
+} // namespace
+
+TEST(MessageTexts, ComeFromTheLanguageSection)
+{
+    TLanguageState s;
+    s.Folder.Write("Test.Ini", "[fMainFrm]\nReadOk=not this\n[language]\nreadok=Done.\nModError=Falsches Modell.\n");
+    TMessageTexts texts;
+    texts.WriteOk = "stale";
+    LoadMessageTexts(texts, s.All, "Test");
+    EXPECT_EQ(texts.ReadOk, "Done.");
+    EXPECT_EQ(texts.ModError, "Falsches Modell.");
+    EXPECT_EQ(texts.WriteOk, "Writing Completed."); // missing keys keep the built-in text
+    EXPECT_EQ(texts.Info, " Information");
+}
+
+TEST(MessageTexts, MissingOrOddFilesKeepTheBuiltInTexts)
+{
+    TLanguageState s;
+    s.Folder.Write("Bin.Ini", std::string("\x00\xFF\xFE[Language\n\x81\x30", 10));
+    for (const char* name : {"Missing", "Bin", "../Bin", ""}) {
+        TMessageTexts texts;
+        texts.ReadOk = "stale";
+        LoadMessageTexts(texts, s.All, name);
+        EXPECT_EQ(texts.ReadOk, "Reading Completed.") << name;
+        EXPECT_EQ(texts.Confirmation, "Confirmation") << name;
+    }
+}
+
+TEST(MessageTexts, TheShippedChineseFileIsReadable)
+{
+    TLanguageState s;
+    s.All.AppDir = QBH52_SOURCE_DIR "/lang/";
+    TMessageTexts texts;
+    LoadMessageTexts(texts, s.All, "Chinese");
+    EXPECT_NE(texts.ModError, TMessageTexts().ModError);
+    EXPECT_NE(texts.ReadOk, TMessageTexts().ReadOk);
+    EXPECT_EQ(texts.Info.substr(0, 1), " "); // the leading space of the value is kept
+}
+
+TEST(LanguageLists, FromTheSettingsFile)
+{
+    TLanguageState s;
+    s.All.LanguageName = "English";
+    std::vector<std::string> display{"kept"}, files;
+    ReadLanguageLists(s.All, display, files);
+    EXPECT_EQ(display, (std::vector<std::string>{"kept", "English", "Chinese"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"English", "Chinese"}));
+
+    s.Folder.Write("SysInfo.Ini", "[SysInfo]\nLanguage=English|Chinese|German\n"
+                                  "Chinese=\"Ying Wen\"|Zhong Wen\n");
+    s.All.LanguageName = "Chinese";
+    display.clear();
+    files.clear();
+    ReadLanguageLists(s.All, display, files);
+    EXPECT_EQ(display, (std::vector<std::string>{"Ying Wen", "Zhong", "Wen"}));
+    EXPECT_EQ(files, (std::vector<std::string>{"English", "Chinese", "German"}));
+}
+
+TEST(LanguageFiles, LookedUpBesideTheProgramFirst)
+{
+    TLanguageState s;
+    s.Folder.Write("English.Ini", "[Language]\n");
+    EXPECT_EQ(LanguageFilePath(s.All, "English"), s.Folder.File("English.Ini"));
+    EXPECT_EQ(LanguageFilePath(s.All, "Chinese"), std::string(QBH52_DATA_DIR) + "Chinese.Ini");
+    EXPECT_EQ(LanguageFilePath(s.All, "../etc/passwd"), "");
+}

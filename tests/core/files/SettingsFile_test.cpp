@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include "core/model/AppState.h"
+#include "core/files/StartUp.h"
+#include "core/files/Profile.h"
+#include "core/files/SettingsFile.h"
+#include "core/files/TempFolder.h"
+
+namespace
+{
+struct TSettingsState {
+    TTempFolder Folder;
+    TAppState All;
+    TModelCatalogue List;
+    TSettingsState() { InitState(All, List, Folder.Path); }
+    void Load(const std::string& text)
+    {
+        Folder.Write("SysInfo.Ini", text);
+        LoadSettings(All);
+    }
+};
+} // namespace
+
+TEST(Settings, AnEmptyFolderGivesTheDefaultsAndSaveCreatesTheFile)
+{
+    TSettingsState s;
+    LoadSettings(s.All);
+    EXPECT_EQ(s.All.ComPort, "Com1");
+    EXPECT_EQ(s.All.LanguageIndex, 0);
+    EXPECT_EQ(s.All.LanguageName, "English");
+    EXPECT_EQ(s.All.SnCount, 1);
+    EXPECT_EQ(s.All.SnIndex, 0);
+    EXPECT_EQ(SettingsFilePath(s.All), s.Folder.File("SysInfo.Ini"));
+    std::string error;
+    ASSERT_TRUE(SaveSettings(s.All, error)) << error;
+    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"), "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n");
+}
+
+TEST(Settings, NumbersAreNormalised)
+{
+    const std::tuple<const char*, int, int> cases[] = {
+        {"SN_NumS=0\nSN_Index=abc", 1, 0},
+        {"SN_NumS=abc\nSN_Index=7", 1, 7},
+        {"SN_NumS=4294967297\nSN_Index=-3", 1, -3}, // 64-bit number kept in 32 bits
+        {"SN_NumS=12", 12, 0},
+    };
+    for (const auto& [lines, count, index] : cases) {
+        TSettingsState s;
+        s.Load(std::string("[SysInfo]\n") + lines + "\n");
+        EXPECT_EQ(s.All.SnCount, count) << lines;
+        EXPECT_EQ(s.All.SnIndex, index) << lines;
+    }
+}
+
+TEST(Settings, LanguageFromTheLanguageList)
+{
+    const std::tuple<const char*, int, const char*> cases[] = {
+        {"Language_ID=1", 1, "Chinese"},
+        {"Language_ID=1\nLanguage_SW=English", 0, "English"},
+        {"Language_ID=2", 0, "English"},
+        {"Language_ID=-1", 0, "English"},
+        {"Language_ID=99999999999", 0, "English"},
+        {"Language_ID=x\nLanguage_SW=German|French", 0, "German"},
+        {"Language_ID=1\nLanguage_SW=German|French", 1, "French"},
+    };
+    for (const auto& [lines, index, name] : cases) {
+        TSettingsState s;
+        s.Load(std::string("[SysInfo]\n") + lines + "\n");
+        EXPECT_EQ(s.All.LanguageIndex, index) << lines;
+        EXPECT_EQ(s.All.LanguageName, name) << lines;
+    }
+}
+
+TEST(Settings, SaveKeepsOtherKeysAndWritesTheState)
+{
+    TSettingsState s;
+    s.Load("[SysInfo]\nLanguage_SW=English|Chinese\ncom=COM1\nSN_Start=X9\n[Ports]\nCOM3=/dev/pts/4\n");
+    s.All.ComPort = "COM2";
+    s.All.LanguageIndex = 1;
+    std::string error;
+    ASSERT_TRUE(SaveSettings(s.All, error)) << error;
+    TProfile p;
+    ASSERT_TRUE(p.Load(s.Folder.File("SysInfo.Ini")));
+    EXPECT_EQ(p.ReadString("SysInfo", "Com", ""), "COM2");
+    EXPECT_EQ(p.ReadString("SysInfo", "Language_ID", ""), "1");
+    EXPECT_EQ(p.ReadString("SysInfo", "SN_Start", ""), "X9");
+    EXPECT_EQ(p.ReadString("SysInfo", "Language_SW", ""), "English|Chinese");
+    EXPECT_EQ(p.ReadString("Ports", "COM3", ""), "/dev/pts/4");
+}
+
+TEST(Settings, AProgramFolderThatCannotBeWrittenUsesTheConfigFolder)
+{
+    TSettingsState s;
+    TTempFolder config;
+    s.All.AppDir = s.Folder.File("not-a-folder/");
+    setenv("XDG_CONFIG_HOME", config.Path.c_str(), 1);
+    EXPECT_EQ(SettingsFilePath(s.All), config.Path + "/qbh52/SysInfo.Ini");
+    s.All.ComPort = "COM8";
+    std::string error;
+    EXPECT_TRUE(SaveSettings(s.All, error)) << error;
+    s.All.ComPort.clear();
+    LoadSettings(s.All);
+    EXPECT_EQ(s.All.ComPort, "COM8");
+    unsetenv("XDG_CONFIG_HOME");
+}
+
+TEST(Settings, OddFilesGiveTheDefaults)
+{
+    std::string binary;
+    for (int i = 0; i < 2048; ++i)
+        binary += static_cast<char>((i * 131) & 0xFF);
+    const std::string files[] = {
+        "",
+        binary,
+        "Com=COM9\nLanguage_ID=1\n", // no section
+        "[SysInfo]\nLanguage_SW=" + std::string(100000, 'x') + "\n",
+        "[SYSINFO]\nLANGUAGE_ID=\n",
+    };
+    for (const std::string& text : files) {
+        TSettingsState s;
+        s.Load(text);
+        EXPECT_EQ(s.All.ComPort, "Com1");
+        EXPECT_EQ(s.All.LanguageIndex, 0);
+        EXPECT_EQ(s.All.LanguageName, "English");
+        EXPECT_EQ(s.All.SnCount, 1);
+    }
+}

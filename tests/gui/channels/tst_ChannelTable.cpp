@@ -1,0 +1,461 @@
+// The channel table: typed edits and in-place lists reaching the image bytes, row state, key filters,
+// the column definitions and their language texts.
+#include <QFile>
+#include <QLineEdit>
+#include <QtTest>
+
+#include "gui/channels/ChannelTestSupport.h"
+#include "gui/channels/ChannelTableWindow.h"
+#include "helpers/TestSupport.h"
+#include "core/model/Numbers.h"
+#include "core/model/ChannelCodec.h"
+#include "gui/kit/CellList.h"
+#include "gui/kit/Grid.h"
+
+namespace
+{
+
+QByteArray Record(const TAppState& all, int channel)
+{
+    QByteArray bytes;
+    for (int k = 0; k < 32; ++k)
+        bytes.append(static_cast<char>(all.Image[ChannelByte(channel, k)]));
+    return bytes;
+}
+
+QByteArray Bytes(std::initializer_list<int> values)
+{
+    QByteArray bytes;
+    for (int v : values)
+        bytes.append(static_cast<char>(v));
+    return bytes;
+}
+
+double FirstBandLow()
+{
+    for (const TBand& band : gAll.Bands)
+        if (band.Low != 0.0)
+            return band.Low;
+    return 0.0;
+}
+
+} // namespace
+
+class TestChsInfo : public QObject
+{
+    Q_OBJECT
+  private:
+    TChannelTableWindow* Window = nullptr;
+    TViewsLog* Views = nullptr;
+    TMessageRecorder* Boxes = nullptr;
+
+    TGrid* Grid() const { return Window->gvChs; }
+
+    void Open()
+    {
+        Window = new TChannelTableWindow;
+        Views->Table = Window;
+        Window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Window));
+        Window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(Window));
+    }
+
+    int Col(int field) const
+    {
+        for (int c = 1; c < Grid()->ColCount(); ++c)
+            if (Window->ColumnField(c).first == field)
+                return c;
+        return -1;
+    }
+    QString Cell(int field, int channel) const { return Grid()->Text(Col(field), channel + 1); }
+
+    void Click(int field, int channel)
+    {
+        const QRect cell = Grid()->CellRect(Col(field), channel + 1);
+        QVERIFY(!cell.isEmpty());
+        QTest::mouseClick(Grid()->viewport(), Qt::LeftButton, {}, Grid()->viewport()->mapFrom(Grid(), cell.center()));
+    }
+
+    QLineEdit* OpenEditor() const
+    {
+        for (QLineEdit* editor : Grid()->viewport()->findChildren<QLineEdit*>())
+            if (editor->isVisible())
+                return editor;
+        return nullptr;
+    }
+
+    // Clicks the cell, which opens the text editor with its text selected, types over it and ends with Enter.
+    void TypeCell(int field, int channel, const QString& text)
+    {
+        Click(field, channel);
+        QLineEdit* editor = OpenEditor();
+        QVERIFY(editor);
+        QVERIFY(editor->hasSelectedText() || editor->text().isEmpty());
+        if (text.isEmpty())
+            QTest::keyClick(editor, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(editor, text);
+        QTest::keyClick(editor, Qt::Key_Return);
+        // The editor hands its text over once it has handled the key.
+        QTRY_VERIFY(!Grid()->IsEditing());
+    }
+
+    void MakeChannel(int channel, const char* rx)
+    {
+        ResetChannel(gAll, channel, rx);
+        Window->ReloadChannel(channel);
+    }
+
+    QStringList RowTexts(int channel) const
+    {
+        QStringList texts;
+        for (int c = 2; c < Grid()->ColCount(); ++c)
+            texts << Grid()->Text(c, channel + 1);
+        return texts;
+    }
+
+  private slots:
+    void init()
+    {
+        InitTestState();
+        Views = new TViewsLog;
+        Boxes = new TMessageRecorder;
+    }
+    void cleanup()
+    {
+        delete Window;
+        Window = nullptr;
+        delete Views;
+        delete Boxes;
+    }
+
+    void GridFollowsTheColumnDefinitions()
+    {
+        Open();
+        QCOMPARE(Window->objectName(), QStringLiteral("fChsInfo"));
+        QCOMPARE(Grid()->RowCount(), 130);
+        QCOMPARE(Window->ShownCount, 15);
+        QCOMPARE(Grid()->ColCount(), 16);
+        QCOMPARE(Window->width(), 985 + 50);
+        const QList<int> shown = {1, 2, 3, 6, 7, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19};
+        for (int c = 1; c <= 15; ++c)
+            QCOMPARE(Window->ColumnField(c).first, shown[c - 1]);
+        QCOMPARE(Grid()->Text(Col(2), 1), QStringLiteral("RX Frequency"));
+        QCOMPARE(Grid()->ColWidth(Col(2)), 80);
+        QCOMPARE(Grid()->Text(1, 1), QStringLiteral("No."));
+        QCOMPARE(Grid()->Text(1, 129), QStringLiteral("128"));
+        QCOMPARE(Window->pos(), QPoint(20, 20));
+        const QColor tip = Window->palette().color(QPalette::ToolTipBase);
+        for (int channel = 1; channel <= 128; ++channel)
+            QCOMPARE(Grid()->Color(Col(9), channel + 1) == tip, channel % 16 == 0);
+    }
+
+    void TypingAFrequencyIntoAnEmptyRowCreatesTheChannel()
+    {
+        Open();
+        QVERIFY(!IsChannelUsed(gAll, 5));
+        QVERIFY(Grid()->ReadOnly(Col(18), 6));
+        TAppState expected = gAll;
+        ResetChannel(expected, 5, "145.5");
+
+        TypeCell(2, 5, QStringLiteral("145.5"));
+
+        QCOMPARE(Record(gAll, 5), Record(expected, 5));
+        QCOMPARE(Record(gAll, 5).left(8), Bytes({0xF0, 0x03, 0xDE, 0x00, 0xF0, 0x03, 0xDE, 0x00}));
+        QVERIFY(IsChannelUsed(gAll, 5));
+        QVERIFY(gAll.Modified);
+        QCOMPARE(Grid()->Value(1, 6), QStringLiteral("1"));
+        QCOMPARE(RowTexts(5), QStringList({"145.50000", "145.50000", "None", "None", "High", "Wide", "Del", "Off", "No",
+                                           "On", "Off", "OFF", "", "000"}));
+        QVERIFY(!Grid()->ReadOnly(Col(18), 6));
+        QVERIFY(!Grid()->ReadOnly(Col(3), 6));
+    }
+
+    void ClearingTheRxFrequencyDeletesTheChannel()
+    {
+        Open();
+        MakeChannel(5, "145.5");
+        QCOMPARE(Cell(9, 5), QStringLiteral("High"));
+
+        TypeCell(2, 5, QString());
+
+        QVERIFY(!IsChannelUsed(gAll, 5));
+        QCOMPARE(Record(gAll, 5), QByteArray(32, '\xFF'));
+        QVERIFY(gAll.Image[kChannelEmptyMap] & 0x10);
+        QVERIFY(gAll.Image[kScanSkipMap] & 0x10);
+        QCOMPARE(RowTexts(5), QStringList(14, QString()));
+        QCOMPARE(Grid()->Text(1, 6), QStringLiteral("5"));
+        QCOMPARE(Grid()->Value(1, 6), QStringLiteral("0"));
+        QVERIFY(Grid()->ReadOnly(Col(3), 6));
+        // An empty row takes no typing but the RX frequency, and shows no lists.
+        Click(3, 5);
+        QVERIFY(!OpenEditor());
+        Click(9, 5);
+        QVERIFY(!Window->cxPwrv->isVisible());
+    }
+
+    void OutOfBandFrequencyIsReplacedByTheFirstBandEdge_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<bool>("inUse");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("rx below every band, empty row") << 2 << false << "1";
+        QTest::newRow("rx above every band") << 2 << true << "999";
+        QTest::newRow("rx not a number") << 2 << true << "1.2.3";
+        QTest::newRow("tx between bands") << 3 << true << "300";
+    }
+    void OutOfBandFrequencyIsReplacedByTheFirstBandEdge()
+    {
+        QFETCH(int, field);
+        QFETCH(bool, inUse);
+        QFETCH(QString, typed);
+        Open();
+        if (inUse)
+            MakeChannel(9, "145.5");
+
+        TypeCell(field, 9, typed);
+
+        QCOMPARE(Boxes->Shown.size(), 1);
+        QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
+        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
+        QCOMPARE(Boxes->Shown[0].Kind, 1);
+        const QString edge = QString::fromStdString(FormatFreq(FirstBandLow()));
+        QCOMPARE(Cell(field, 9), edge);
+        TChannel decoded;
+        QVERIFY(DecodeChannel(gAll, 9, decoded));
+        QCOMPARE(QString::fromStdString(FormatFreq(field == 2 ? decoded.RxFreq : decoded.TxFreq)), edge);
+    }
+
+    void ClearingTheTxFrequencyLeavesNoTransmit()
+    {
+        Open();
+        MakeChannel(7, "145.5");
+        TypeCell(3, 7, QString());
+        QCOMPARE(Record(gAll, 7).mid(4, 4), QByteArray(4, '\xFF'));
+        QCOMPARE(Cell(3, 7), QString());
+        QVERIFY(Boxes->Shown.isEmpty());
+        Window->Reload();
+        QCOMPARE(Cell(3, 7), QString());
+        QCOMPARE(Cell(2, 7), QStringLiteral("145.50000"));
+    }
+
+    void TypedTextsAreFilteredAndNormalised_data()
+    {
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("id code padded") << 19 << "7"
+                                        << "700";
+        QTest::newRow("id code digits, at most 6") << 19 << "12a3456789"
+                                                   << "123456";
+        QTest::newRow("name at most 7, no braces") << 18 << "AB{C~DEFGHIJ"
+                                                   << "ABCDEFG";
+        QTest::newRow("name trailing spaces") << 18 << "AB  "
+                                              << "AB";
+        QTest::newRow("rx comma and letters") << 2 << "14a6,5"
+                                              << "146.50000";
+    }
+    void TypedTextsAreFilteredAndNormalised()
+    {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Open();
+        MakeChannel(4, "145.5");
+        TypeCell(field, 4, typed);
+        QCOMPARE(Cell(field, 4), shown);
+        TChannel decoded;
+        QVERIFY(DecodeChannel(gAll, 4, decoded));
+        const std::string stored = field == 19   ? decoded.IdCode
+                                   : field == 18 ? decoded.Name
+                                                 : FormatFreq(decoded.RxFreq);
+        QCOMPARE(QString::fromStdString(stored), shown);
+        QVERIFY(Boxes->Shown.isEmpty());
+    }
+
+    void IdCodeBytes()
+    {
+        Open();
+        MakeChannel(4, "145.5");
+        TypeCell(19, 4, QStringLiteral("7"));
+        QCOMPARE(Record(gAll, 4).mid(15, 3), Bytes({0x70, 0x0F, 0xFF}));
+    }
+
+    void PickingDelInTheScanListWritesAtOnce()
+    {
+        Open();
+        MakeChannel(5, "145.5");
+        std::string add = "0";
+        SetChannelField(gAll, 5, 11, add);
+        Window->ReloadChannel(5);
+        QCOMPARE(Cell(11, 5), QStringLiteral("Add"));
+        gAll.Modified = false;
+        Views->Kinds.clear();
+
+        Click(11, 5);
+        TCellList* list = Window->cxScan;
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->width(), Grid()->ColWidth(Col(11)));
+        QCOMPARE(list->currentText(), QStringLiteral("Add"));
+        QTest::keyClick(list, Qt::Key_Down);
+
+        QVERIFY(gAll.Image[kScanSkipMap] & 0x10);
+        QCOMPARE(Cell(11, 5), QStringLiteral("Del"));
+        QCOMPARE(Grid()->Value(Col(11), 6), QStringLiteral("1"));
+        QVERIFY(gAll.Modified);
+        QVERIFY(Views->Kinds.contains(2));
+        QVERIFY(list->isVisible());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!list->isVisible());
+        QVERIFY(Grid()->hasFocus());
+    }
+
+    void TypedTone_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("dcs inverted") << "d023i"
+                                      << "D023I" << Bytes({0x23, 0xC0});
+        QTest::newRow("ctcss") << "88.5"
+                               << "88.5" << Bytes({0x85, 0x08});
+        QTest::newRow("dcs completed") << "D1"
+                                       << "D100N" << Bytes({0x00, 0x81});
+        QTest::newRow("letters dropped") << "8x8.5"
+                                         << "88.5" << Bytes({0x85, 0x08});
+        QTest::newRow("empty") << ""
+                               << "None" << Bytes({0xFF, 0xFF});
+    }
+    void TypedTone()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, bytes);
+        Open();
+        MakeChannel(3, "145.5");
+        std::string tone = "D754I";
+        SetChannelField(gAll, 3, 6, tone);
+        Window->ReloadChannel(3);
+
+        Click(6, 3);
+        TCellList* list = Window->cxDcts;
+        QVERIFY(list->isVisible());
+        QCOMPARE(list->currentText(), QStringLiteral("D754I"));
+        QWidget* keys = QApplication::focusWidget();
+        QVERIFY(keys == list || keys == list->lineEdit());
+        if (typed.isEmpty())
+            QTest::keyClick(keys, Qt::Key_Backspace);
+        else
+            QTest::keyClicks(keys, typed);
+        QTest::keyClick(keys, Qt::Key_Return);
+
+        QVERIFY(!list->isVisible());
+        QCOMPARE(Cell(6, 3), shown);
+        QCOMPARE(Record(gAll, 3).mid(8, 2), bytes);
+        Window->Reload();
+        QCOMPARE(Cell(6, 3), shown);
+    }
+
+    void PickingNoneFromTheToneListStoresNoTone()
+    {
+        Open();
+        MakeChannel(3, "145.5");
+        std::string tone = "88.5";
+        SetChannelField(gAll, 3, 7, tone);
+        Window->ReloadChannel(3);
+        Click(7, 3);
+        Window->cxDcts->setCurrentIndex(0);
+        QCOMPARE(Cell(7, 3), QStringLiteral("None"));
+        QCOMPARE(Record(gAll, 3).mid(10, 2), Bytes({0xFF, 0xFF}));
+    }
+
+    void SelectingARowMovesTheCurrentChannel()
+    {
+        Open();
+        MakeChannel(7, "145.5");
+        Views->Kinds.clear();
+        Click(9, 7);
+        QCOMPARE(gAll.CurrentChannel, 7);
+        QVERIFY(Views->Kinds.contains(2));
+        QCOMPARE(Views->Channels.last(), 7);
+        // Moving with the keyboard to another row follows too.
+        QTest::keyClick(Window->cxPwrv, Qt::Key_Return);
+        QTest::keyClick(Grid(), Qt::Key_Down);
+        QCOMPARE(gAll.CurrentChannel, 8);
+        // The main window reloads a row the channel edit window changed.
+        std::string low = "0";
+        SetChannelField(gAll, 7, 9, low);
+        Window->ReloadChannel(7);
+        QCOMPARE(Cell(9, 7), QStringLiteral("Low"));
+    }
+
+    void FormDeactivateEndsTheEditAndHidesLists()
+    {
+        Open();
+        Click(2, 3);
+        QLineEdit* editor = OpenEditor();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("146"));
+        Window->FormDeactivate();
+        QVERIFY(!Grid()->IsEditing());
+        QVERIFY(IsChannelUsed(gAll, 3));
+        QCOMPARE(Cell(2, 3), QStringLiteral("146.00000"));
+
+        Click(10, 3);
+        QVERIFY(Window->cxBand->isVisible());
+        Window->FormDeactivate();
+        QVERIFY(!Window->cxBand->isVisible());
+    }
+
+    void EscapeDropsATypedEdit()
+    {
+        Open();
+        MakeChannel(3, "145.5");
+        Click(2, 3);
+        QLineEdit* editor = OpenEditor();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("150"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(Cell(2, 3), QStringLiteral("145.50000"));
+        QCOMPARE(QString::fromStdString(FormatFreq(ReadChannelFreq(gAll, 3, 0))), QStringLiteral("145.50000"));
+    }
+
+    void LanguageFileChangesColumnValuesButNotKeys()
+    {
+        const QString appDir = QString::fromStdString(gAll.AppDir);
+        QFile file(appDir + QStringLiteral("Test.Ini"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("[fChsInfo]\nColShow.9=100@Power\nColShow.4=S-R-O\nColShow.2=abc@RX|MHz\ncxPwrv.1=Hi\n"
+                   "cxDcts.0=Off\ncxDcts.1=ignored\n");
+        file.close();
+        gAll.LanguageIndex = 1;
+        gAll.LanguageName = "Test";
+        Open();
+
+        QCOMPARE(Grid()->ColCount(), 16);
+        QCOMPARE(Col(4), -1);
+        QCOMPARE(Grid()->ColWidth(Col(9)), 100);
+        QCOMPARE(Grid()->Text(Col(9), 1), QStringLiteral("Power"));
+        // A width that is not a number keeps the column's own width; "|" breaks the title.
+        QCOMPARE(Grid()->ColWidth(Col(2)), 80);
+        QCOMPARE(Grid()->Text(Col(2), 1), QStringLiteral("RX\nMHz"));
+        QCOMPARE(Window->width(), 985 + 35 + 50);
+
+        MakeChannel(2, "145.5");
+        QCOMPARE(Cell(9, 2), QStringLiteral("Hi"));
+        QCOMPARE(Cell(6, 2), QStringLiteral("Off"));
+        QCOMPARE(Window->cxDcts->itemText(1), QStringLiteral("67.0"));
+        // The translated no-tone text still means no tone.
+        std::string tone = "88.5";
+        SetChannelField(gAll, 2, 6, tone);
+        Window->ReloadChannel(2);
+        Click(6, 2);
+        Window->cxDcts->setCurrentIndex(0);
+        QCOMPARE(Cell(6, 2), QStringLiteral("Off"));
+        QCOMPARE(Record(gAll, 2).mid(8, 2), Bytes({0xFF, 0xFF}));
+    }
+};
+
+QTEST_MAIN(TestChsInfo)
+#include "tst_ChannelTable.moc"
