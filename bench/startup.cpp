@@ -10,11 +10,11 @@
 #include <vector>
 
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
-#include "gui/main/MainWindow.h"
-#include "gui/kit/MessageBox.h"
+#include "core/model/Numbers.h"
 #include "gui/kit/EditorWindow.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/main/MainWindow.h"
 
 namespace
 {

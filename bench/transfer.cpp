@@ -12,17 +12,18 @@
 #include <cstdio>
 #include <functional>
 
-#include "core/link/Frames.h"
-#include "gui/link/ReadWindow.h"
-#include "qt/SerialLink.h"
-#include "gui/link/WriteWindow.h"
-#include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
-#include "core/model/Derivations.h"
-#include "gui/kit/MessageBox.h"
 #include "core/files/SettingsFile.h"
+#include "core/files/StartUp.h"
+#include "core/link/Frames.h"
+#include "core/model/Derivations.h"
+#include "core/model/Numbers.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/link/ReadWindow.h"
+#include "gui/link/WriteWindow.h"
+#include "qt/SerialLink.h"
 
-namespace {
+namespace
+{
 
 constexpr double kWakeupGapMs = 200.0;
 constexpr double kOkPausesMs = 450.0 + 50.0;
@@ -77,8 +78,9 @@ TTraffic WriteTraffic()
 }
 
 // The longest time the event loop left a 1 ms timer waiting.
-class TStallMeter {
-public:
+class TStallMeter
+{
+  public:
     TStallMeter()
     {
         Tick.setTimerType(Qt::PreciseTimer);
@@ -103,7 +105,7 @@ public:
         return static_cast<double>(Longest) / 1e6;
     }
 
-private:
+  private:
     QTimer Tick;
     QElapsedTimer Clock;
     qint64 Last = -1;
@@ -117,8 +119,7 @@ struct TResult {
 };
 
 // Shows the window, presses Ok once its port is open and times Ok to the completion message.
-template <class TWindow>
-TResult RunTransfer()
+template <class TWindow> TResult RunTransfer()
 {
     TResult result;
     TStallMeter stalls;
@@ -152,7 +153,7 @@ void Report(const char* name, const TResult& result, const TTraffic& traffic)
                 traffic.Sent, traffic.Received, result.Message.toStdString().c_str());
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

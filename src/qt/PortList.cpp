@@ -7,11 +7,12 @@
 #include <algorithm>
 #include <map>
 
-#include "core/link/Frames.h"
 #include "core/files/Profile.h"
 #include "core/files/SettingsFile.h"
+#include "core/link/Frames.h"
 
-namespace {
+namespace
+{
 // Windows numbered its ports up to 256; the same names are accepted here.
 constexpr int kMaxPortNumber = 256;
 
@@ -81,7 +82,7 @@ std::map<int, QString> PortMap(const TAppState& all)
     }
     return ports;
 }
-}  // namespace
+} // namespace
 
 void SortDeviceNames(QStringList& names)
 {

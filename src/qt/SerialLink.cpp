@@ -6,7 +6,8 @@
 #include "core/link/LinkEngine.h"
 #include "qt/PortList.h"
 
-namespace {
+namespace
+{
 // Why a port cannot be opened, for the second line under "Cannot Open Commcmication Port.".
 std::string OpenFailureReason(const QSerialPort& port)
 {
@@ -15,10 +16,9 @@ std::string OpenFailureReason(const QSerialPort& port)
         reason += "\nTo use serial ports, join the group dialout (sudo usermod -aG dialout $USER) and log in again.";
     return reason;
 }
-}  // namespace
+} // namespace
 
-TSerialLink::TSerialLink(const TAppState& all, TLinkView& view)
-    : All(all), View(view)
+TSerialLink::TSerialLink(const TAppState& all, TLinkView& view) : All(all), View(view)
 {
     for (int i = 0; i < kLinkTimerCount; ++i) {
         ConfigureTimer(Timers[i]);

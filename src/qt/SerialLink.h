@@ -14,8 +14,9 @@
 class TLinkEngine;
 
 // What a link window (or the command line) shows of a transfer: the parts of TLinkIo that are not the port.
-class TLinkView {
-public:
+class TLinkView
+{
+  public:
     virtual ~TLinkView() = default;
     virtual void Progress(int position, int maximum) = 0;
     virtual void ShowMessage(const TLinkMessage& message) = 0;
@@ -24,9 +25,10 @@ public:
     virtual void Finish() = 0;
 };
 
-class TSerialLink : public QObject, public TLinkIo {
+class TSerialLink : public QObject, public TLinkIo
+{
     Q_OBJECT
-public:
+  public:
     TSerialLink(const TAppState& all, TLinkView& view);
     ~TSerialLink() override;
 
@@ -49,7 +51,7 @@ public:
     // The pause before every frame, so that the radio has finished with the previous one.
     static constexpr int kPacingMs = 20;
 
-private:
+  private:
     void ConfigureTimer(QTimer& timer);
     void PortReadyRead();
     void PortError(QSerialPort::SerialPortError error);

@@ -11,7 +11,8 @@
 
 #include "core/files/SafeFile.h"
 
-namespace {
+namespace
+{
 
 using namespace std::chrono;
 
@@ -56,7 +57,7 @@ bool ReplaceLink(const std::string& path, const std::string& target, std::string
     return true;
 }
 
-}  // namespace
+} // namespace
 
 TPtyHost::TPtyHost(TRadioResponder& radio, bool wireTime, std::string linkPath, bool log)
     : Radio(radio), WireTime(wireTime), LinkPath(std::move(linkPath)), Log(log)
@@ -156,8 +157,7 @@ bool TPtyHost::ReadInput(std::string& error)
     return true;
 }
 
-void TPtyHost::Schedule(const TSimOutput& out, const std::vector<TClock::time_point>& arrivals,
-                         TClock::time_point now)
+void TPtyHost::Schedule(const TSimOutput& out, const std::vector<TClock::time_point>& arrivals, TClock::time_point now)
 {
     bool first = true;
     for (const TSimPiece& piece : out.Pieces) {

@@ -11,8 +11,9 @@
 
 #include "sim/RadioResponder.h"
 
-class TPtyHost {
-public:
+class TPtyHost
+{
+  public:
     TPtyHost(TRadioResponder& radio, bool wireTime, std::string linkPath, bool log);
     ~TPtyHost();
     TPtyHost(const TPtyHost&) = delete;
@@ -26,7 +27,7 @@ public:
     // False when the device failed.
     bool Run(const volatile std::sig_atomic_t& stop, bool once, std::string& error);
 
-private:
+  private:
     using TClock = std::chrono::steady_clock;
     struct TOutput {
         std::vector<uint8_t> Bytes;

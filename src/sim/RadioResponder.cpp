@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
+namespace
+{
 
 constexpr char kProgram[] = "PROGRAM";
 constexpr uint8_t kStray = 0x00;
@@ -14,8 +15,7 @@ int FrameAddress(const TFrame& frame)
 }
 
 // Bytes from a table at an address, 0xFF where the table ends.
-template <size_t N>
-std::vector<uint8_t> TableBytes(const std::array<uint8_t, N>& table, int address)
+template <size_t N> std::vector<uint8_t> TableBytes(const std::array<uint8_t, N>& table, int address)
 {
     std::vector<uint8_t> bytes(kBlockSize, 0xFF);
     for (int i = 0; i < kBlockSize && address + i < static_cast<int>(N); ++i)
@@ -23,7 +23,7 @@ std::vector<uint8_t> TableBytes(const std::array<uint8_t, N>& table, int address
     return bytes;
 }
 
-}  // namespace
+} // namespace
 
 void FillPowerPattern(std::array<uint8_t, kPowerTableSize>& table)
 {
@@ -204,6 +204,12 @@ void TRadioResponder::Reply(std::vector<uint8_t> bytes, size_t after, TSimOutput
 std::vector<uint8_t> TRadioResponder::IdentReply() const
 {
     const std::string id = (ModelId + "    ").substr(0, 4);
-    return {'P', static_cast<uint8_t>(id[0]), static_cast<uint8_t>(id[1]), static_cast<uint8_t>(id[2]),
-            static_cast<uint8_t>(id[3]), 0x00, BandByte, 0x00};
+    return {'P',
+            static_cast<uint8_t>(id[0]),
+            static_cast<uint8_t>(id[1]),
+            static_cast<uint8_t>(id[2]),
+            static_cast<uint8_t>(id[3]),
+            0x00,
+            BandByte,
+            0x00};
 }

@@ -47,8 +47,9 @@ struct TSimOutput {
     size_t LineErrorAfter = 0;
 };
 
-class TRadioResponder {
-public:
+class TRadioResponder
+{
+  public:
     TRadioResponder();
 
     // Feeds bytes from the line; returns what the radio answers. Bytes that start no frame are ignored.
@@ -69,7 +70,7 @@ public:
     std::array<bool, kWriteBlockCount> Written{};
     int EndCount = 0;
 
-private:
+  private:
     int FrameLength(uint8_t first) const;
     void HandleFrame(const TFrame& frame, size_t after, TSimOutput& out);
     void HandleHandshake(size_t after, TSimOutput& out);

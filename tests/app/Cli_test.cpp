@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <sys/wait.h>
 
-#include "core/model/CoreState.h"
 #include "core/files/DataFile.h"
 #include "core/files/TempFolder.h"
+#include "core/model/CoreState.h"
 
 namespace
 {

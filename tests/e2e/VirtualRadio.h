@@ -12,13 +12,14 @@
 #include <random>
 #include <vector>
 
+#include "core/files/SettingsFile.h"
+#include "core/files/StartUp.h"
 #include "core/link/Frames.h"
 #include "core/model/AppState.h"
-#include "core/files/StartUp.h"
-#include "core/files/SettingsFile.h"
 
-class TVirtualRadio {
-public:
+class TVirtualRadio
+{
+  public:
     // memory: the radio's memory (kImageSize bytes); extra: further options (model, faults).
     TVirtualRadio(const std::vector<uint8_t>& memory, const QStringList& extra = {})
     {
@@ -68,7 +69,7 @@ public:
 
     QString Path;
 
-private:
+  private:
     QString SavedPath() const { return Folder.filePath(QStringLiteral("saved.bin")); }
     QString SavedPowerPath() const { return Folder.filePath(QStringLiteral("power.bin")); }
     void Stop()

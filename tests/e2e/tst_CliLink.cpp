@@ -4,12 +4,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "e2e/VirtualRadio.h"
-#include "core/model/ModelCatalogue.h"
-#include "core/model/Derivations.h"
 #include "core/files/DataFile.h"
+#include "core/model/Derivations.h"
+#include "core/model/ModelCatalogue.h"
+#include "e2e/VirtualRadio.h"
 
-namespace {
+namespace
+{
 constexpr int kCliTimeoutMs = 90000;
 constexpr int kWriteBytes = kWriteBlockCount * kBlockSize;
 
@@ -46,15 +47,16 @@ void FreshState(TAppState& all, TModelCatalogue& list)
     PrepareFirstImage(all, list);
     NewDataSet(all, list);
 }
-}  // namespace
+} // namespace
 
-class TestCliLink : public QObject {
+class TestCliLink : public QObject
+{
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir Folder;
 
-private slots:
+  private slots:
     void readSavesTheImageAsTheProgramDoes()
     {
         TAppState all;
@@ -77,8 +79,8 @@ private slots:
         QCOMPARE(saved.size(), kDataFileSize);
         QVERIFY(saved == FileBytes(expected));
         // The file holds image blocks from block 1 on: the radio's channels are there byte for byte.
-        QVERIFY(std::equal(saved.begin() + kBlockSize, saved.begin() + kChannelEmptyMap,
-                           memory.begin() + kBlockSize, [](char a, uint8_t b) { return uint8_t(a) == b; }));
+        QVERIFY(std::equal(saved.begin() + kBlockSize, saved.begin() + kChannelEmptyMap, memory.begin() + kBlockSize,
+                           [](char a, uint8_t b) { return uint8_t(a) == b; }));
     }
 
     void writeSendsTheDataFile()
@@ -117,12 +119,10 @@ private slots:
         QTest::newRow("no such port") << "read" << QStringList() << "Cannot Open Commcmication Port.";
         QTest::newRow("read, unknown model") << "read" << QStringList{"--model", "ZZ99"} << "Model Type Wrong.";
         QTest::newRow("write, unknown model") << "write" << QStringList{"--model", "ZZ99"} << "Model Type Wrong.";
-        QTest::newRow("read, radio falls silent")
-            << "read" << QStringList{"--silent-after", "5"}
-            << "Please check all connections and communication port settings.";
-        QTest::newRow("write, radio falls silent")
-            << "write" << QStringList{"--silent-after", "5"}
-            << "Please check all connections and communication port settings.";
+        QTest::newRow("read, radio falls silent") << "read" << QStringList{"--silent-after", "5"}
+                                                  << "Please check all connections and communication port settings.";
+        QTest::newRow("write, radio falls silent") << "write" << QStringList{"--silent-after", "5"}
+                                                   << "Please check all connections and communication port settings.";
     }
 
     void failuresExitWithTheMessage()

@@ -7,11 +7,12 @@
 #include <QtTest>
 
 #include "e2e/VirtualRadio.h"
-#include "helpers/TestSupport.h"
 #include "gui/link/LinkDialogs.h"
 #include "gui/link/ReadWindow.h"
+#include "helpers/TestSupport.h"
 
-namespace {
+namespace
+{
 constexpr int kTransferTimeoutMs = 90000;
 constexpr int kReadBytes = kReadBlockCount * kBlockSize;
 
@@ -22,8 +23,7 @@ bool RewrittenByRead(int offset)
 }
 
 // Presses Ok in the modal window of type T as soon as it is shown.
-template <class T>
-void PressOkWhenShown()
+template <class T> void PressOkWhenShown()
 {
     auto* poll = new QTimer;
     QObject::connect(poll, &QTimer::timeout, poll, [poll] {
@@ -34,16 +34,14 @@ void PressOkWhenShown()
     });
     poll->start(10);
 }
-}  // namespace
+} // namespace
 
-class TestReadWindow : public QObject {
+class TestReadWindow : public QObject
+{
     Q_OBJECT
 
-private slots:
-    void init()
-    {
-        InitTestState();
-    }
+  private slots:
+    void init() { InitTestState(); }
 
     void readReplacesImageWithRadioMemory()
     {
@@ -93,8 +91,7 @@ private slots:
         window.show();
         window.btnOk->click();
         QTRY_VERIFY_WITH_TIMEOUT(!recorder.Shown.isEmpty(), kTransferTimeoutMs);
-        QCOMPARE(recorder.Texts(),
-                 QStringList{"Please check all connections and communication port settings."});
+        QCOMPARE(recorder.Texts(), QStringList{"Please check all connections and communication port settings."});
         QTRY_VERIFY(!window.isVisible());
         QVERIFY(!window.Completed());
         QVERIFY(gAll.Image == before);
@@ -113,7 +110,6 @@ private slots:
         QVERIFY2(lines.size() == 2 && lines[1].contains("/nonexistent/ttyUSB9"), qPrintable(lines.join('|')));
         QTRY_VERIFY(!window.isVisible());
     }
-
 };
 
 QTEST_MAIN(TestReadWindow)

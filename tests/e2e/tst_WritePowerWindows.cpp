@@ -7,23 +7,22 @@
 #include <QtTest>
 
 #include "e2e/VirtualRadio.h"
-#include "helpers/TestSupport.h"
 #include "gui/link/PowerTestWindow.h"
 #include "gui/link/WriteWindow.h"
+#include "helpers/TestSupport.h"
 
-namespace {
+namespace
+{
 constexpr int kTransferTimeoutMs = 90000;
 constexpr int kWriteBytes = kWriteBlockCount * kBlockSize;
-}  // namespace
+} // namespace
 
-class TestWritePowerWindows : public QObject {
+class TestWritePowerWindows : public QObject
+{
     Q_OBJECT
 
-private slots:
-    void init()
-    {
-        InitTestState();
-    }
+  private slots:
+    void init() { InitTestState(); }
 
     void writeSendsImageBlocks()
     {

@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <clocale>
 
+#include "core/files/LanguageFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
-#include "core/files/LanguageFile.h"
 #include "gui/kit/MessageBox.h"
 
 TMessageRecorder::TMessageRecorder()

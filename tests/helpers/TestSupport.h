@@ -15,8 +15,9 @@ struct TShownBox {
 // Installs itself as the message-box and file-dialog responder for its lifetime. Each box takes the next
 // queued answer (default: OK for kind 1, Yes for kind 2, Retry for kind 22); each file dialog the next queued
 // file name (default: cancelled).
-class TMessageRecorder {
-public:
+class TMessageRecorder
+{
+  public:
     TMessageRecorder();
     ~TMessageRecorder();
     void QueueAnswer(int answer) { Answers.push_back(answer); }

@@ -3,7 +3,8 @@
 #include "core/link/Frames.h"
 #include "sim/RadioResponder.h"
 
-namespace {
+namespace
+{
 
 TFrame Text(const std::string& text)
 {
@@ -86,4 +87,4 @@ TEST(RadioSimTest, LineErrorLosesTheRestOfTheInputAndStrikesAsOftenAsAsked)
     EXPECT_FALSE(radio.Receive(BuildReadRequest(1)).LineError);
 }
 
-}  // namespace
+} // namespace

@@ -15,12 +15,14 @@
 
 extern char** environ;
 
-namespace {
+namespace
+{
 
 using Bytes = std::vector<uint8_t>;
 
-class TSimProcess {
-public:
+class TSimProcess
+{
+  public:
     explicit TSimProcess(std::vector<std::string> args)
     {
         args.insert(args.begin(), std::string(QBH52_BIN_DIR) + "/qbh52-radio-sim");
@@ -67,7 +69,7 @@ public:
 
     std::string Path;
 
-private:
+  private:
     pid_t Pid = -1;
     int Output = -1;
 };
@@ -166,4 +168,4 @@ TEST(RadioSimProgramTest, LineErrorHangsUpAndTheLinkLeadsToTheNewDevice)
     EXPECT_NE(access(link.c_str(), F_OK), 0);
 }
 
-}  // namespace
+} // namespace

@@ -4,14 +4,14 @@
 #include <sstream>
 
 #include "app/cli/CliCommands.h"
-#include "core/model/ChannelFields.h"
+#include "core/files/DataFile.h"
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
-#include "core/model/RadioInfo.h"
 #include "core/model/ChannelCodec.h"
+#include "core/model/ChannelFields.h"
 #include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
-#include "core/files/DataFile.h"
+#include "core/model/Numbers.h"
+#include "core/model/RadioInfo.h"
 
 namespace
 {

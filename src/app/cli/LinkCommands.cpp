@@ -8,13 +8,14 @@
 #include <iostream>
 #include <optional>
 
-#include "core/link/ReadEngine.h"
-#include "qt/SerialLink.h"
-#include "core/link/WriteEngine.h"
-#include "core/files/StartUp.h"
 #include "core/files/DataFile.h"
+#include "core/files/StartUp.h"
+#include "core/link/ReadEngine.h"
+#include "core/link/WriteEngine.h"
+#include "qt/SerialLink.h"
 
-namespace {
+namespace
+{
 
 struct TLinkArgs {
     std::string Port;
@@ -41,8 +42,9 @@ std::optional<TLinkArgs> ParseLinkArgs(const TCliArgs& args, bool allowForce)
 }
 
 // Stands where a window would: shows progress on stderr and ends the event loop when the transfer is over.
-class TCliView : public TLinkView {
-public:
+class TCliView : public TLinkView
+{
+  public:
     TCliView(const char* verb, bool force) : Verb(verb), Force(force) {}
 
     void Progress(int position, int maximum) override
@@ -71,7 +73,7 @@ public:
     // The first message that reports a failure, as the window would have shown it.
     std::string Error;
 
-private:
+  private:
     // The engine goes on with what follows the message (the read replaces the image) before the loop ends.
     void Stop()
     {
@@ -99,18 +101,19 @@ std::string RunTransfer(TTransferEngine& engine, TSerialLink& link, TCliView& vi
 }
 
 // The event loop the serial adapter needs; the number format stays "." whatever the user's locale.
-class TEventLoop {
-public:
+class TEventLoop
+{
+  public:
     TEventLoop() : App(Argc, Argv) { std::setlocale(LC_NUMERIC, "C"); }
 
-private:
+  private:
     int Argc = 1;
     char Name[10] = "qbh52-cli";
     char* Argv[2] = {Name, nullptr};
     QCoreApplication App;
 };
 
-}  // namespace
+} // namespace
 
 int CmdRead(const TCliArgs& args)
 {

@@ -8,7 +8,8 @@
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 
-namespace {
+namespace
+{
 // One line per subcommand.
 const TCliEntry kCommands[] = {
     {"new", "OUT.dat", CmdNew},
@@ -37,7 +38,7 @@ int Usage()
     std::cerr << "\n";
     return 2;
 }
-}  // namespace
+} // namespace
 
 int CliFail(const std::string& message)
 {

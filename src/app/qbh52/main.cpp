@@ -4,8 +4,8 @@
 #include <clocale>
 
 #include "core/files/StartUp.h"
-#include "gui/main/MainWindow.h"
 #include "gui/kit/Pictures.h"
+#include "gui/main/MainWindow.h"
 
 int main(int argc, char* argv[])
 {

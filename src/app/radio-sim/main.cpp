@@ -9,15 +9,16 @@
 #include <unistd.h>
 #include <vector>
 
-#include "sim/PtyHost.h"
-#include "sim/RadioResponder.h"
-#include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
-#include "core/model/Derivations.h"
 #include "core/files/DataFile.h"
 #include "core/files/SafeFile.h"
+#include "core/files/StartUp.h"
+#include "core/model/Derivations.h"
+#include "core/model/Numbers.h"
+#include "sim/PtyHost.h"
+#include "sim/RadioResponder.h"
 
-namespace {
+namespace
+{
 
 constexpr char kUsage[] = R"(Usage: qbh52-radio-sim [OPTION]...
 A virtual QB-H52 radio on a pseudo-terminal. Prints the device path on the first line of its output, then
@@ -108,17 +109,41 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
         return [&target](const std::string& v) { return ParseNumber(v, 0, 1000000, target); };
     };
     const std::map<std::string, std::function<bool(const std::string&)>> withValue{
-        {"--image", [&](const std::string& v) { options.Image = v; return true; }},
-        {"--power", [&](const std::string& v) { options.Power = v; return true; }},
-        {"--model", [&](const std::string& v) { radio.ModelId = v; return !v.empty(); }},
+        {"--image",
+         [&](const std::string& v) {
+             options.Image = v;
+             return true;
+         }},
+        {"--power",
+         [&](const std::string& v) {
+             options.Power = v;
+             return true;
+         }},
+        {"--model",
+         [&](const std::string& v) {
+             radio.ModelId = v;
+             return !v.empty();
+         }},
         {"--band-byte", [&](const std::string& v) { return ParseNumber(v, 0, 255, bandByte); }},
-        {"--link", [&](const std::string& v) { options.LinkPath = v; return !v.empty(); }},
+        {"--link",
+         [&](const std::string& v) {
+             options.LinkPath = v;
+             return !v.empty();
+         }},
         {"--silent-after", count(radio.Faults.SilentAfterBlock)},
         {"--wrong-ack", count(radio.Faults.WrongAckAtBlock)},
         {"--line-error", count(radio.Faults.LineErrorAtBlock)},
         {"--line-errors", count(radio.Faults.LineErrorCount)},
-        {"--save", [&](const std::string& v) { options.Save = v; return !v.empty(); }},
-        {"--save-power", [&](const std::string& v) { options.SavePower = v; return !v.empty(); }},
+        {"--save",
+         [&](const std::string& v) {
+             options.Save = v;
+             return !v.empty();
+         }},
+        {"--save-power",
+         [&](const std::string& v) {
+             options.SavePower = v;
+             return !v.empty();
+         }},
     };
     const std::map<std::string, std::function<void()>> flags{
         {"--new", [&] { options.Image.clear(); }},
@@ -152,7 +177,8 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
 }
 
 // The radio's memory: a new image, or a data file loaded as the program loads it, or a raw dump.
-bool LoadMemory(const TOptions& options, TAppState& all, TModelCatalogue& list, TRadioResponder& radio, std::string& error)
+bool LoadMemory(const TOptions& options, TAppState& all, TModelCatalogue& list, TRadioResponder& radio,
+                std::string& error)
 {
     InitState(all, list, "/nonexistent/");
     PrepareFirstImage(all, list);
@@ -185,7 +211,8 @@ bool SaveMemory(const TOptions& options, TAppState& all, const TRadioResponder& 
 
 void InstallSignals()
 {
-    struct sigaction action {};
+    struct sigaction action {
+    };
     action.sa_handler = OnSignal;
     sigemptyset(&action.sa_mask);
     sigaction(SIGTERM, &action, nullptr);
@@ -204,7 +231,7 @@ int Fail(const std::string& error)
     return 1;
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -5,8 +5,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "core/model/Derivations.h"
 #include "core/files/SafeFile.h"
+#include "core/model/Derivations.h"
 
 namespace
 {

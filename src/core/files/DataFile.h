@@ -10,8 +10,8 @@ inline constexpr int kDataFileSize = 4768;
 
 enum class TOpenResult {
     Ok,
-    ModelUnknown,  // "Model Type Wrong.": nothing changed
-    CannotOpen,    // error holds "Cannot open file "%s". %s"
+    ModelUnknown, // "Model Type Wrong.": nothing changed
+    CannotOpen,   // error holds "Cannot open file "%s". %s"
 };
 
 // Writes the header and blocks 1 to 297 to a temporary file beside path and renames it over path once every

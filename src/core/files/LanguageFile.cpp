@@ -48,7 +48,8 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
         *text = profile.ReadString("Language", key, *text);
 }
 
-void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames, std::vector<std::string>& fileNames)
+void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames,
+                       std::vector<std::string>& fileNames)
 {
     TProfile profile;
     profile.Load(SettingsReadPath(all));

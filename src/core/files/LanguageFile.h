@@ -11,4 +11,5 @@
 std::string LanguageFilePath(const TAppState& all, const std::string& languageName);
 void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName);
 // Appends the items of SysInfo keys `Language` (file names) and <LanguageName> (display names).
-void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames, std::vector<std::string>& fileNames);
+void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames,
+                       std::vector<std::string>& fileNames);

@@ -4,8 +4,9 @@
 #include <string>
 
 // The message texts, all UTF-8; the built-in English values stand until a language file replaces them.
-class TMessageTexts {
-public:
+class TMessageTexts
+{
+  public:
     std::string Confirmation = "Confirmation";
     std::string ExitProgram = "Do you wish to exit program?";
     std::string OutRange = "Frequecy is Out of range.";

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-class TProfile {
-public:
+class TProfile
+{
+  public:
     // Reads a file; a missing or unreadable file gives an empty profile (every key reads its default).
     // Language files are decoded from UTF-8 (a byte-order mark is skipped) or, when not valid UTF-8, GB18030.
     bool Load(const std::string& path);
@@ -19,7 +20,7 @@ public:
     bool Save(const std::string& path, std::string& error) const;
     const std::vector<std::string>& Lines() const { return FileLines; }
 
-private:
+  private:
     std::vector<std::string> FileLines;
 };
 

@@ -5,9 +5,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/model/Numbers.h"
 #include "core/files/Profile.h"
 #include "core/files/SafeFile.h"
+#include "core/model/Numbers.h"
 
 namespace
 {

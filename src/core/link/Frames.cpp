@@ -2,7 +2,8 @@
 
 #include "core/model/Numbers.h"
 
-namespace {
+namespace
+{
 
 void PutAddress(TFrame& frame, int address)
 {
@@ -18,7 +19,7 @@ TFrame BlockFrame(uint8_t command, int address)
     return frame;
 }
 
-}  // namespace
+} // namespace
 
 TFrame BuildHandshake(int n, int random04)
 {

@@ -11,11 +11,11 @@
 inline constexpr uint8_t kAckByte = 0x06;
 inline constexpr uint8_t kIdentifyByte = 0x02;
 inline constexpr uint8_t kEndByte = 0x45;
-inline constexpr uint8_t kReadCommand = 0x52;        // "R": read a memory block
-inline constexpr uint8_t kWriteCommand = 0x57;       // "W": write a memory block
-inline constexpr uint8_t kPowerReadCommand = 0x53;   // "S": read a power-table row
-inline constexpr uint8_t kPowerWriteCommand = 0x58;  // "X": write one power-table byte
-inline constexpr uint8_t kRefusal = 0x15;            // what the virtual radio answers instead of 0x06 in a fault
+inline constexpr uint8_t kReadCommand = 0x52;       // "R": read a memory block
+inline constexpr uint8_t kWriteCommand = 0x57;      // "W": write a memory block
+inline constexpr uint8_t kPowerReadCommand = 0x53;  // "S": read a power-table row
+inline constexpr uint8_t kPowerWriteCommand = 0x58; // "X": write one power-table byte
+inline constexpr uint8_t kRefusal = 0x15;           // what the virtual radio answers instead of 0x06 in a fault
 
 inline constexpr int kHandshakeLength = 8;
 inline constexpr int kIdentLength = 8;
@@ -24,9 +24,9 @@ inline constexpr int kDataReplyLength = 20;
 inline constexpr int kWriteFrameLength = 20;
 inline constexpr int kPowerWriteLength = 5;
 
-inline constexpr int kReadBlockCount = 297;   // blocks 0 to 296
-inline constexpr int kWriteBlockCount = 295;  // blocks 0 to 294
-inline constexpr int kPowerRows = 65;         // power table rows 0 to 64, 16 bytes each
+inline constexpr int kReadBlockCount = 297;  // blocks 0 to 296
+inline constexpr int kWriteBlockCount = 295; // blocks 0 to 294
+inline constexpr int kPowerRows = 65;        // power table rows 0 to 64, 16 bytes each
 inline constexpr int kPowerTableSize = kPowerRows * 16;
 
 // One bit time at 4800 baud with 8 data bits, no parity, 2 stop bits: 11 bits per byte on the wire.

@@ -5,7 +5,8 @@
 
 #include "core/link/Frames.h"
 
-namespace {
+namespace
+{
 
 int DrawLetter()
 {
@@ -13,7 +14,7 @@ int DrawLetter()
     return std::uniform_int_distribution<int>(0, 4)(generator);
 }
 
-}  // namespace
+} // namespace
 
 TLinkEngine::TLinkEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io, int receiveCapacity)
     : RandomLetter(DrawLetter), All(all), Language(language), Io(io), RxBuf(receiveCapacity)

@@ -9,12 +9,13 @@
 #include <string>
 #include <vector>
 
-#include "core/link/LinkIo.h"
 #include "core/files/MessageTexts.h"
+#include "core/link/LinkIo.h"
 #include "core/model/AppState.h"
 
-class TLinkEngine {
-public:
+class TLinkEngine
+{
+  public:
     virtual ~TLinkEngine() = default;
     TLinkEngine(const TLinkEngine&) = delete;
     TLinkEngine& operator=(const TLinkEngine&) = delete;
@@ -30,7 +31,7 @@ public:
     // Draws the random part of a handshake letter (0 to 4); tests replace it to get fixed frames.
     std::function<int()> RandomLetter;
 
-protected:
+  protected:
     TLinkEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io, int receiveCapacity);
 
     // Sends a frame awaiting replyLength bytes (0: none) and runs then() when it has left the program.
@@ -62,7 +63,7 @@ protected:
     int ExpectLen = 0;
     bool Closed = false;
 
-private:
+  private:
     bool ReplyComplete() const;
 
     bool Sending = false;

@@ -50,8 +50,9 @@ struct TLinkMessage {
     std::string Text;
 };
 
-class TLinkIo {
-public:
+class TLinkIo
+{
+  public:
     virtual ~TLinkIo() = default;
 
     // Opens the port named by the state's ComPort (a COMn name or a device path) at BaudRate, 8 data bits,

@@ -5,7 +5,8 @@
 
 #include "core/model/Numbers.h"
 
-namespace {
+namespace
+{
 
 constexpr int kOpenPauseMs = 200;
 constexpr int kTestDrainLimitMs = 1000;
@@ -38,7 +39,7 @@ void AddBandSegments(const TBand& band, std::vector<TSegment>& segments)
     }
 }
 
-}  // namespace
+} // namespace
 
 std::vector<TSegment> BuildSegments(const std::array<TBand, 4>& bands)
 {

@@ -13,7 +13,7 @@
 
 // A 10-MHz piece of a frequency band, one item of the segment tree.
 struct TSegment {
-    std::string Text;  // "136.000 -- 140.000MHz"
+    std::string Text; // "136.000 -- 140.000MHz"
     double Start = 0.0;
     double End = 0.0;
     // Power-table row: the number in the first two characters of Text; -1 when they are not a number.
@@ -35,13 +35,14 @@ enum class TStepCheck { Ack, BlockRead, ByteCompare, None };
 struct TCommandEntry {
     TFrame Frame;
     int ReplyLen = 0;
-    int Param = 0;  // expected reply byte, or for a block read the next row
+    int Param = 0; // expected reply byte, or for a block read the next row
     int LastBlock = 0;
     TStepCheck Check = TStepCheck::None;
 };
 
-class TPowerTestEngine : public TLinkEngine {
-public:
+class TPowerTestEngine : public TLinkEngine
+{
+  public:
     TPowerTestEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io);
 
     // Online: opens the port (PortError when it cannot), pauses 200 ms and reads the whole power table.
@@ -69,7 +70,7 @@ public:
     bool PortOpen() const { return Io.IsPortOpen(); }
     TTestCommand CurrentCommand() const { return Command; }
 
-private:
+  private:
     void HandleReply() override;
     void HandleTimer(TLinkTimer id) override;
     void BeginOnline();

@@ -5,13 +5,14 @@
 #include "core/link/Frames.h"
 #include "core/model/Derivations.h"
 
-namespace {
+namespace
+{
 
 constexpr int kReadDrainLimitMs = 1000;
 constexpr int kTryTimeMs = 1500;
 constexpr int kReTimeMs = 500;
 
-}  // namespace
+} // namespace
 
 TReadEngine::TReadEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io)
     : TTransferEngine(all, list, language, io, kReadBlockCount - 1, kReadDrainLimitMs),

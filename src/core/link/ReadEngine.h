@@ -8,8 +8,9 @@
 
 #include "core/link/TransferEngine.h"
 
-class TReadEngine : public TTransferEngine {
-public:
+class TReadEngine : public TTransferEngine
+{
+  public:
     TReadEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io);
 
     // Closes the port, pauses 50 ms, opens it and discards its buffers.
@@ -21,7 +22,7 @@ public:
     const std::string& RadioModelId() const { return ModelId; }
     uint8_t BandByte() const { return Band; }
 
-private:
+  private:
     void ResetAttempt() override;
     void HandleIdent() override;
     void HandleBlockReply() override;

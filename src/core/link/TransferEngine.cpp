@@ -5,7 +5,8 @@
 
 #include "core/link/Frames.h"
 
-namespace {
+namespace
+{
 
 constexpr int kOkPauseMs = 450;
 constexpr int kDiscardPauseMs = 50;
@@ -16,10 +17,10 @@ constexpr int kTryTimeMs = 1500;
 constexpr int kCloseTimeMs = 300;
 constexpr int kSilentRadioPauseMs = 2500;
 
-}  // namespace
+} // namespace
 
-TTransferEngine::TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io,
-                                 int progressMax, int drainLimitMs)
+TTransferEngine::TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language,
+                                 TLinkIo& io, int progressMax, int drainLimitMs)
     : TLinkEngine(all, language, io, 49), List(list), ProgressMax(progressMax), DrainLimitMs(drainLimitMs)
 {
 }

@@ -10,8 +10,9 @@
 
 enum class TTransferState { Idle, WaitAck, WaitIdent, Blocks };
 
-class TTransferEngine : public TLinkEngine {
-public:
+class TTransferEngine : public TLinkEngine
+{
+  public:
     // The window is shown: opens the port (a failure shows PortError and closes the window 300 ms later).
     virtual void Open() = 0;
     // The Ok button: one transfer attempt. Ignored while the Ok button is disabled.
@@ -21,9 +22,9 @@ public:
     TTransferState State() const { return StateNow; }
     int BlockNo() const { return Block; }
 
-protected:
-    TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io, int progressMax,
-                    int drainLimitMs);
+  protected:
+    TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io,
+                    int progressMax, int drainLimitMs);
 
     // Opens the port after the pause of its window; runs a Start that came meanwhile once it is open.
     void OpenAfterPause(bool discard);
@@ -55,7 +56,7 @@ protected:
     int Position = 0;
     const int ProgressMax;
 
-private:
+  private:
     void SendWakeup();
     void SendHandshake();
     void HeadTimeout();

@@ -3,12 +3,13 @@
 #include "core/link/Frames.h"
 #include "core/model/Encodings.h"
 
-namespace {
+namespace
+{
 
 constexpr int kWriteDrainLimitMs = 5000;
 constexpr int kTryTimeMs = 1500;
 
-}  // namespace
+} // namespace
 
 TModelCheck CheckModel(const TAppState& all, const TModelCatalogue& list, const std::string& identifier)
 {

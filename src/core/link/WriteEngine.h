@@ -12,8 +12,9 @@ enum class TModelCheck { ModelWrong, ModelSame, ModelForce };
 // How a radio reporting identifier relates to the loaded model.
 TModelCheck CheckModel(const TAppState& all, const TModelCatalogue& list, const std::string& identifier);
 
-class TWriteEngine : public TTransferEngine {
-public:
+class TWriteEngine : public TTransferEngine
+{
+  public:
     TWriteEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io);
 
     // Pauses 50 ms and opens the port.
@@ -26,7 +27,7 @@ public:
     // The local time as "yyyy-MM-dd HH:mm:ss" for the write-time stamp; tests fix it.
     std::function<std::string()> Clock;
 
-private:
+  private:
     void ResetAttempt() override;
     void HandleIdent() override;
     void HandleBlockReply() override;

@@ -31,8 +31,9 @@ struct TBand {
     double High = 0.0;
 };
 
-class TAppState {
-public:
+class TAppState
+{
+  public:
     std::string LanguageName;
     int LanguageIndex = 0;
     bool LanguageSelectable = false;
@@ -62,8 +63,9 @@ public:
     std::array<uint8_t, kImageSize> Image{};
 };
 
-class TChannel {
-public:
+class TChannel
+{
+  public:
     double RxFreq = 0.0;
     double TxFreq = 0.0;
     double Offset = 0.0;

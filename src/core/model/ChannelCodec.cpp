@@ -1,9 +1,9 @@
 // The 32-byte channel record shared by the memory channels and the two VFO channels.
 #include <cstdlib>
 
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
+#include "core/model/Numbers.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
 // The operations that keep the image and the program's state in step on New, Open and after a read.
 #include <algorithm>
 
-#include "core/model/Numbers.h"
 #include "core/model/Derivations.h"
 #include "core/model/Encodings.h"
+#include "core/model/Numbers.h"
 
 namespace
 {
@@ -186,8 +186,8 @@ void NewDataSet(TAppState& all, const TModelCatalogue& list)
     all.Modified = false;
 }
 
-void CompleteRead(TAppState& all, const TModelCatalogue& list, const std::vector<uint8_t>& staging, const std::string& modelId,
-                  uint8_t bandByte)
+void CompleteRead(TAppState& all, const TModelCatalogue& list, const std::vector<uint8_t>& staging,
+                  const std::string& modelId, uint8_t bandByte)
 {
     const size_t count = std::min(staging.size(), static_cast<size_t>(297 * kBlockSize));
     std::copy(staging.begin(), staging.begin() + static_cast<std::ptrdiff_t>(count), all.Image.begin());

@@ -22,5 +22,5 @@ void DeriveBands(TAppState& all, const TModelCatalogue& list);
 void PrepareFirstImage(TAppState& all, const TModelCatalogue& list);
 void NewDataSet(TAppState& all, const TModelCatalogue& list);
 // Radio blocks 0 to 296 (staging holds at least 297 * 16 bytes); the model must be in the catalogue.
-void CompleteRead(TAppState& all, const TModelCatalogue& list, const std::vector<uint8_t>& staging, const std::string& modelId,
-                  uint8_t bandByte);
+void CompleteRead(TAppState& all, const TModelCatalogue& list, const std::vector<uint8_t>& staging,
+                  const std::string& modelId, uint8_t bandByte);

@@ -1,9 +1,9 @@
 // FM broadcast memories 1 to 25 and the current FM frequency (channel 32), in 25 kHz units.
 #include <algorithm>
 
-#include "core/model/Numbers.h"
-#include "core/model/FmCodec.h"
 #include "core/model/Encodings.h"
+#include "core/model/FmCodec.h"
+#include "core/model/Numbers.h"
 
 namespace
 {

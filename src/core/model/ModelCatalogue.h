@@ -10,8 +10,9 @@
 
 #include "core/model/AppState.h"
 
-class TRadioModel {
-public:
+class TRadioModel
+{
+  public:
     TRadioModel(std::string identifier, int channelCount, std::string name);
 
     void SetBandLimit(int band, double low, double high);
@@ -33,8 +34,9 @@ public:
     uint8_t BandChoice = 0;
 };
 
-class TModelCatalogue {
-public:
+class TModelCatalogue
+{
+  public:
     void Add(std::unique_ptr<TRadioModel> model);
     int Count() const;
     // nullptr past the end.
@@ -43,7 +45,7 @@ public:
     const TRadioModel* FindById(const std::string& id) const;
     void FillNames(std::vector<std::string>& list) const;
 
-private:
+  private:
     std::vector<std::unique_ptr<TRadioModel>> Models;
 };
 

@@ -4,8 +4,7 @@
 #include <cmath>
 #include <system_error>
 
-ConversionError::ConversionError(const std::string& text)
-    : std::runtime_error("'" + text + "' is not a valid number")
+ConversionError::ConversionError(const std::string& text) : std::runtime_error("'" + text + "' is not a valid number")
 {
 }
 
@@ -40,7 +39,8 @@ std::string FormatFreq(double mhz)
     return FormatFixed(mhz, 5);
 }
 
-namespace {
+namespace
+{
 std::string_view Trim(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
@@ -49,7 +49,7 @@ std::string_view Trim(std::string_view text)
         text.remove_suffix(1);
     return text;
 }
-}  // namespace
+} // namespace
 
 std::optional<double> TryParseDouble(std::string_view text)
 {

@@ -8,8 +8,9 @@
 #include <string_view>
 
 // A text that should hold a number but does not.
-class ConversionError : public std::runtime_error {
-public:
+class ConversionError : public std::runtime_error
+{
+  public:
     explicit ConversionError(const std::string& text);
 };
 

@@ -1,6 +1,7 @@
 #include "core/model/Views.h"
 
-namespace {
+namespace
+{
 TViewsHost* gHost = nullptr;
 }
 

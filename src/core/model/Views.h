@@ -11,8 +11,9 @@ void RefreshStatus();
 void ExecuteCommand(int tag);
 
 // The main window registers itself here; without one (tests of single editors) the calls do nothing.
-class TViewsHost {
-public:
+class TViewsHost
+{
+  public:
     virtual ~TViewsHost() = default;
     virtual void RefreshViews(int kind) = 0;
     virtual void RefreshStatus() = 0;

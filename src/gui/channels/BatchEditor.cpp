@@ -14,12 +14,12 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gui/channels/ChannelControls.h"
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/Encodings.h"
-#include "gui/kit/ApplyLanguage.h"
+#include "core/model/Numbers.h"
 #include "core/model/Views.h"
+#include "gui/channels/ChannelControls.h"
+#include "gui/kit/ApplyLanguage.h"
 
 namespace
 {

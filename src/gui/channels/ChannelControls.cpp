@@ -4,11 +4,11 @@
 #include <QEvent>
 #include <QLineEdit>
 
-#include "gui/channels/TonePicker.h"
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
+#include "core/model/Numbers.h"
+#include "gui/channels/TonePicker.h"
 #include "gui/kit/MessageBox.h"
 
 TToneCombo::TToneCombo(const QString& name, QWidget* parent) : QComboBox(parent)

@@ -1,4 +1,5 @@
-// Controls and helpers shared by the channel edit, VFO and batch windows: the tone list with its picker, the check boxes that stand for list fields, and the checked frequency input.
+// Controls and helpers shared by the channel edit, VFO and batch windows: the tone list with its picker, the check
+// boxes that stand for list fields, and the checked frequency input.
 #pragma once
 
 #include <QComboBox>

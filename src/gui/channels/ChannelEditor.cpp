@@ -8,10 +8,10 @@
 #include <algorithm>
 
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
-#include "gui/kit/ApplyLanguage.h"
+#include "core/model/Numbers.h"
 #include "core/model/Views.h"
+#include "gui/kit/ApplyLanguage.h"
 
 namespace
 {

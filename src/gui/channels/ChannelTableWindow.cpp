@@ -10,14 +10,14 @@
 #include <algorithm>
 #include <iterator>
 
-#include "gui/channels/ChannelControls.h"
-#include "core/model/ChannelFields.h"
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
+#include "core/model/ChannelFields.h"
 #include "core/model/Encodings.h"
-#include "gui/kit/ApplyLanguage.h"
+#include "core/model/Numbers.h"
 #include "core/model/Views.h"
+#include "gui/channels/ChannelControls.h"
+#include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/CellList.h"
 #include "gui/kit/Grid.h"
 

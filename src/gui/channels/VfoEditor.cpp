@@ -10,9 +10,9 @@
 #include <algorithm>
 
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
+#include "core/model/Numbers.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/MessageBox.h"
 

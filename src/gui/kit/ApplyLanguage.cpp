@@ -13,9 +13,9 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "core/files/StartUp.h"
 #include "core/files/LanguageFile.h"
 #include "core/files/Profile.h"
+#include "core/files/StartUp.h"
 #include "gui/kit/EditorWindow.h"
 
 namespace

@@ -3,9 +3,10 @@
 
 #include <QWidget>
 
-class TEditorWindow : public QWidget {
+class TEditorWindow : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     using QWidget::QWidget;
     // Decodes the window's fields from the image again (RefreshViews 0, 1, 2, 3 reach the windows that care).
     virtual void Reload() {}

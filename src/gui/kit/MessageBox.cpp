@@ -4,7 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 TMessageResponder gResponder;
 TFileDialogResponder gFileResponder;
 
@@ -24,7 +25,7 @@ int ShowModalBox(const QString& caption, const QString& text, int kind)
 }
 
 const QString kDataFilter = QStringLiteral("Data File(*.dat) (*.dat)");
-}  // namespace
+} // namespace
 
 int ShowMessageBox(const QString& caption, const QString& text, int kind)
 {

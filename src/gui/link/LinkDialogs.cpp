@@ -2,9 +2,9 @@
 
 #include <QWidget>
 
-#include "gui/link/ReadWindow.h"
 #include "gui/link/PortWindow.h"
 #include "gui/link/PowerTestWindow.h"
+#include "gui/link/ReadWindow.h"
 #include "gui/link/WriteWindow.h"
 
 bool ShowReadRadio(QWidget* parent)

@@ -6,22 +6,20 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/link/TransferEngine.h"
 #include "core/files/StartUp.h"
+#include "core/link/TransferEngine.h"
 #include "gui/kit/ApplyLanguage.h"
-#include "gui/kit/MessageBox.h"
 #include "gui/kit/DialogButtons.h"
+#include "gui/kit/MessageBox.h"
 
-namespace {
+namespace
+{
 constexpr int kMessageBoxOk = 1;
 constexpr int kMessageBoxYesNo = 2;
 constexpr int kMessageBoxRetryCancel = 22;
-}  // namespace
+} // namespace
 
-TLinkWindow::TLinkWindow(QWidget* parent)
-    : QDialog(parent), Link(gAll, *this)
-{
-}
+TLinkWindow::TLinkWindow(QWidget* parent) : QDialog(parent), Link(gAll, *this) {}
 
 TLinkWindow::~TLinkWindow()
 {
@@ -50,7 +48,8 @@ bool TLinkWindow::Ask(const TLinkMessage& message, TQuestion question)
 
 void TLinkWindow::Finish()
 {
-    QMetaObject::invokeMethod(this, [this] { done(QDialog::Accepted); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { done(QDialog::Accepted); }, Qt::QueuedConnection);
 }
 
 void TLinkWindow::done(int result)
@@ -60,8 +59,7 @@ void TLinkWindow::done(int result)
     QDialog::done(result);
 }
 
-TTransferWindow::TTransferWindow(QWidget* parent, const char* formName, const QString& caption)
-    : TLinkWindow(parent)
+TTransferWindow::TTransferWindow(QWidget* parent, const char* formName, const QString& caption) : TLinkWindow(parent)
 {
     setObjectName(QString::fromLatin1(formName));
     setWindowTitle(caption);

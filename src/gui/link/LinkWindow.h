@@ -12,9 +12,10 @@ class QProgressBar;
 class QPushButton;
 class TTransferEngine;
 
-class TLinkWindow : public QDialog, public TLinkView {
+class TLinkWindow : public QDialog, public TLinkView
+{
     Q_OBJECT
-public:
+  public:
     ~TLinkWindow() override;
 
     void ShowMessage(const TLinkMessage& message) override;
@@ -24,21 +25,22 @@ public:
     // Every way of closing (Cancel, the close box, the engine's close timer) ends the engine and the port.
     void done(int result) override;
 
-protected:
+  protected:
     explicit TLinkWindow(QWidget* parent);
     // Takes the engine, which was built over Link.
     void Attach(std::unique_ptr<TLinkEngine> engine);
 
     TSerialLink Link;
 
-private:
+  private:
     std::unique_ptr<TLinkEngine> Engine;
 };
 
 // The read and write windows: a progress bar, Ok and Cancel; the port opens when the window is shown.
-class TTransferWindow : public TLinkWindow {
+class TTransferWindow : public TLinkWindow
+{
     Q_OBJECT
-public:
+  public:
     QProgressBar* pBar;
     QPushButton* btnOk;
     QPushButton* btnCancel;
@@ -46,12 +48,12 @@ public:
     void Progress(int position, int maximum) override;
     void Changed() override;
 
-protected:
+  protected:
     TTransferWindow(QWidget* parent, const char* formName, const QString& caption);
     void AttachTransfer(std::unique_ptr<TTransferEngine> engine);
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
 
     TTransferEngine* Transfer = nullptr;

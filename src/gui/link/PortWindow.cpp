@@ -11,23 +11,23 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "core/link/Frames.h"
-#include "qt/PortList.h"
 #include "core/files/StartUp.h"
+#include "core/link/Frames.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/DialogButtons.h"
+#include "qt/PortList.h"
 
-namespace {
+namespace
+{
 constexpr int kRowsPerColumn = 5;
 
 QString Number(int n)
 {
     return QLocale::c().toString(n);
 }
-}  // namespace
+} // namespace
 
-TPortWindow::TPortWindow(QWidget* parent)
-    : QDialog(parent)
+TPortWindow::TPortWindow(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("fSetPort"));
     setWindowTitle(QStringLiteral("Communication Port"));

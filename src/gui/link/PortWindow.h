@@ -10,9 +10,10 @@ class QLabel;
 class QPushButton;
 class QRadioButton;
 
-class TPortWindow : public QDialog {
+class TPortWindow : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     static constexpr int kButtons = 20;
 
     explicit TPortWindow(QWidget* parent = nullptr);
@@ -25,10 +26,10 @@ public:
     QPushButton* btnOk;
     QPushButton* btnCancel;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormShow();
     void btnOkClick();
 };

@@ -18,7 +18,8 @@
 #include "core/files/StartUp.h"
 #include "gui/kit/ApplyLanguage.h"
 
-namespace {
+namespace
+{
 constexpr int kBarTags[2] = {kLowPowerTag, kHighPowerTag};
 constexpr int kMaxPower = 255;
 constexpr int kPanelWidths[3] = {150, 280, 250};
@@ -41,10 +42,9 @@ QLabel* Circle(const QString& name, QWidget* parent)
     circle->setSizePolicy(policy);
     return circle;
 }
-}  // namespace
+} // namespace
 
-TPowerTestWindow::TPowerTestWindow(QWidget* parent)
-    : TLinkWindow(parent)
+TPowerTestWindow::TPowerTestWindow(QWidget* parent) : TLinkWindow(parent)
 {
     setObjectName(QStringLiteral("fTestFrm"));
     setWindowTitle(QStringLiteral("Power Test"));
@@ -205,9 +205,9 @@ void TPowerTestWindow::FillSegments()
 
 void TPowerTestWindow::SetControlsEnabled(bool on)
 {
-    for (QWidget* control : {static_cast<QWidget*>(cxFreq_Rang), static_cast<QWidget*>(cxFreq_Selv),
-                             static_cast<QWidget*>(tbTx0), static_cast<QWidget*>(tbTx1),
-                             static_cast<QWidget*>(ceTx0), static_cast<QWidget*>(ceTx1)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(cxFreq_Rang), static_cast<QWidget*>(cxFreq_Selv), static_cast<QWidget*>(tbTx0),
+          static_cast<QWidget*>(tbTx1), static_cast<QWidget*>(ceTx0), static_cast<QWidget*>(ceTx1)})
         control->setEnabled(on);
 }
 
@@ -298,7 +298,8 @@ bool TPowerTestWindow::eventFilter(QObject* watched, QEvent* event)
         return true;
     if (event->type() == QEvent::MouseButtonRelease && BarChanged) {
         BarChanged = false;
-        QMetaObject::invokeMethod(this, [this, bar] { SendBar(bar); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, bar] { SendBar(bar); }, Qt::QueuedConnection);
     }
     return false;
 }

@@ -5,8 +5,8 @@
 #include <QDialog>
 #include <vector>
 
-#include "gui/link/LinkWindow.h"
 #include "core/link/PowerTestEngine.h"
+#include "gui/link/LinkWindow.h"
 
 class QFrame;
 class QLabel;
@@ -16,9 +16,10 @@ class QSpinBox;
 class QStatusBar;
 class QTreeWidget;
 
-class TPowerTestWindow : public TLinkWindow {
+class TPowerTestWindow : public TLinkWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TPowerTestWindow(QWidget* parent = nullptr);
 
     void Progress(int position, int maximum) override;
@@ -41,11 +42,11 @@ public:
     QLabel* PortPanel;
     QProgressBar* cxBar;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     QWidget* BuildLeftSide();
     QWidget* BuildRightSide();
     QWidget* BuildPowerRow(int bar, const QString& caption);

@@ -3,16 +3,17 @@
 
 #include <QWidget>
 
-#include "gui/link/LinkWindow.h"
 #include "core/link/ReadEngine.h"
+#include "gui/link/LinkWindow.h"
 
-class TReadWindow : public TTransferWindow {
+class TReadWindow : public TTransferWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TReadWindow(QWidget* parent = nullptr);
     // The read finished and the image was replaced; the main window then refreshes its views.
     bool Completed() const { return Engine->Completed(); }
 
-private:
+  private:
     TReadEngine* Engine;
 };

@@ -3,16 +3,17 @@
 
 #include <QWidget>
 
-#include "gui/link/LinkWindow.h"
 #include "core/link/WriteEngine.h"
+#include "gui/link/LinkWindow.h"
 
-class TWriteWindow : public TTransferWindow {
+class TWriteWindow : public TTransferWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TWriteWindow(QWidget* parent = nullptr);
     // The last write attempt reached "Writing Completed.".
     bool Succeeded() const { return Engine->Succeeded(); }
 
-private:
+  private:
     TWriteEngine* Engine;
 };

@@ -4,13 +4,13 @@
 #include "gui/channels/ChannelEditor.h"
 #include "gui/channels/ChannelTableWindow.h"
 #include "gui/channels/VfoEditor.h"
+#include "gui/kit/EditorWindow.h"
 #include "gui/settings/DtmfWindow.h"
 #include "gui/settings/FmRadioWindow.h"
-#include "gui/settings/RadioInfoWindow.h"
 #include "gui/settings/OptionalFunctionsWindow.h"
+#include "gui/settings/RadioInfoWindow.h"
 #include "gui/settings/ScanWindow.h"
 #include "gui/settings/VoxWindow.h"
-#include "gui/kit/EditorWindow.h"
 
 const std::vector<TEditorEntry>& EditorList()
 {

@@ -7,8 +7,8 @@
 class TEditorWindow;
 
 struct TEditorEntry {
-    int Tag;                // command tag of the menu entry, toolbar button or tree node
-    const char* FormName;   // object name of the window, e.g. "fChsInfo"
+    int Tag;              // command tag of the menu entry, toolbar button or tree node
+    const char* FormName; // object name of the window, e.g. "fChsInfo"
     std::function<TEditorWindow*()> Create;
 };
 

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/files/LanguageFile.h"
 #include "core/files/StartUp.h"
 #include "gui/kit/ApplyLanguage.h"
-#include "core/files/LanguageFile.h"
 #include "gui/kit/DialogButtons.h"
 
 TLanguageWindow::TLanguageWindow(QWidget* parent) : QDialog(parent)

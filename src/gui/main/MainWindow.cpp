@@ -22,21 +22,21 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "gui/link/LinkDialogs.h"
-#include "qt/PortList.h"
+#include "core/files/DataFile.h"
+#include "core/files/LanguageFile.h"
+#include "core/files/SettingsFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 #include "gui/kit/ApplyLanguage.h"
-#include "core/files/DataFile.h"
-#include "gui/main/EditorList.h"
-#include "gui/main/AboutWindow.h"
-#include "core/files/LanguageFile.h"
-#include "gui/kit/MessageBox.h"
-#include "gui/main/ModelWindow.h"
-#include "gui/kit/Pictures.h"
-#include "gui/main/LanguageWindow.h"
-#include "core/files/SettingsFile.h"
 #include "gui/kit/EditorWindow.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/kit/Pictures.h"
+#include "gui/link/LinkDialogs.h"
+#include "gui/main/AboutWindow.h"
+#include "gui/main/EditorList.h"
+#include "gui/main/LanguageWindow.h"
+#include "gui/main/ModelWindow.h"
+#include "qt/PortList.h"
 
 namespace
 {
@@ -173,7 +173,7 @@ TMainWindow::~TMainWindow()
 }
 
 QAction* TMainWindow::AddCommand(QMenu* menu, const char* name, int tag, const QString& caption, const QString& hint,
-                               const QKeySequence& shortcut)
+                                 const QKeySequence& shortcut)
 {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));

@@ -13,11 +13,11 @@
 #include <QVBoxLayout>
 
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/Encodings.h"
+#include "core/model/Numbers.h"
 #include "gui/kit/ApplyLanguage.h"
-#include "gui/kit/MessageBox.h"
 #include "gui/kit/DialogButtons.h"
+#include "gui/kit/MessageBox.h"
 
 namespace
 {

@@ -221,7 +221,7 @@ QWidget* TDtmfWindow::BuildDecodePage()
 }
 
 QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
-                                 const char* boxName, int tag, int maxLength)
+                                   const char* boxName, int tag, int maxLength)
 {
     AddLabel(grid, row, 0, labelName, caption);
     auto* box = new QLineEdit(this);

@@ -11,13 +11,13 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "gui/kit/FormKit.h"
 #include "core/files/StartUp.h"
-#include "core/model/Numbers.h"
 #include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
-#include "gui/kit/MessageBox.h"
+#include "core/model/Numbers.h"
+#include "gui/kit/FormKit.h"
 #include "gui/kit/Grid.h"
+#include "gui/kit/MessageBox.h"
 
 namespace
 {

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <array>
 
-#include "gui/kit/FormKit.h"
 #include "core/files/StartUp.h"
 #include "core/model/Encodings.h"
+#include "gui/kit/FormKit.h"
 
 namespace
 {

@@ -26,7 +26,7 @@ TRadioInfoWindow::TRadioInfoWindow(QWidget* parent) : TSettingsWindow(parent)
 }
 
 QLineEdit* TRadioInfoWindow::AddBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
-                             const char* boxName)
+                                    const char* boxName)
 {
     AddLabel(grid, row, 0, labelName, caption);
     auto* box = new QLineEdit(this);

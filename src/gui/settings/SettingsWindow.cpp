@@ -6,10 +6,10 @@
 #include <QLayout>
 #include <QPushButton>
 
-#include "gui/kit/FormKit.h"
 #include "core/files/StartUp.h"
 #include "core/model/Encodings.h"
 #include "gui/kit/ApplyLanguage.h"
+#include "gui/kit/FormKit.h"
 
 TSettingsWindow::TSettingsWindow(QWidget* parent) : TEditorWindow(parent)
 {

@@ -4,9 +4,9 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "core/model/CoreState.h"
 #include "core/files/DataFile.h"
 #include "core/files/TempFolder.h"
+#include "core/model/CoreState.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/model/AppState.h"
-#include "core/files/StartUp.h"
 #include "core/files/LanguageFile.h"
+#include "core/files/StartUp.h"
 #include "core/files/TempFolder.h"
+#include "core/model/AppState.h"
 
 namespace
 {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "core/model/AppState.h"
-#include "core/files/StartUp.h"
 #include "core/files/Profile.h"
 #include "core/files/SettingsFile.h"
+#include "core/files/StartUp.h"
 #include "core/files/TempFolder.h"
+#include "core/model/AppState.h"
 
 namespace
 {

@@ -6,7 +6,8 @@
 #include "core/link/Frames.h"
 #include "core/link/PowerTestEngine.h"
 
-namespace {
+namespace
+{
 
 TFrame Text(const std::string& text)
 {
@@ -28,21 +29,21 @@ TEST(BuildSegmentsTest, CutsEachBandAtMultiplesOfTenMhzInBandOrder1230)
         texts.push_back(s.Text);
         rows.push_back(s.Row);
     }
-    EXPECT_EQ(texts, (std::vector<std::string>{
-                         "136.000 -- 140.000MHz", "140.000 -- 150.000MHz", "150.000 -- 160.000MHz",
-                         "160.000 -- 170.000MHz", "170.000 -- 174.000MHz", "655.500 -- 660.000MHz",
-                         "660.000 -- 670.000MHz", "670.000 -- 672.000MHz", "400.000 -- 410.000MHz",
-                         "410.000 -- 420.000MHz", "420.000 -- 430.000MHz", "430.000 -- 440.000MHz",
-                         "440.000 -- 450.000MHz", "450.000 -- 460.000MHz", "460.000 -- 470.000MHz",
-                         "470.000 -- 480.000MHz"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::string>{
+                  "136.000 -- 140.000MHz", "140.000 -- 150.000MHz", "150.000 -- 160.000MHz", "160.000 -- 170.000MHz",
+                  "170.000 -- 174.000MHz", "655.500 -- 660.000MHz", "660.000 -- 670.000MHz", "670.000 -- 672.000MHz",
+                  "400.000 -- 410.000MHz", "410.000 -- 420.000MHz", "420.000 -- 430.000MHz", "430.000 -- 440.000MHz",
+                  "440.000 -- 450.000MHz", "450.000 -- 460.000MHz", "460.000 -- 470.000MHz", "470.000 -- 480.000MHz"}));
     EXPECT_EQ(rows, (std::vector<int>{13, 14, 15, 16, 17, 65, 66, 67, 40, 41, 42, 43, 44, 45, 46, 47}));
     // Rows 65 and up lie beyond the 65-row table: shown, but not usable.
     for (const TSegment& s : segments)
         EXPECT_EQ(s.Enabled, s.Row <= 64) << s.Text;
 }
 
-class TestEngineTest : public ::testing::Test {
-protected:
+class TestEngineTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         PrepareLinkState(all, list);
@@ -250,4 +251,4 @@ TEST_F(TestEngineTest, AWrongReplyIsIgnoredUntilTheStepTimesOut)
     EXPECT_EQ(link.SentFrames(), std::vector<TFrame>{Text("PROGRAMe")});
 }
 
-}  // namespace
+} // namespace

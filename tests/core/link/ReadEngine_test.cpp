@@ -7,7 +7,8 @@
 #include "core/link/ReadEngine.h"
 #include "core/model/Derivations.h"
 
-namespace {
+namespace
+{
 
 TFrame Bytes(std::initializer_list<int> values)
 {
@@ -22,8 +23,9 @@ TFrame Text(const std::string& text)
     return TFrame(text.begin(), text.end());
 }
 
-class ReadEngineTest : public ::testing::Test {
-protected:
+class ReadEngineTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         PrepareLinkState(all, list);
@@ -175,8 +177,8 @@ TEST_F(ReadEngineTest, HandshakeLetterFollowsThePortNumber)
         int Random;
         char Letter;
     };
-    for (const TCase& c : {TCase{"COM3", 4, 'c'}, TCase{"Com1", 4, 'a'}, TCase{"COM9", 0, 'i'},
-                           TCase{"COM12", 0, 'e'}, TCase{"COM12", 4, 'i'}, TCase{"/dev/pts/7", 3, 'h'}}) {
+    for (const TCase& c : {TCase{"COM3", 4, 'c'}, TCase{"Com1", 4, 'a'}, TCase{"COM9", 0, 'i'}, TCase{"COM12", 0, 'e'},
+                           TCase{"COM12", 4, 'i'}, TCase{"/dev/pts/7", 3, 'h'}}) {
         SCOPED_TRACE(c.Port);
         all.ComPort = c.Port;
         MakeEngine();
@@ -227,17 +229,19 @@ TEST_F(ReadEngineTest, FailedReadsReportOnceAndLeaveTheImageUntouched)
     const std::vector<TCase> cases{
         {"radio does not answer at all",
          [](TRadioResponder&, TVirtualLink& l) { l.DropFrame = [](const TFrame&) { return true; }; }, 1500 + 2500},
-        {"wrong handshake answer",
-         [](TRadioResponder& r, TVirtualLink&) { r.Faults.WrongHandshakeAnswer = true; }, 1500 + 2500},
+        {"wrong handshake answer", [](TRadioResponder& r, TVirtualLink&) { r.Faults.WrongHandshakeAnswer = true; },
+         1500 + 2500},
         {"no identification",
          [](TRadioResponder&, TVirtualLink& l) { l.DropFrame = [](const TFrame& f) { return f == TFrame{0x02}; }; },
          1500 + 2500},
         {"silence after block 150", [](TRadioResponder& r, TVirtualLink&) { r.Faults.SilentAfterBlock = 150; }, 1500},
         {"wrong acknowledgement", [](TRadioResponder& r, TVirtualLink&) { r.Faults.WrongAckAtBlock = 40; }, 1500},
-        {"second line error", [](TRadioResponder& r, TVirtualLink&) {
+        {"second line error",
+         [](TRadioResponder& r, TVirtualLink&) {
              r.Faults.LineErrorAtBlock = 60;
              r.Faults.LineErrorCount = 2;
-         }, 1500, 10},
+         },
+         1500, 10},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -350,4 +354,4 @@ TEST_F(ReadEngineTest, ReplyLongerThanTheCollectorEndsInATimeout)
     ExpectStateUntouched();
 }
 
-}  // namespace
+} // namespace

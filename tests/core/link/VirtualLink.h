@@ -13,16 +13,17 @@
 
 #include "core/link/LinkEngine.h"
 #include "core/link/LinkIo.h"
-#include "sim/RadioResponder.h"
 #include "core/model/ModelCatalogue.h"
+#include "sim/RadioResponder.h"
 
 // The state after start-up with a new image of the built-in model, the link on COM3.
 void PrepareLinkState(TAppState& all, TModelCatalogue& list);
 // Radio memory that differs from a new image in every block yet holds valid settings.
 void FillRadioMemory(TRadioResponder& radio, const TAppState& all);
 
-class TVirtualLink : public TLinkIo {
-public:
+class TVirtualLink : public TLinkIo
+{
+  public:
     explicit TVirtualLink(TRadioResponder& radio) : Radio(radio) {}
     void Attach(TLinkEngine& engine) { Engine = &engine; }
 
@@ -44,7 +45,11 @@ public:
     void ShowMessage(const TLinkMessage& message) override;
     bool Ask(const TLinkMessage& message, TQuestion question) override;
     void Changed() override { ++ChangedCount; }
-    void Finish() override { ++FinishCount; FinishedAt = Clock; }
+    void Finish() override
+    {
+        ++FinishCount;
+        FinishedAt = Clock;
+    }
 
     bool TimerRunning(TLinkTimer id) const { return Timers[static_cast<int>(id)].Running; }
     // Frames the program put on the line (after their pacing pause), with the time they were written.
@@ -73,7 +78,7 @@ public:
     // Frames for which this holds never reach the radio (an unplugged cable, a radio deaf to a command).
     std::function<bool(const TFrame&)> DropFrame;
 
-private:
+  private:
     struct TTimer {
         bool Running = false;
         unsigned Generation = 0;

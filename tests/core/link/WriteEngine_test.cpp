@@ -6,7 +6,8 @@
 #include "core/link/Frames.h"
 #include "core/link/WriteEngine.h"
 
-namespace {
+namespace
+{
 
 TFrame Text(const std::string& text)
 {
@@ -15,8 +16,9 @@ TFrame Text(const std::string& text)
 
 const std::array<uint8_t, 7> kStamp{0xE8, 0x07, 0x03, 0x05, 0x0E, 0x07, 0x09};
 
-class WriteEngineTest : public ::testing::Test {
-protected:
+class WriteEngineTest : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         PrepareLinkState(all, list);
@@ -72,10 +74,7 @@ protected:
         return stamp;
     }
 
-    int WrittenBlocks() const
-    {
-        return static_cast<int>(std::count(radio.Written.begin(), radio.Written.end(), true));
-    }
+    int WrittenBlocks() const { return static_cast<int>(std::count(radio.Written.begin(), radio.Written.end(), true)); }
 
     TAppState all;
     TModelCatalogue list;
@@ -191,14 +190,16 @@ TEST_F(WriteEngineTest, TimeoutsReportAndCloseTheWindow)
         bool OkAfter;
     };
     const std::vector<TCase> cases{
-        {"no handshake answer", [](TRadioResponder&, TVirtualLink& l) { l.DropFrame = [](const TFrame&) { return true; }; },
-         1500 + 2500, false, false},
+        {"no handshake answer",
+         [](TRadioResponder&, TVirtualLink& l) { l.DropFrame = [](const TFrame&) { return true; }; }, 1500 + 2500,
+         false, false},
         {"no identification",
          [](TRadioResponder&, TVirtualLink& l) { l.DropFrame = [](const TFrame& f) { return f == TFrame{0x02}; }; },
          1500 + 2500, false, false},
-        {"silence after block 100",
-         [](TRadioResponder& r, TVirtualLink&) { r.Faults.SilentAfterBlock = 101; }, 1500, true, true},
-        {"wrong acknowledgement", [](TRadioResponder& r, TVirtualLink&) { r.Faults.WrongAckAtBlock = 7; }, 1500, true, true},
+        {"silence after block 100", [](TRadioResponder& r, TVirtualLink&) { r.Faults.SilentAfterBlock = 101; }, 1500,
+         true, true},
+        {"wrong acknowledgement", [](TRadioResponder& r, TVirtualLink&) { r.Faults.WrongAckAtBlock = 7; }, 1500, true,
+         true},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -300,4 +301,4 @@ TEST(CheckModelTest, ComparesIdentifierThenChannelCount)
     EXPECT_EQ(CheckModel(all, list, "LP4"), TModelCheck::ModelWrong);
 }
 
-}  // namespace
+} // namespace

@@ -2,13 +2,13 @@
 // the program holds after its first show.
 #pragma once
 
-#include "core/model/AppState.h"
-#include "core/model/ModelCatalogue.h"
 #include "core/files/StartUp.h"
+#include "core/model/AppState.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Derivations.h"
 #include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
+#include "core/model/ModelCatalogue.h"
 
 struct TCoreState {
     TAppState All;

@@ -178,10 +178,14 @@ TEST(CompleteRead, BandBlockHoldsTheLimitsInUse)
     const struct {
         const char* What;
         uint32_t Word;
-    } expected[] = {{"band 0 low, rounded up to 2.5 kHz", 41000250u}, {"band 0 high", 47000000u},
-                    {"band 1 low, reversed: model limit", 13400000u}, {"band 1 high, model limit", 17600000u},
-                    {"band 2 low, erased: model limit", 20000000u},   {"band 2 high, model limit", 26000000u},
-                    {"band 3 low, unused", 0u},                        {"band 3 high, unused", 0u}};
+    } expected[] = {{"band 0 low, rounded up to 2.5 kHz", 41000250u},
+                    {"band 0 high", 47000000u},
+                    {"band 1 low, reversed: model limit", 13400000u},
+                    {"band 1 high, model limit", 17600000u},
+                    {"band 2 low, erased: model limit", 20000000u},
+                    {"band 2 high, model limit", 26000000u},
+                    {"band 3 low, unused", 0u},
+                    {"band 3 high, unused", 0u}};
     for (int k = 0; k < 8; ++k) {
         const int at = kBandBlock + 4 * k;
         EXPECT_EQ(ReadLe32(s.At(at), s.At(at + 1), s.At(at + 2), s.At(at + 3)), expected[k].Word) << expected[k].What;

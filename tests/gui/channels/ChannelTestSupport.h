@@ -9,9 +9,9 @@
 #include <QtTest>
 #include <functional>
 
-#include "gui/channels/TonePicker.h"
 #include "core/files/StartUp.h"
 #include "core/model/Views.h"
+#include "gui/channels/TonePicker.h"
 #include "gui/kit/EditorWindow.h"
 
 // Records every refresh with the current channel at that moment, and routes it to the open windows the way

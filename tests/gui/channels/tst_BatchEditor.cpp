@@ -7,12 +7,12 @@
 #include <QSpinBox>
 #include <QtTest>
 
-#include "gui/channels/ChannelTestSupport.h"
-#include "gui/channels/BatchEditor.h"
-#include "helpers/TestSupport.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
+#include "core/model/Numbers.h"
+#include "gui/channels/BatchEditor.h"
+#include "gui/channels/ChannelTestSupport.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

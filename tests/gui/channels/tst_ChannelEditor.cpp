@@ -5,13 +5,13 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "gui/channels/ChannelTestSupport.h"
-#include "gui/channels/ChannelEditor.h"
-#include "gui/channels/ChannelTableWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
+#include "gui/channels/ChannelEditor.h"
+#include "gui/channels/ChannelTableWindow.h"
+#include "gui/channels/ChannelTestSupport.h"
 #include "gui/kit/Grid.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

@@ -4,13 +4,13 @@
 #include <QLineEdit>
 #include <QtTest>
 
-#include "gui/channels/ChannelTestSupport.h"
-#include "gui/channels/ChannelTableWindow.h"
-#include "helpers/TestSupport.h"
-#include "core/model/Numbers.h"
 #include "core/model/ChannelCodec.h"
+#include "core/model/Numbers.h"
+#include "gui/channels/ChannelTableWindow.h"
+#include "gui/channels/ChannelTestSupport.h"
 #include "gui/kit/CellList.h"
 #include "gui/kit/Grid.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

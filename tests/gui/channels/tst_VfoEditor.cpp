@@ -5,11 +5,11 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "core/model/ChannelCodec.h"
+#include "core/model/Encodings.h"
 #include "gui/channels/ChannelTestSupport.h"
 #include "gui/channels/VfoEditor.h"
 #include "helpers/TestSupport.h"
-#include "core/model/ChannelCodec.h"
-#include "core/model/Encodings.h"
 
 namespace
 {

@@ -8,16 +8,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/files/SettingsFile.h"
+#include "core/files/StartUp.h"
+#include "gui/link/PortWindow.h"
 #include "helpers/TestSupport.h"
 #include "qt/PortList.h"
-#include "gui/link/PortWindow.h"
-#include "core/files/StartUp.h"
-#include "core/files/SettingsFile.h"
 
-class TestSetPort : public QObject {
+class TestSetPort : public QObject
+{
     Q_OBJECT
 
-private:
+  private:
     QTemporaryDir Devices;
     QString AppDir;
 
@@ -42,11 +43,8 @@ private:
         return dialog.findChild<QRadioButton*>(QStringLiteral("cxPort%1").arg(n));
     }
 
-private slots:
-    void init()
-    {
-        AppDir = InitTestState();
-    }
+  private slots:
+    void init() { AppDir = InitTestState(); }
 
     void mappedPortsAreListedWhenPresent()
     {

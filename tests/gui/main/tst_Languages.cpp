@@ -12,14 +12,14 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "helpers/TestSupport.h"
-#include "core/files/StartUp.h"
-#include "gui/kit/ApplyLanguage.h"
-#include "gui/main/AboutWindow.h"
 #include "core/files/LanguageFile.h"
 #include "core/files/Profile.h"
-#include "gui/main/LanguageWindow.h"
+#include "core/files/StartUp.h"
+#include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/EditorWindow.h"
+#include "gui/main/AboutWindow.h"
+#include "gui/main/LanguageWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

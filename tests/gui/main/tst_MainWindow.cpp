@@ -18,18 +18,18 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "gui/channels/ChannelTableWindow.h"
-#include "helpers/TestSupport.h"
+#include "core/files/SettingsFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/ChannelCodec.h"
-#include "gui/main/MainWindow.h"
-#include "gui/kit/MessageBox.h"
-#include "helpers/ModalHelper.h"
-#include "gui/main/ModelWindow.h"
-#include "gui/main/LanguageWindow.h"
-#include "core/files/SettingsFile.h"
+#include "gui/channels/ChannelTableWindow.h"
 #include "gui/kit/EditorWindow.h"
 #include "gui/kit/Grid.h"
+#include "gui/kit/MessageBox.h"
+#include "gui/main/LanguageWindow.h"
+#include "gui/main/MainWindow.h"
+#include "gui/main/ModelWindow.h"
+#include "helpers/ModalHelper.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "gui/main/ModelWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

@@ -10,10 +10,10 @@
 #include <array>
 #include <memory>
 
-#include "gui/settings/DtmfWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "gui/settings/DtmfWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

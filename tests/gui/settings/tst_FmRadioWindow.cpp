@@ -6,13 +6,13 @@
 #include <QtTest>
 #include <memory>
 
-#include "gui/settings/FmRadioWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 #include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
 #include "gui/kit/Grid.h"
+#include "gui/settings/FmRadioWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

@@ -7,10 +7,10 @@
 #include <array>
 #include <memory>
 
-#include "gui/settings/OptionalFunctionsWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "gui/settings/OptionalFunctionsWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

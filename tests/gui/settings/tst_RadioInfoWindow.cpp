@@ -3,11 +3,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "gui/settings/RadioInfoWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 #include "core/model/Encodings.h"
+#include "gui/settings/RadioInfoWindow.h"
+#include "helpers/TestSupport.h"
 
 class TestInfoMsg : public QObject
 {

@@ -3,10 +3,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "gui/settings/ScanWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "gui/settings/ScanWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {

@@ -4,10 +4,10 @@
 #include <QtTest>
 #include <memory>
 
-#include "gui/settings/VoxWindow.h"
-#include "helpers/TestSupport.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "gui/settings/VoxWindow.h"
+#include "helpers/TestSupport.h"
 
 namespace
 {
