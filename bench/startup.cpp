@@ -69,7 +69,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     // Nothing may wait for a person: every question is answered No.
-    SetMessageResponder([](const QString&, const QString&, int kind) { return kind == 2 ? kMbNo : kMbOk; });
+    SetMessageResponder([](const QString&, const QString&, TMessageKind kind) {
+        return kind == TMessageKind::YesNo ? TAnswer::No : TAnswer::Ok;
+    });
     StartUp(std::string(QBH52_BIN_DIR) + "/");
 
     TPaintWatch watch;
@@ -106,10 +108,10 @@ int main(int argc, char* argv[])
     for (int run = 0; run < kFillRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
-        mainFrm.RefreshViews(1);
+        mainFrm.RefreshViews(TRefresh::ReopenTable);
         QApplication::processEvents();
         rebuilds.push_back(Milliseconds(timer));
     }
-    Report("RefreshViews(1): table rebuilt and painted", rebuilds);
+    Report("RefreshViews(TRefresh::ReopenTable): table rebuilt and painted", rebuilds);
     return 0;
 }

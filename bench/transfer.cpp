@@ -125,12 +125,12 @@ template <class TWindow> TResult RunTransfer()
     TStallMeter stalls;
     QElapsedTimer clock;
     QEventLoop loop;
-    SetMessageResponder([&](const QString&, const QString& text, int) {
+    SetMessageResponder([&](const QString&, const QString& text, TMessageKind) {
         result.Ms = static_cast<double>(clock.nsecsElapsed()) / 1e6;
         result.StallMs = stalls.StopMs();
         result.Message = text;
         loop.quit();
-        return kMbOk;
+        return TAnswer::Ok;
     });
     TWindow window;
     window.show();

@@ -12,14 +12,16 @@
 
 TMessageRecorder::TMessageRecorder()
 {
-    SetMessageResponder([this](const QString& caption, const QString& text, int kind) {
+    SetMessageResponder([this](const QString& caption, const QString& text, TMessageKind kind) {
         Shown.append({caption, text, kind});
         if (!Answers.empty()) {
-            const int answer = Answers.front();
+            const TAnswer answer = Answers.front();
             Answers.pop_front();
             return answer;
         }
-        return kind == 2 ? kMbYes : kind == 22 ? kMbRetry : kMbOk;
+        return kind == TMessageKind::YesNo         ? TAnswer::Yes
+               : kind == TMessageKind::RetryCancel ? TAnswer::Retry
+                                                   : TAnswer::Ok;
     });
     SetFileDialogResponder([this](bool) {
         ++FileDialogs;

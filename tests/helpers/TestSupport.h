@@ -6,24 +6,26 @@
 #include <QStringList>
 #include <deque>
 
+#include "gui/kit/MessageBox.h"
+
 struct TShownBox {
     QString Caption;
     QString Text;
-    int Kind;
+    TMessageKind Kind;
 };
 
 // Installs itself as the message-box and file-dialog responder for its lifetime. Each box takes the next
-// queued answer (default: OK for kind 1, Yes for kind 2, Retry for kind 22); each file dialog the next queued
+// queued answer (default: OK, Yes or Retry); each file dialog the next queued
 // file name (default: cancelled).
 class TMessageRecorder
 {
   public:
     TMessageRecorder();
     ~TMessageRecorder();
-    void QueueAnswer(int answer) { Answers.push_back(answer); }
+    void QueueAnswer(TAnswer answer) { Answers.push_back(answer); }
     void QueueFileName(const QString& path) { FileNames.push_back(path); }
     QStringList Texts() const;
-    std::deque<int> Answers;
+    std::deque<TAnswer> Answers;
     std::deque<QString> FileNames;
     QList<TShownBox> Shown;
     int FileDialogs = 0;

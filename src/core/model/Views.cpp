@@ -10,7 +10,7 @@ void SetViewsHost(TViewsHost* host)
     gHost = host;
 }
 
-void RefreshViews(int kind)
+void RefreshViews(TRefresh kind)
 {
     if (gHost)
         gHost->RefreshViews(kind);

@@ -1,9 +1,14 @@
 // The main window's refresh operations, reachable from every editor.
 #pragma once
 
-// 0: channel table reloads the current channel's row; 1: close all editors and reopen the channel table;
-// 2: channel edit window reloads; 3: channel table and channel edit window reload.
-void RefreshViews(int kind);
+// What a change asks the open windows to show again.
+enum class TRefresh {
+    CurrentRow,     // the channel table reloads the current channel's row
+    ReopenTable,    // every editor closes and the channel table opens afresh (a new image)
+    ChannelEditor,  // the channel edit window reloads (the current channel changed)
+    TableAndEditor, // the channel table and the channel edit window reload (many channels changed)
+};
+void RefreshViews(TRefresh kind);
 // Status bar and caption.
 void RefreshStatus();
 // Runs a command of the main window by its tag (the tag of its menu entry, toolbar button or tree node), so that
@@ -15,7 +20,7 @@ class TViewsHost
 {
   public:
     virtual ~TViewsHost() = default;
-    virtual void RefreshViews(int kind) = 0;
+    virtual void RefreshViews(TRefresh kind) = 0;
     virtual void RefreshStatus() = 0;
     virtual void ExecuteCommand(int tag) = 0;
 };

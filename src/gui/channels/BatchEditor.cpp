@@ -357,7 +357,7 @@ void TBatchEditor::Apply()
         FillChannel(channel, work);
         AdvanceWork(work);
     }
-    RefreshViews(3);
+    RefreshViews(TRefresh::TableAndEditor);
 }
 
 void TBatchEditor::FillChannel(int channel, TWork& work)

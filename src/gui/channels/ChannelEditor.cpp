@@ -198,7 +198,7 @@ void TChannelEditor::StoreChannel()
     }
     Loading = false;
     gAll.Modified = true;
-    RefreshViews(0);
+    RefreshViews(TRefresh::CurrentRow);
 }
 
 void TChannelEditor::cxChsChange(int index)
@@ -206,7 +206,7 @@ void TChannelEditor::cxChsChange(int index)
     if (Loading)
         return;
     gAll.CurrentChannel = index + 1;
-    RefreshViews(0);
+    RefreshViews(TRefresh::CurrentRow);
     LoadChannel();
 }
 

@@ -427,7 +427,7 @@ void TChannelTableWindow::StoreCell(int row, int col)
     const std::string shown = StoreChannelText(ChannelOf(row), field, text);
     if (field == 19)
         gvChs->SetText(col, row, ToQt(shown));
-    RefreshViews(2);
+    RefreshViews(TRefresh::ChannelEditor);
 }
 
 void TChannelTableWindow::CreateChannel(int channel, const QString& text)
@@ -540,7 +540,7 @@ void TChannelTableWindow::FollowChannel(int row)
     if (channel == gAll.CurrentChannel)
         return;
     gAll.CurrentChannel = channel;
-    RefreshViews(2);
+    RefreshViews(TRefresh::ChannelEditor);
 }
 
 // The "More..." column is hidden by its definition; were it shown, a click opens the channel edit window
@@ -548,7 +548,7 @@ void TChannelTableWindow::FollowChannel(int row)
 void TChannelTableWindow::OpenChannelEdit(int row)
 {
     gAll.CurrentChannel = ChannelOf(row);
-    RefreshViews(2);
+    RefreshViews(TRefresh::ChannelEditor);
     ExecuteCommand(12);
 }
 
@@ -597,7 +597,7 @@ void TChannelTableWindow::EndRxEdit(int row, const QString& text)
     const int channel = ChannelOf(row);
     if (text.isEmpty()) {
         DeleteChannel(channel);
-        RefreshViews(2);
+        RefreshViews(TRefresh::ChannelEditor);
         return;
     }
     const auto checked = CheckedFreqText(ToStd(text));
@@ -610,7 +610,7 @@ void TChannelTableWindow::EndRxEdit(int row, const QString& text)
         CreateChannel(channel, ToQt(shown));
     else
         LoadRow(channel);
-    RefreshViews(2);
+    RefreshViews(TRefresh::ChannelEditor);
 }
 
 void TChannelTableWindow::EndTxEdit(int row, const QString& text)
@@ -627,11 +627,11 @@ void TChannelTableWindow::EndTxEdit(int row, const QString& text)
     }
     StoreChannelText(channel, 3, frequency);
     LoadRow(channel);
-    RefreshViews(2);
+    RefreshViews(TRefresh::ChannelEditor);
 }
 
 void TChannelTableWindow::EndTextEdit(int col, int row, int field, const QString& text)
 {
     gvChs->SetText(col, row, ToQt(StoreChannelText(ChannelOf(row), field, ToStd(TrimRight(text)))));
-    RefreshViews(2);
+    RefreshViews(TRefresh::ChannelEditor);
 }

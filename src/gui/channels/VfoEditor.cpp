@@ -191,7 +191,7 @@ void TVfoEditor::cxTxSvChange()
     const std::string text = BoxText(cxTxSv);
     const auto offset = text.empty() ? std::optional<double>(0.0) : TryParseDouble(text);
     if (!offset) {
-        ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), 1);
+        ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Information);
         LoadVfo();
         return;
     }

@@ -9,28 +9,29 @@ namespace
 TMessageResponder gResponder;
 TFileDialogResponder gFileResponder;
 
-int ShowModalBox(const QString& caption, const QString& text, int kind)
+TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind kind)
 {
     QWidget* owner = QApplication::activeWindow();
-    if (kind == 1) {
+    switch (kind) {
+    case TMessageKind::Information:
         QMessageBox::information(owner, caption, text, QMessageBox::Ok);
-        return kMbOk;
-    }
-    if (kind == 2) {
+        return TAnswer::Ok;
+    case TMessageKind::YesNo: {
         const auto answer = QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No);
-        return answer == QMessageBox::Yes ? kMbYes : kMbNo;
+        return answer == QMessageBox::Yes ? TAnswer::Yes : TAnswer::No;
+    }
+    case TMessageKind::RetryCancel:
+        break;
     }
     const auto answer = QMessageBox::question(owner, caption, text, QMessageBox::Retry | QMessageBox::Cancel);
-    return answer == QMessageBox::Retry ? kMbRetry : kMbCancel;
+    return answer == QMessageBox::Retry ? TAnswer::Retry : TAnswer::Cancel;
 }
 
 const QString kDataFilter = QStringLiteral("Data File(*.dat) (*.dat)");
 } // namespace
 
-int ShowMessageBox(const QString& caption, const QString& text, int kind)
+TAnswer ShowMessageBox(const QString& caption, const QString& text, TMessageKind kind)
 {
-    if (kind != 1 && kind != 2 && kind != 22)
-        return kMbOk;
     if (gResponder)
         return gResponder(caption, text, kind);
     return ShowModalBox(caption, text, kind);

@@ -6,19 +6,15 @@
 
 class QWidget;
 
-// Results, as the callers compare them.
-inline constexpr int kMbOk = 1;
-inline constexpr int kMbCancel = 2;
-inline constexpr int kMbRetry = 4;
-inline constexpr int kMbYes = 6;
-inline constexpr int kMbNo = 7;
+// What a box offers: an information with OK, or a question with Yes and No or with Retry and Cancel.
+enum class TMessageKind { Information, YesNo, RetryCancel };
+// The button the user pressed.
+enum class TAnswer { Ok, Cancel, Retry, Yes, No };
 
-// Kinds: 1 OK (information), 2 Yes/No (question), 22 Retry/Cancel (question); any other kind shows nothing
-// and gives 1.
-int ShowMessageBox(const QString& caption, const QString& text, int kind);
+TAnswer ShowMessageBox(const QString& caption, const QString& text, TMessageKind kind);
 
 // Tests answer the boxes instead of a person: the responder gets what would be shown and returns the button.
-using TMessageResponder = std::function<int(const QString& caption, const QString& text, int kind)>;
+using TMessageResponder = std::function<TAnswer(const QString& caption, const QString& text, TMessageKind kind)>;
 void SetMessageResponder(TMessageResponder responder);
 
 // The open and save dialogs go through one seam too; an empty result means the user cancelled.

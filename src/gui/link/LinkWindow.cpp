@@ -14,9 +14,6 @@
 
 namespace
 {
-constexpr int kMessageBoxOk = 1;
-constexpr int kMessageBoxYesNo = 2;
-constexpr int kMessageBoxRetryCancel = 22;
 } // namespace
 
 TLinkWindow::TLinkWindow(QWidget* parent) : QDialog(parent), Link(gAll, *this) {}
@@ -35,15 +32,16 @@ void TLinkWindow::Attach(std::unique_ptr<TLinkEngine> engine)
 
 void TLinkWindow::ShowMessage(const TLinkMessage& message)
 {
-    ShowMessageBox(QString::fromStdString(message.Caption), QString::fromStdString(message.Text), kMessageBoxOk);
+    ShowMessageBox(QString::fromStdString(message.Caption), QString::fromStdString(message.Text),
+                   TMessageKind::Information);
 }
 
 bool TLinkWindow::Ask(const TLinkMessage& message, TQuestion question)
 {
-    const int kind = question == TQuestion::YesNo ? kMessageBoxYesNo : kMessageBoxRetryCancel;
-    const int answer =
+    const TMessageKind kind = question == TQuestion::YesNo ? TMessageKind::YesNo : TMessageKind::RetryCancel;
+    const TAnswer answer =
         ShowMessageBox(QString::fromStdString(message.Caption), QString::fromStdString(message.Text), kind);
-    return answer == kMbYes || answer == kMbRetry;
+    return answer == TAnswer::Yes || answer == TAnswer::Retry;
 }
 
 void TLinkWindow::Finish()

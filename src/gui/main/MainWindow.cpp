@@ -55,7 +55,7 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
-int Message(const std::string& text, int kind)
+TAnswer Message(const std::string& text, TMessageKind kind)
 {
     return ShowMessageBox(Text(gLanguage.Confirmation), Text(text), kind);
 }
@@ -63,7 +63,7 @@ int Message(const std::string& text, int kind)
 // What the system said about a file that could not be read or written.
 void ShowFileError(const std::string& error)
 {
-    ShowMessageBox(Text(gAll.AppTitle), Text(error), 1);
+    ShowMessageBox(Text(gAll.AppTitle), Text(error), TMessageKind::Information);
 }
 
 QString WithDataExtension(const QString& path)
@@ -428,30 +428,28 @@ void TMainWindow::RefreshStatus()
     setWindowTitle(DataFileName.isEmpty() ? title : title + QStringLiteral(" [") + DataFileName + QLatin1Char(']'));
 }
 
-void TMainWindow::RefreshViews(int kind)
+void TMainWindow::RefreshViews(TRefresh kind)
 {
     switch (kind) {
-    case 0:
+    case TRefresh::CurrentRow:
         if (TEditorWindow* table = Editor(kChannelTable))
             table->ReloadChannel(gAll.CurrentChannel);
         break;
-    case 1:
+    case TRefresh::ReopenTable:
         CloseAllEditors();
         OpenEditor(kChannelTableTag);
         break;
-    case 2:
+    case TRefresh::ChannelEditor:
         if (TEditorWindow* edit = Editor(kChannelEdit))
             edit->Reload();
         break;
-    case 3:
+    case TRefresh::TableAndEditor:
         // A batch run changed the image whether or not the table is open to show it.
         gAll.Modified = true;
         if (TEditorWindow* table = Editor(kChannelTable))
             table->Reload();
         if (TEditorWindow* edit = Editor(kChannelEdit))
             edit->Reload();
-        break;
-    default:
         break;
     }
 }
@@ -608,7 +606,7 @@ void TMainWindow::ExecuteCommand(int tag)
 // True when the caller may go on: the image was not modified, the user declined to save, or it was saved.
 bool TMainWindow::AskToSaveChanges()
 {
-    if (!gAll.Modified || Message(gLanguage.SaveProgram, 2) != kMbYes)
+    if (!gAll.Modified || Message(gLanguage.SaveProgram, TMessageKind::YesNo) != TAnswer::Yes)
         return true;
     return SaveCommand();
 }
@@ -620,7 +618,7 @@ bool TMainWindow::NewCommand()
     DataFileName.clear();
     NewDataSet(gAll, gMacList);
     RefreshStatus();
-    RefreshViews(1);
+    RefreshViews(TRefresh::ReopenTable);
     gAll.Modified = false;
     return true;
 }
@@ -638,12 +636,12 @@ void TMainWindow::OpenCommand()
     switch (OpenDataFile(gAll, gMacList, path.toStdString(), error)) {
     case TOpenResult::Ok:
         RefreshStatus();
-        RefreshViews(1);
+        RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
         break;
     case TOpenResult::ModelUnknown:
         DataFileName.clear();
-        Message(gLanguage.ModError, 1);
+        Message(gLanguage.ModError, TMessageKind::Information);
         break;
     case TOpenResult::CannotOpen:
         // The image still belongs to the previous file: a later Save must not overwrite the unreadable one.
@@ -670,7 +668,7 @@ bool TMainWindow::SaveCommand()
         saved = WriteDataFile();
     } else if (const QString chosen = AskSaveFileName(this); !chosen.isEmpty()) {
         DataFileName = WithDataExtension(chosen);
-        if (!QFileInfo::exists(DataFileName) || Message(gLanguage.FileExists, 2) == kMbYes)
+        if (!QFileInfo::exists(DataFileName) || Message(gLanguage.FileExists, TMessageKind::YesNo) == TAnswer::Yes)
             saved = WriteDataFile();
         // Declined, or nothing was written: the document still has no file.
         if (!saved)
@@ -692,7 +690,7 @@ void TMainWindow::ReadCommand()
         return;
     DataFileName.clear();
     RefreshStatus();
-    RefreshViews(1);
+    RefreshViews(TRefresh::ReopenTable);
 }
 
 void TMainWindow::ModelCommand()
@@ -701,7 +699,7 @@ void TMainWindow::ModelCommand()
     dialog.exec();
     if (!dialog.OkResult)
         return;
-    if (gAll.Modified && Message(gLanguage.ClearData, 2) != kMbYes)
+    if (gAll.Modified && Message(gLanguage.ClearData, TMessageKind::YesNo) != TAnswer::Yes)
         return;
     NewCommand();
 }
@@ -745,7 +743,7 @@ bool TMainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void TMainWindow::closeEvent(QCloseEvent* event)
 {
-    if (Message(gLanguage.ExitProgram, 2) != kMbYes || !AskToSaveChanges()) {
+    if (Message(gLanguage.ExitProgram, TMessageKind::YesNo) != TAnswer::Yes || !AskToSaveChanges()) {
         event->ignore();
         return;
     }

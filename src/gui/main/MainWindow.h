@@ -35,7 +35,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void ExecuteCommand(int tag) override;
     // Opens the editor of a command tag, or brings the open one forward; tags without an editor do nothing.
     void OpenEditor(int tag);
-    void RefreshViews(int kind) override;
+    void RefreshViews(TRefresh kind) override;
     void RefreshStatus() override;
     void CloseAllEditors();
     void SetTreeTexts();

@@ -334,7 +334,8 @@ void TModelWindow::btnOkClick()
         mask |= kBandBits[band];
     }
     if (!Selected || (mask & Selected->SupportedBands) == 0) {
-        ShowMessageBox(QString::fromStdString(gLanguage.Caution), QString::fromStdString(gLanguage.ErrRange), 1);
+        ShowMessageBox(QString::fromStdString(gLanguage.Caution), QString::fromStdString(gLanguage.ErrRange),
+                       TMessageKind::Information);
         return;
     }
     gAll.BandMask = mask & Selected->SupportedBands;

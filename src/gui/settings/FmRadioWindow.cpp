@@ -52,7 +52,8 @@ std::optional<QString> StoreFmText(int channel, const QString& typed)
 {
     const std::string text = typed.trimmed().toStdString();
     if (!text.empty() && !TryParseDouble(text)) {
-        ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromUtf8(ConversionError(text).what()), 1);
+        ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromUtf8(ConversionError(text).what()),
+                       TMessageKind::Information);
         return std::nullopt;
     }
     gAll.Modified = true;

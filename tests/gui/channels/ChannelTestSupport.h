@@ -21,20 +21,20 @@ class TViewsLog : public TViewsHost
   public:
     TViewsLog() { SetViewsHost(this); }
     ~TViewsLog() override { SetViewsHost(nullptr); }
-    void RefreshViews(int kind) override
+    void RefreshViews(TRefresh kind) override
     {
         Kinds << kind;
         Channels << gAll.CurrentChannel;
-        if (kind == 0 && Table)
+        if (kind == TRefresh::CurrentRow && Table)
             Table->ReloadChannel(gAll.CurrentChannel);
-        if (kind == 3 && Table)
+        if (kind == TRefresh::TableAndEditor && Table)
             Table->Reload();
-        if ((kind == 2 || kind == 3) && Edit)
+        if ((kind == TRefresh::ChannelEditor || kind == TRefresh::TableAndEditor) && Edit)
             Edit->Reload();
     }
     void RefreshStatus() override {}
     void ExecuteCommand(int tag) override { Commands << tag; }
-    QList<int> Kinds;
+    QList<TRefresh> Kinds;
     QList<int> Commands;
     QList<int> Channels;
     TEditorWindow* Table = nullptr;

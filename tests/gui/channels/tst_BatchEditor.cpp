@@ -91,7 +91,7 @@ class TestBatchEdit : public QObject
             QCOMPARE(Freq(Decoded(n).TxFreq), Freq(expected[n - 1]));
         }
         QCOMPARE(Freq(Decoded(128).RxFreq), Freq(174.0));
-        QCOMPARE(Views->Kinds, QList<int>{3});
+        QCOMPARE(Views->Kinds, QList<TRefresh>{TRefresh::TableAndEditor});
     }
 
     void DescendingSequenceStopsAtTheLowEdge()
@@ -322,7 +322,7 @@ class TestBatchEdit : public QObject
         expected[kChannelEmptyMap + 1] |= 0x0E;
         expected[kScanSkipMap + 1] |= 0x0E;
         QVERIFY(gAll.Image == expected);
-        QCOMPARE(Views->Kinds, QList<int>{3});
+        QCOMPARE(Views->Kinds, QList<TRefresh>{TRefresh::TableAndEditor});
     }
 
     void RangeBackwardsChangesNothing()
@@ -332,7 +332,7 @@ class TestBatchEdit : public QObject
         Find<QSpinBox>("cxTo")->setValue(5);
         Ok();
         QVERIFY(gAll.Image == before);
-        QCOMPARE(Views->Kinds, QList<int>{3});
+        QCOMPARE(Views->Kinds, QList<TRefresh>{TRefresh::TableAndEditor});
     }
 };
 

@@ -99,7 +99,7 @@ class TestChsEdit : public QObject
         QVERIFY(gAll.Image == expected.Image);
         QCOMPARE(Record(1).left(4), QByteArray("\x10\x19\x9D\x02", 4));
         QVERIFY(gAll.Modified);
-        QCOMPARE(Views->Kinds.last(), 0);
+        QCOMPARE(Views->Kinds.last(), TRefresh::CurrentRow);
         QVERIFY(Boxes->Shown.isEmpty());
     }
 
@@ -116,7 +116,7 @@ class TestChsEdit : public QObject
         QVERIFY(!Box("cxNameSv")->isEnabled());
         QCOMPARE(Box("cxTxSv")->text(), QString());
         QVERIFY(gAll.Modified);
-        QCOMPARE(Views->Kinds.last(), 0);
+        QCOMPARE(Views->Kinds.last(), TRefresh::CurrentRow);
         QCOMPARE(Views->Channels.last(), 3);
     }
 
@@ -143,7 +143,7 @@ class TestChsEdit : public QObject
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
         QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
-        QCOMPARE(Boxes->Shown[0].Kind, 1);
+        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
         QCOMPARE(Box(box.toLatin1().constData())->text(), QStringLiteral("400.00000"));
         const TChannel channel = Decoded(1);
         QCOMPARE(box == "cxRxSv" ? channel.RxFreq : channel.TxFreq, 400.0);
@@ -159,7 +159,7 @@ class TestChsEdit : public QObject
         QCOMPARE(Decoded(1).TxFreq, 146.5);
         QCOMPARE(Decoded(1).RxFreq, 145.0);
         QVERIFY(!gAll.Modified);
-        QVERIFY(!Views->Kinds.contains(0));
+        QVERIFY(!Views->Kinds.contains(TRefresh::CurrentRow));
     }
 
     void ChannelWithoutTxKeepsNoTxWhenAnotherFieldChanges()
@@ -362,7 +362,7 @@ class TestChsEdit : public QObject
         QVERIFY(!Box("cxTxSv")->isEnabled());
         QTest::keyClick(List("cxChs"), Qt::Key_Down);
         QCOMPARE(gAll.CurrentChannel, 12);
-        QCOMPARE(Views->Kinds, QList<int>{0});
+        QCOMPARE(Views->Kinds, QList<TRefresh>{TRefresh::CurrentRow});
         QCOMPARE(Views->Channels, QList<int>{12});
         QCOMPARE(Box("cxRxSv")->text(), QStringLiteral("146.52000"));
         QVERIFY(Box("cxTxSv")->isEnabled());

@@ -219,7 +219,7 @@ class TestChsInfo : public QObject
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
         QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
-        QCOMPARE(Boxes->Shown[0].Kind, 1);
+        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
         const QString edge = QString::fromStdString(FormatFreq(FirstBandLow()));
         QCOMPARE(Cell(field, 9), edge);
         TChannel decoded;
@@ -304,7 +304,7 @@ class TestChsInfo : public QObject
         QCOMPARE(Cell(11, 5), QStringLiteral("Del"));
         QCOMPARE(Grid()->Value(Col(11), 6), QStringLiteral("1"));
         QVERIFY(gAll.Modified);
-        QVERIFY(Views->Kinds.contains(2));
+        QVERIFY(Views->Kinds.contains(TRefresh::ChannelEditor));
         QVERIFY(list->isVisible());
         QTest::keyClick(list, Qt::Key_Return);
         QVERIFY(!list->isVisible());
@@ -377,7 +377,7 @@ class TestChsInfo : public QObject
         Views->Kinds.clear();
         Click(9, 7);
         QCOMPARE(gAll.CurrentChannel, 7);
-        QVERIFY(Views->Kinds.contains(2));
+        QVERIFY(Views->Kinds.contains(TRefresh::ChannelEditor));
         QCOMPARE(Views->Channels.last(), 7);
         // Moving with the keyboard to another row follows too.
         QTest::keyClick(Window->cxPwrv, Qt::Key_Return);

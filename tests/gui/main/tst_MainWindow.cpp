@@ -222,15 +222,15 @@ class TestMainFrm : public QObject
 
     void saveAsOverExistingFileAsks_data()
     {
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<TAnswer>("answer");
         QTest::addColumn<bool>("written");
-        QTest::newRow("replace") << kMbYes << true;
-        QTest::newRow("keep") << kMbNo << false;
+        QTest::newRow("replace") << TAnswer::Yes << true;
+        QTest::newRow("keep") << TAnswer::No << false;
     }
 
     void saveAsOverExistingFileAsks()
     {
-        QFETCH(int, answer);
+        QFETCH(TAnswer, answer);
         QFETCH(bool, written);
         TMessageRecorder recorder;
         TMainWindow frm;
@@ -305,7 +305,7 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
-        recorder.QueueAnswer(kMbNo);
+        recorder.QueueAnswer(TAnswer::No);
         frm.ExecuteCommand(1);
         QCOMPARE(recorder.Texts(), QStringList{kSaveQuestion});
         QCOMPARE(recorder.FileDialogs, 0);
@@ -327,11 +327,11 @@ class TestMainFrm : public QObject
         file.close();
         frm.DataFileName = Files.filePath(QStringLiteral("before.dat"));
         EditChannel5();
-        recorder.QueueAnswer(kMbNo);
+        recorder.QueueAnswer(TAnswer::No);
         recorder.QueueFileName(path);
         frm.ExecuteCommand(2);
         QCOMPARE(recorder.Texts(), (QStringList{kSaveQuestion, QStringLiteral("Model Type Wrong.")}));
-        QCOMPARE(recorder.Shown[1].Kind, 1);
+        QCOMPARE(recorder.Shown[1].Kind, TMessageKind::Information);
         QVERIFY(frm.DataFileName.isEmpty());
         QVERIFY(IsChannelUsed(gAll, 5));
         QVERIFY(gAll.Modified);
@@ -359,7 +359,7 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
-        recorder.QueueAnswer(kMbNo);
+        recorder.QueueAnswer(TAnswer::No);
         QVERIFY(!frm.close());
         QVERIFY(frm.isVisible());
         QCOMPARE(recorder.Texts(), QStringList{kExitQuestion});
@@ -408,7 +408,7 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
-        recorder.QueueAnswer(kMbNo);
+        recorder.QueueAnswer(TAnswer::No);
         ChooseBand1Only(frm);
         QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("Do you wish to Clear Data?")});
         QCOMPARE(gAll.BandMask, uint8_t(0x01));
@@ -492,7 +492,7 @@ class TestMainFrm : public QObject
         for (int tag : {12, 13, 16})
             frm.ExecuteCommand(tag);
         QPointer<TEditorWindow> oldTable = frm.Editor(QStringLiteral("fChsInfo"));
-        frm.RefreshViews(1);
+        frm.RefreshViews(TRefresh::ReopenTable);
         QCOMPARE(EditorCount(frm), 1);
         QVERIFY(frm.Editor(QStringLiteral("fChsInfo")) != oldTable);
         QTRY_VERIFY(oldTable.isNull());
@@ -508,7 +508,7 @@ class TestMainFrm : public QObject
         EditChannel5();
         gAll.CurrentChannel = 5;
         QCOMPARE(table->gvChs->Text(2, 6), QString());
-        frm.RefreshViews(0);
+        frm.RefreshViews(TRefresh::CurrentRow);
         QCOMPARE(table->gvChs->Text(2, 6), QStringLiteral("145.50000"));
     }
 
@@ -520,7 +520,7 @@ class TestMainFrm : public QObject
         frm.show();
         frm.CloseAllEditors();
         gAll.Modified = false;
-        frm.RefreshViews(3);
+        frm.RefreshViews(TRefresh::TableAndEditor);
         QVERIFY(gAll.Modified);
     }
 
@@ -574,7 +574,7 @@ class TestMainFrm : public QObject
         QVERIFY(frm.Editor(QStringLiteral("fChsInfo")));
         // The unsaved channel is still offered for saving.
         QVERIFY(gAll.Modified);
-        recorder.QueueAnswer(kMbNo);
+        recorder.QueueAnswer(TAnswer::No);
         QVERIFY(!frm.close());
         QCOMPARE(recorder.Shown.last().Caption, QStringLiteral("确认"));
         QCOMPARE(recorder.Shown.last().Text, QStringLiteral("确定要退出程序吗？"));
