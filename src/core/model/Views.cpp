@@ -22,8 +22,8 @@ void RefreshStatus()
         gHost->RefreshStatus();
 }
 
-void ExecuteCommand(int tag)
+void ExecuteCommand(TCommand command)
 {
     if (gHost)
-        gHost->ExecuteCommand(tag);
+        gHost->ExecuteCommand(command);
 }

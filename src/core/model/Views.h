@@ -11,9 +11,48 @@ enum class TRefresh {
 void RefreshViews(TRefresh kind);
 // Status bar and caption.
 void RefreshStatus();
-// Runs a command of the main window by its tag (the tag of its menu entry, toolbar button or tree node), so that
-// a window can open another without knowing it.
-void ExecuteCommand(int tag);
+// The commands of the main window's menus, toolbar and tree. The values are the commands' tags, which the
+// actions and tree nodes carry.
+enum class TCommand : int {
+    New = 1,
+    Open = 2,
+    Save = 3,
+    SaveAs = 4,
+    Print = 5,
+    PrintPreview = 6,
+    Exit = 7,
+    BatchEdit = 9,
+    VfoEdit = 10,
+    ChannelTable = 11,
+    ChannelEdit = 12,
+    FmRadio = 13,
+    Vox = 14,
+    OptionalFunctions = 15,
+    RadioInfo = 16,
+    KeyFunction = 17,
+    TestFrequency = 181,
+    Dtmf = 18,
+    Scan = 19,
+    ReadFromRadio = 20,
+    WriteToRadio = 21,
+    PowerTest = 22,
+    Model = 30,
+    Port = 31,
+    Language = 32,
+    TreeView = 40,
+    Toolbar = 41,
+    StatusBar = 42,
+    Cascade = 50,
+    TileHorizontally = 51,
+    TileVertically = 52,
+    ArrangeIcons = 53,
+    CloseAll = 54,
+    HelpTopics = 60,
+    About = 61,
+};
+
+// Runs a command of the main window so that a window can open another without knowing it.
+void ExecuteCommand(TCommand command);
 
 // The main window registers itself here; without one (tests of single editors) the calls do nothing.
 class TViewsHost
@@ -22,6 +61,6 @@ class TViewsHost
     virtual ~TViewsHost() = default;
     virtual void RefreshViews(TRefresh kind) = 0;
     virtual void RefreshStatus() = 0;
-    virtual void ExecuteCommand(int tag) = 0;
+    virtual void ExecuteCommand(TCommand command) = 0;
 };
 void SetViewsHost(TViewsHost* host);

@@ -549,7 +549,7 @@ void TChannelTableWindow::OpenChannelEdit(int row)
 {
     gAll.CurrentChannel = ChannelOf(row);
     RefreshViews(TRefresh::ChannelEditor);
-    ExecuteCommand(12);
+    ExecuteCommand(TCommand::ChannelEdit);
 }
 
 void TChannelTableWindow::gvChsKeyPress(int col, int, QLineEdit* editor)

@@ -15,16 +15,16 @@
 const std::vector<TEditorEntry>& EditorList()
 {
     static const std::vector<TEditorEntry> table = {
-        {15, "fOptFun", [] { return new TOptionalFunctionsWindow; }},
-        {18, "fDtmfFun", [] { return new TDtmfWindow; }},
-        {19, "fScanFun", [] { return new TScanWindow; }},
-        {14, "fVoxFun", [] { return new TVoxWindow; }},
-        {16, "fInfoMsg", [] { return new TRadioInfoWindow; }},
-        {13, "fFmFun", [] { return new TFmRadioWindow; }},
-        {11, "fChsInfo", [] { return new TChannelTableWindow; }},
-        {12, "fChsEdit", [] { return new TChannelEditor; }},
-        {10, "fFreqEdit", [] { return new TVfoEditor; }},
-        {9, "fBatch", [] { return new TBatchEditor; }},
+        {TCommand::OptionalFunctions, "fOptFun", [] { return new TOptionalFunctionsWindow; }},
+        {TCommand::Dtmf, "fDtmfFun", [] { return new TDtmfWindow; }},
+        {TCommand::Scan, "fScanFun", [] { return new TScanWindow; }},
+        {TCommand::Vox, "fVoxFun", [] { return new TVoxWindow; }},
+        {TCommand::RadioInfo, "fInfoMsg", [] { return new TRadioInfoWindow; }},
+        {TCommand::FmRadio, "fFmFun", [] { return new TFmRadioWindow; }},
+        {TCommand::ChannelTable, "fChsInfo", [] { return new TChannelTableWindow; }},
+        {TCommand::ChannelEdit, "fChsEdit", [] { return new TChannelEditor; }},
+        {TCommand::VfoEdit, "fFreqEdit", [] { return new TVfoEditor; }},
+        {TCommand::BatchEdit, "fBatch", [] { return new TBatchEditor; }},
     };
     return table;
 }

@@ -4,10 +4,12 @@
 #include <functional>
 #include <vector>
 
+#include "core/model/Views.h"
+
 class TEditorWindow;
 
 struct TEditorEntry {
-    int Tag;              // command tag of the menu entry, toolbar button or tree node
+    TCommand Command;     // the menu entry, toolbar button or tree node that opens it
     const char* FormName; // object name of the window, e.g. "fChsInfo"
     std::function<TEditorWindow*()> Create;
 };

@@ -41,7 +41,6 @@
 namespace
 {
 
-constexpr int kChannelTableTag = 11;
 const QString kChannelTable = QStringLiteral("fChsInfo");
 const QString kChannelEdit = QStringLiteral("fChsEdit");
 // A tree node's state index, which holds its command tag.
@@ -172,17 +171,17 @@ TMainWindow::~TMainWindow()
     SetViewsHost(nullptr);
 }
 
-QAction* TMainWindow::AddCommand(QMenu* menu, const char* name, int tag, const QString& caption, const QString& hint,
-                                 const QKeySequence& shortcut)
+QAction* TMainWindow::AddCommand(QMenu* menu, const char* name, TCommand command, const QString& caption,
+                                 const QString& hint, const QKeySequence& shortcut)
 {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setProperty("tag", tag);
+    action->setProperty("tag", static_cast<int>(command));
     action->setShortcut(shortcut);
     if (!hint.isEmpty())
         action->setToolTip(hint);
     menu->addAction(action);
-    connect(action, &QAction::triggered, this, [this, tag] { ExecuteCommand(tag); });
+    connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
     return action;
 }
 
@@ -191,46 +190,46 @@ void TMainWindow::BuildMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu"));
     nFile = AddMenu(bar, "nFile", tr("&File"));
-    N1 = AddCommand(nFile, "N1", 1, tr("&New"), {}, QKeySequence(tr("Ctrl+N")));
-    O1 = AddCommand(nFile, "O1", 2, tr("&Open"), {}, QKeySequence(tr("Ctrl+O")));
-    S2 = AddCommand(nFile, "S2", 3, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
-    A1 = AddCommand(nFile, "A1", 4, tr("Save &As"), {}, QKeySequence(tr("Ctrl+A")));
+    N1 = AddCommand(nFile, "N1", TCommand::New, tr("&New"), {}, QKeySequence(tr("Ctrl+N")));
+    O1 = AddCommand(nFile, "O1", TCommand::Open, tr("&Open"), {}, QKeySequence(tr("Ctrl+O")));
+    S2 = AddCommand(nFile, "S2", TCommand::Save, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
+    A1 = AddCommand(nFile, "A1", TCommand::SaveAs, tr("Save &As"), {}, QKeySequence(tr("Ctrl+A")));
     nFile->addSeparator();
-    P2 = AddCommand(nFile, "P2", 5, tr("&Print"), {}, QKeySequence(tr("Ctrl+P")));
-    V2 = AddCommand(nFile, "V2", 6, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
+    P2 = AddCommand(nFile, "P2", TCommand::Print, tr("&Print"), {}, QKeySequence(tr("Ctrl+P")));
+    V2 = AddCommand(nFile, "V2", TCommand::PrintPreview, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
     nFile->addSeparator();
-    nExit = AddCommand(nFile, "nExit", 7, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
+    nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
 
     nEdit = AddMenu(bar, "nEdit", tr("&Edit"));
-    nInfo = AddCommand(nEdit, "nInfo", 16, tr("Radio &Information"), tr("Radio Information"));
-    nFreq = AddCommand(nEdit, "nFreq", 10, tr("F&req. Channel"), tr("Freq. Information"));
+    nInfo = AddCommand(nEdit, "nInfo", TCommand::RadioInfo, tr("Radio &Information"), tr("Radio Information"));
+    nFreq = AddCommand(nEdit, "nFreq", TCommand::VfoEdit, tr("F&req. Channel"), tr("Freq. Information"));
     nEdit->addSeparator();
-    nChInfo = AddCommand(nEdit, "nChInfo", 11, tr("Memory C&hannel"), tr("Channel Information"));
-    nChEdit = AddCommand(nEdit, "nChEdit", 12, tr("&Channel Edit"), tr("Channel Edit"));
-    nBatch = AddCommand(nEdit, "nBatch", 9, tr("&Batch Channel Edit"));
+    nChInfo = AddCommand(nEdit, "nChInfo", TCommand::ChannelTable, tr("Memory C&hannel"), tr("Channel Information"));
+    nChEdit = AddCommand(nEdit, "nChEdit", TCommand::ChannelEdit, tr("&Channel Edit"), tr("Channel Edit"));
+    nBatch = AddCommand(nEdit, "nBatch", TCommand::BatchEdit, tr("&Batch Channel Edit"));
     nEdit->addSeparator();
-    nFm = AddCommand(nEdit, "nFm", 13, tr("&Fm Information"), tr("Fm Information"));
-    nVox = AddCommand(nEdit, "nVox", 14, tr("&Vox Function"), tr("Vox Function"));
-    nScan = AddCommand(nEdit, "nScan", 19, tr("&Scan Information"), tr("Scan Information"));
-    nOpt = AddCommand(nEdit, "nOpt", 15, tr("&Optional Function"), tr("Optional Function"));
-    nKey = AddCommand(nEdit, "nKey", 17, tr("&Key Function"), tr("Key Function"));
+    nFm = AddCommand(nEdit, "nFm", TCommand::FmRadio, tr("&Fm Information"), tr("Fm Information"));
+    nVox = AddCommand(nEdit, "nVox", TCommand::Vox, tr("&Vox Function"), tr("Vox Function"));
+    nScan = AddCommand(nEdit, "nScan", TCommand::Scan, tr("&Scan Information"), tr("Scan Information"));
+    nOpt = AddCommand(nEdit, "nOpt", TCommand::OptionalFunctions, tr("&Optional Function"), tr("Optional Function"));
+    nKey = AddCommand(nEdit, "nKey", TCommand::KeyFunction, tr("&Key Function"), tr("Key Function"));
     nKey->setVisible(false);
-    nDTMF = AddCommand(nEdit, "nDTMF", 18, tr("&DTMF Function"), tr("DTMF Function"));
+    nDTMF = AddCommand(nEdit, "nDTMF", TCommand::Dtmf, tr("&DTMF Function"), tr("DTMF Function"));
     nEdit->addSeparator()->setVisible(false);
-    E10 = AddCommand(nEdit, "E10", 181, tr("&Test Frequency"));
+    E10 = AddCommand(nEdit, "E10", TCommand::TestFrequency, tr("&Test Frequency"));
     E10->setVisible(false);
 
     nProgram = AddMenu(bar, "nProgram", tr("&Program"));
-    R1 = AddCommand(nProgram, "R1", 20, tr("&Read From Radio"), {}, QKeySequence(tr("Ctrl+R")));
-    W2 = AddCommand(nProgram, "W2", 21, tr("&Write To Radio"), {}, QKeySequence(tr("Ctrl+W")));
+    R1 = AddCommand(nProgram, "R1", TCommand::ReadFromRadio, tr("&Read From Radio"), {}, QKeySequence(tr("Ctrl+R")));
+    W2 = AddCommand(nProgram, "W2", TCommand::WriteToRadio, tr("&Write To Radio"), {}, QKeySequence(tr("Ctrl+W")));
     nProgram->addSeparator();
-    T1 = AddCommand(nProgram, "T1", 22, tr("&Test Online"));
+    T1 = AddCommand(nProgram, "T1", TCommand::PowerTest, tr("&Test Online"));
 
     nSetup = AddMenu(bar, "nSetup", tr("&Setup"));
-    N4 = AddCommand(nSetup, "N4", 30, tr("&Model Information"));
+    N4 = AddCommand(nSetup, "N4", TCommand::Model, tr("&Model Information"));
     nSetup->addSeparator();
-    C2 = AddCommand(nSetup, "C2", 31, tr("&Communication Port"));
-    nLanguage = AddCommand(nSetup, "nLanguage", 32, tr("Language File Setup"));
+    C2 = AddCommand(nSetup, "C2", TCommand::Port, tr("&Communication Port"));
+    nLanguage = AddCommand(nSetup, "nLanguage", TCommand::Language, tr("Language File Setup"));
 
     // The View entries switch panels themselves instead of going through the dispatcher.
     nView = AddMenu(bar, "nView", tr("&View"));
@@ -238,11 +237,13 @@ void TMainWindow::BuildMenus()
     nView->addSeparator();
     nCool = nView->addAction(tr("&Toolbar"), this, [this](bool on) { pBar->setVisible(on); });
     nBar = nView->addAction(tr("&Status bar"), this, [this](bool on) { MainBar->setVisible(on); });
-    const std::array<std::pair<QAction*, std::pair<const char*, int>>, 3> viewEntries = {
-        {{T4, {"T4", 40}}, {nCool, {"nCool", 41}}, {nBar, {"nBar", 42}}}};
+    const std::array<std::pair<QAction*, std::pair<const char*, TCommand>>, 3> viewEntries = {
+        {{T4, {"T4", TCommand::TreeView}},
+         {nCool, {"nCool", TCommand::Toolbar}},
+         {nBar, {"nBar", TCommand::StatusBar}}}};
     for (const auto& [action, nameTag] : viewEntries) {
         action->setObjectName(QString::fromLatin1(nameTag.first));
-        action->setProperty("tag", nameTag.second);
+        action->setProperty("tag", static_cast<int>(nameTag.second));
     }
     for (QAction* toggle : {nCool, nBar}) {
         toggle->setCheckable(true);
@@ -250,28 +251,28 @@ void TMainWindow::BuildMenus()
     }
 
     nWindow = AddMenu(bar, "nWindow", tr("&Window"));
-    nC = AddCommand(nWindow, "nC", 50, tr("&Cascade"));
-    nH = AddCommand(nWindow, "nH", 51, tr("Tile Windows &Horizontally"));
-    nV = AddCommand(nWindow, "nV", 52, tr("Tile Windows &Vertically"));
-    npl = AddCommand(nWindow, "npl", 53, tr("&Arrange Icons"));
+    nC = AddCommand(nWindow, "nC", TCommand::Cascade, tr("&Cascade"));
+    nH = AddCommand(nWindow, "nH", TCommand::TileHorizontally, tr("Tile Windows &Horizontally"));
+    nV = AddCommand(nWindow, "nV", TCommand::TileVertically, tr("Tile Windows &Vertically"));
+    npl = AddCommand(nWindow, "npl", TCommand::ArrangeIcons, tr("&Arrange Icons"));
     nWindow->addSeparator();
-    nCloseAll = AddCommand(nWindow, "nCloseAll", 54, tr("Close All &Windows"));
+    nCloseAll = AddCommand(nWindow, "nCloseAll", TCommand::CloseAll, tr("Close All &Windows"));
     nWindow->menuAction()->setVisible(false);
 
     nHelp = AddMenu(bar, "nHelp", tr("&Help"));
-    nHelpTopics = AddCommand(nHelp, "nHelpTopics", 60, tr("&Help Topics"));
+    nHelpTopics = AddCommand(nHelp, "nHelpTopics", TCommand::HelpTopics, tr("&Help Topics"));
     nHelp->addSeparator();
-    nAbout = AddCommand(nHelp, "nAbout", 61, tr("About..."));
+    nAbout = AddCommand(nHelp, "nAbout", TCommand::About, tr("About..."));
 }
 
-QAction* TMainWindow::AddToolButton(const char* name, int tag, const QString& hint, const QIcon& icon)
+QAction* TMainWindow::AddToolButton(const char* name, TCommand command, const QString& hint, const QIcon& icon)
 {
     auto* action = new QAction(icon, hint, this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setProperty("tag", tag);
+    action->setProperty("tag", static_cast<int>(command));
     action->setToolTip(hint);
     tbar->addAction(action);
-    connect(action, &QAction::triggered, this, [this, tag] { ExecuteCommand(tag); });
+    connect(action, &QAction::triggered, this, [this, command] { ExecuteCommand(command); });
     return action;
 }
 
@@ -286,21 +287,22 @@ void TMainWindow::BuildToolbar()
     tbar->setIconSize(QSize(16, 16));
     tbar->setMovable(false);
     layout->addWidget(tbar);
-    tbNew = AddToolButton("tbNew", 1, tr("New"), ToolIcon(TToolPicture::New));
-    tbOpen = AddToolButton("tbOpen", 2, tr("Open"), ToolIcon(TToolPicture::Open));
-    tbSave = AddToolButton("tbSave", 3, tr("Save"), ToolIcon(TToolPicture::Save));
+    tbNew = AddToolButton("tbNew", TCommand::New, tr("New"), ToolIcon(TToolPicture::New));
+    tbOpen = AddToolButton("tbOpen", TCommand::Open, tr("Open"), ToolIcon(TToolPicture::Open));
+    tbSave = AddToolButton("tbSave", TCommand::Save, tr("Save"), ToolIcon(TToolPicture::Save));
     tbar->addSeparator();
-    ToolButton3 = AddToolButton("ToolButton3", 12, tr("Channel Edit"), ToolIcon(TToolPicture::ChannelEdit));
+    ToolButton3 =
+        AddToolButton("ToolButton3", TCommand::ChannelEdit, tr("Channel Edit"), ToolIcon(TToolPicture::ChannelEdit));
     tbar->addSeparator();
-    tbPrint = AddToolButton("tbPrint", 5, tr("Print"), ToolIcon(TToolPicture::Print));
+    tbPrint = AddToolButton("tbPrint", TCommand::Print, tr("Print"), ToolIcon(TToolPicture::Print));
     tbar->addSeparator();
-    tbCom = AddToolButton("tbCom", 31, tr("Com"), ToolIcon(TToolPicture::Com));
+    tbCom = AddToolButton("tbCom", TCommand::Port, tr("Com"), ToolIcon(TToolPicture::Com));
     tbar->addSeparator();
-    tbRead = AddToolButton("tbRead", 20, tr("Read"), ToolIcon(TToolPicture::Read));
+    tbRead = AddToolButton("tbRead", TCommand::ReadFromRadio, tr("Read"), ToolIcon(TToolPicture::Read));
     tbar->addSeparator();
-    tbWrite = AddToolButton("tbWrite", 21, tr("Write"), ToolIcon(TToolPicture::Write));
+    tbWrite = AddToolButton("tbWrite", TCommand::WriteToRadio, tr("Write"), ToolIcon(TToolPicture::Write));
     tbar->addSeparator();
-    tbHelp = AddToolButton("tbHelp", 60, tr("Help"), ToolIcon(TToolPicture::Help));
+    tbHelp = AddToolButton("tbHelp", TCommand::HelpTopics, tr("Help"), ToolIcon(TToolPicture::Help));
 }
 
 void TMainWindow::BuildTree()
@@ -331,13 +333,14 @@ void TMainWindow::BuildTree()
 
     auto* root = new QTreeWidgetItem(cxTree);
     root->setIcon(0, AppIcon());
-    root->setData(0, kStateIndexRole, 16);
+    root->setData(0, kStateIndexRole, static_cast<int>(TCommand::RadioInfo));
     QIcon page = ToolIcon(TToolPicture::Page);
     page.addPixmap(ToolIcon(TToolPicture::PageSelected).pixmap(16), QIcon::Selected);
-    for (int tag : {16, 10, 11, 13, 14, 19, 15, 18}) {
+    for (TCommand command : {TCommand::RadioInfo, TCommand::VfoEdit, TCommand::ChannelTable, TCommand::FmRadio,
+                             TCommand::Vox, TCommand::Scan, TCommand::OptionalFunctions, TCommand::Dtmf}) {
         auto* node = new QTreeWidgetItem(root);
         node->setIcon(0, page);
-        node->setData(0, kStateIndexRole, tag);
+        node->setData(0, kStateIndexRole, static_cast<int>(command));
     }
 }
 
@@ -379,7 +382,7 @@ void TMainWindow::FormShow()
     ApplyLanguage(this, false);
     SetTreeTexts();
     setWindowTitle(Text(gAll.AppTitle));
-    OpenEditor(kChannelTableTag);
+    OpenEditor(TCommand::ChannelTable);
     gAll.Modified = false;
     cxTree->expandAll();
     cxTree->setCurrentItem(cxTree->topLevelItem(0));
@@ -437,7 +440,7 @@ void TMainWindow::RefreshViews(TRefresh kind)
         break;
     case TRefresh::ReopenTable:
         CloseAllEditors();
-        OpenEditor(kChannelTableTag);
+        OpenEditor(TCommand::ChannelTable);
         break;
     case TRefresh::ChannelEditor:
         if (TEditorWindow* edit = Editor(kChannelEdit))
@@ -467,10 +470,11 @@ QMdiSubWindow* TMainWindow::SubWindowOf(const TEditorWindow* editor) const
     return nullptr;
 }
 
-void TMainWindow::OpenEditor(int tag)
+void TMainWindow::OpenEditor(TCommand command)
 {
     const auto& table = EditorList();
-    const auto entry = std::find_if(table.begin(), table.end(), [tag](const TEditorEntry& e) { return e.Tag == tag; });
+    const auto entry =
+        std::find_if(table.begin(), table.end(), [command](const TEditorEntry& e) { return e.Command == command; });
     if (entry == table.end())
         return;
     const QString name = QString::fromLatin1(entry->FormName);
@@ -509,22 +513,22 @@ void TMainWindow::CloseAllEditors()
         FreeEditorWindow(MdiArea->subWindowList().first());
 }
 
-void TMainWindow::ArrangeWindows(int tag)
+void TMainWindow::ArrangeWindows(TCommand command)
 {
-    switch (tag) {
-    case 50:
+    switch (command) {
+    case TCommand::Cascade:
         MdiArea->cascadeSubWindows();
         break;
-    case 51:
+    case TCommand::TileHorizontally:
         TileWindows(MdiArea, true);
         break;
-    case 52:
+    case TCommand::TileVertically:
         TileWindows(MdiArea, false);
         break;
-    case 53:
+    case TCommand::ArrangeIcons:
         ArrangeIcons(MdiArea);
         break;
-    case 54: {
+    case TCommand::CloseAll: {
         const QList<QMdiSubWindow*> windows = MdiArea->subWindowList();
         for (auto it = windows.rbegin(); it != windows.rend(); ++it)
             (*it)->close();
@@ -535,67 +539,67 @@ void TMainWindow::ArrangeWindows(int tag)
     }
 }
 
-void TMainWindow::ExecuteCommand(int tag)
+void TMainWindow::ExecuteCommand(TCommand command)
 {
     // Every open editor ends its edit in progress first, so a Save or a write never misses a typed value.
     for (const auto& editor : Editors)
         if (editor)
             editor->FormDeactivate();
-    switch (tag) {
-    case 1:
+    switch (command) {
+    case TCommand::New:
         NewCommand();
         break;
-    case 2:
+    case TCommand::Open:
         OpenCommand();
         break;
-    case 3:
+    case TCommand::Save:
         SaveCommand();
         break;
-    case 4:
+    case TCommand::SaveAs:
         SaveAsCommand();
         break;
-    case 7:
+    case TCommand::Exit:
         close();
         break;
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 18:
-    case 19:
-        OpenEditor(tag);
+    case TCommand::BatchEdit:
+    case TCommand::VfoEdit:
+    case TCommand::ChannelTable:
+    case TCommand::ChannelEdit:
+    case TCommand::FmRadio:
+    case TCommand::Vox:
+    case TCommand::OptionalFunctions:
+    case TCommand::RadioInfo:
+    case TCommand::Dtmf:
+    case TCommand::Scan:
+        OpenEditor(command);
         break;
-    case 20:
+    case TCommand::ReadFromRadio:
         ReadCommand();
         break;
-    case 21:
+    case TCommand::WriteToRadio:
         ShowWriteRadio(this);
         break;
-    case 22:
+    case TCommand::PowerTest:
         ShowTestFrm(this);
         break;
-    case 30:
+    case TCommand::Model:
         ModelCommand();
         break;
-    case 31:
+    case TCommand::Port:
         ShowSetPort(this);
         RefreshStatus();
         break;
-    case 32:
+    case TCommand::Language:
         LanguageCommand();
         break;
-    case 50:
-    case 51:
-    case 52:
-    case 53:
-    case 54:
-        ArrangeWindows(tag);
+    case TCommand::Cascade:
+    case TCommand::TileHorizontally:
+    case TCommand::TileVertically:
+    case TCommand::ArrangeIcons:
+    case TCommand::CloseAll:
+        ArrangeWindows(command);
         break;
-    case 61:
+    case TCommand::About:
         AboutCommand();
         break;
     default:
@@ -716,7 +720,7 @@ void TMainWindow::LanguageCommand()
     RefreshStatus();
     CloseAllEditors();
     SetTreeTexts();
-    OpenEditor(kChannelTableTag);
+    OpenEditor(TCommand::ChannelTable);
 }
 
 void TMainWindow::AboutCommand()
@@ -729,7 +733,7 @@ void TMainWindow::cxTreeDblClick(const QPoint& position)
 {
     QTreeWidgetItem* node = cxTree->itemAt(position);
     if (node && node->isSelected())
-        ExecuteCommand(node->data(0, kStateIndexRole).toInt());
+        ExecuteCommand(static_cast<TCommand>(node->data(0, kStateIndexRole).toInt()));
 }
 
 bool TMainWindow::eventFilter(QObject* watched, QEvent* event)

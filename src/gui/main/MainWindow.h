@@ -32,9 +32,9 @@ class TMainWindow : public QMainWindow, public TViewsHost
     ~TMainWindow() override;
 
     // The one dispatcher of menu entries, toolbar buttons and tree nodes.
-    void ExecuteCommand(int tag) override;
+    void ExecuteCommand(TCommand command) override;
     // Opens the editor of a command tag, or brings the open one forward; tags without an editor do nothing.
-    void OpenEditor(int tag);
+    void OpenEditor(TCommand command);
     void RefreshViews(TRefresh kind) override;
     void RefreshStatus() override;
     void CloseAllEditors();
@@ -90,16 +90,16 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void BuildToolbar();
     void BuildTree();
     void BuildStatusBar();
-    QAction* AddCommand(QMenu* menu, const char* name, int tag, const QString& caption, const QString& hint = {},
-                        const QKeySequence& shortcut = {});
-    QAction* AddToolButton(const char* name, int tag, const QString& hint, const QIcon& icon);
+    QAction* AddCommand(QMenu* menu, const char* name, TCommand command, const QString& caption,
+                        const QString& hint = {}, const QKeySequence& shortcut = {});
+    QAction* AddToolButton(const char* name, TCommand command, const QString& hint, const QIcon& icon);
     void FormShow();
     void FillPorts();
     void TimerTimer();
     void cxTreeDblClick(const QPoint& position);
     void FreeEditorWindow(QMdiSubWindow* window);
     QMdiSubWindow* SubWindowOf(const TEditorWindow* editor) const;
-    void ArrangeWindows(int tag);
+    void ArrangeWindows(TCommand command);
     bool AskToSaveChanges();
     bool WriteDataFile();
     void ReadCommand();

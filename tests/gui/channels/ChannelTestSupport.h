@@ -33,9 +33,9 @@ class TViewsLog : public TViewsHost
             Edit->Reload();
     }
     void RefreshStatus() override {}
-    void ExecuteCommand(int tag) override { Commands << tag; }
+    void ExecuteCommand(TCommand command) override { Commands << command; }
     QList<TRefresh> Kinds;
-    QList<int> Commands;
+    QList<TCommand> Commands;
     QList<int> Channels;
     TEditorWindow* Table = nullptr;
     TEditorWindow* Edit = nullptr;

@@ -70,7 +70,7 @@ void ChooseLanguage(TMainWindow& frm, int number)
         dialog->cxLangs[number]->setChecked(true);
         dialog->btnOk->click();
     });
-    frm.ExecuteCommand(32);
+    frm.ExecuteCommand(TCommand::Language);
 }
 
 // Band 2 switched off in the model dialog, then OK.
@@ -80,7 +80,7 @@ void ChooseBand1Only(TMainWindow& frm)
         dialog->Rows[1].cxUse->setChecked(false);
         dialog->btnOk->click();
     });
-    frm.ExecuteCommand(30);
+    frm.ExecuteCommand(TCommand::Model);
 }
 
 } // namespace
@@ -159,7 +159,7 @@ class TestMainFrm : public QObject
         const QString path = typed + QStringLiteral(".dat");
         QFile::remove(path);
         recorder.QueueFileName(typed);
-        frm.ExecuteCommand(3);
+        frm.ExecuteCommand(TCommand::Save);
         QCOMPARE(frm.DataFileName, path);
         QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52 [") + path + QStringLiteral("]"));
         QVERIFY(!gAll.Modified);
@@ -167,13 +167,13 @@ class TestMainFrm : public QObject
         QCOMPARE(saved.size(), 4768);
         QCOMPARE(saved.left(16), QByteArray("PLP47LP47    \xFF\xFF\xFF", 16));
 
-        frm.ExecuteCommand(1);
+        frm.ExecuteCommand(TCommand::New);
         QVERIFY(recorder.Shown.isEmpty());
         QVERIFY(frm.DataFileName.isEmpty());
         QVERIFY(!IsChannelUsed(gAll, 5));
 
         recorder.QueueFileName(path);
-        frm.ExecuteCommand(2);
+        frm.ExecuteCommand(TCommand::Open);
         QVERIFY(IsChannelUsed(gAll, 5));
         QVERIFY(!gAll.Modified);
         QCOMPARE(frm.DataFileName, path);
@@ -189,8 +189,8 @@ class TestMainFrm : public QObject
         const QString path = Files.filePath(QStringLiteral("named.dat"));
         frm.DataFileName = path;
         EditChannel5();
-        frm.ExecuteCommand(3);
-        frm.ExecuteCommand(3);
+        frm.ExecuteCommand(TCommand::Save);
+        frm.ExecuteCommand(TCommand::Save);
         QCOMPARE(recorder.FileDialogs, 0);
         QVERIFY(recorder.Shown.isEmpty());
         QCOMPARE(ReadFile(path).size(), 4768);
@@ -202,7 +202,7 @@ class TestMainFrm : public QObject
         TMessageRecorder recorder;
         TMainWindow frm;
         frm.show();
-        frm.ExecuteCommand(13);
+        frm.ExecuteCommand(TCommand::FmRadio);
         auto* fm = frm.Editor(QStringLiteral("fFmFun"));
         QVERIFY(fm);
         auto* box = fm->findChild<QLineEdit*>(QStringLiteral("cxRx"));
@@ -212,7 +212,7 @@ class TestMainFrm : public QObject
         QTest::keyClicks(box, QStringLiteral("100.5"));
         const QString path = Files.filePath(QStringLiteral("typing.dat"));
         frm.DataFileName = path;
-        frm.ExecuteCommand(3);
+        frm.ExecuteCommand(TCommand::Save);
         const QByteArray saved = ReadFile(path);
         QCOMPARE(saved.size(), 4768);
         // The current FM frequency (FM channel 32) in 25 kHz units: 100.5 MHz is 4020.
@@ -245,7 +245,7 @@ class TestMainFrm : public QObject
         EditChannel5();
         recorder.QueueFileName(path);
         recorder.QueueAnswer(answer);
-        frm.ExecuteCommand(4);
+        frm.ExecuteCommand(TCommand::SaveAs);
         QCOMPARE(recorder.FileDialogs, 1);
         QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("The File is exists,replace it?")});
         QCOMPARE(recorder.Shown[0].Caption, QStringLiteral("Confirmation"));
@@ -292,7 +292,7 @@ class TestMainFrm : public QObject
         EditChannel5();
         recorder.QueueFileName(saveTo.isEmpty() ? QString() : Files.filePath(saveTo));
         recorder.QueueFileName(Files.filePath(QStringLiteral("never-opened.dat")));
-        frm.ExecuteCommand(command);
+        frm.ExecuteCommand(static_cast<TCommand>(command));
         QCOMPARE(recorder.Shown[0].Text, kSaveQuestion);
         QCOMPARE(recorder.FileDialogs, 1); // the save dialog only: no open dialog followed
         QVERIFY(IsChannelUsed(gAll, 5));
@@ -306,7 +306,7 @@ class TestMainFrm : public QObject
         frm.show();
         EditChannel5();
         recorder.QueueAnswer(TAnswer::No);
-        frm.ExecuteCommand(1);
+        frm.ExecuteCommand(TCommand::New);
         QCOMPARE(recorder.Texts(), QStringList{kSaveQuestion});
         QCOMPARE(recorder.FileDialogs, 0);
         QVERIFY(!IsChannelUsed(gAll, 5));
@@ -329,7 +329,7 @@ class TestMainFrm : public QObject
         EditChannel5();
         recorder.QueueAnswer(TAnswer::No);
         recorder.QueueFileName(path);
-        frm.ExecuteCommand(2);
+        frm.ExecuteCommand(TCommand::Open);
         QCOMPARE(recorder.Texts(), (QStringList{kSaveQuestion, QStringLiteral("Model Type Wrong.")}));
         QCOMPARE(recorder.Shown[1].Kind, TMessageKind::Information);
         QVERIFY(frm.DataFileName.isEmpty());
@@ -347,7 +347,7 @@ class TestMainFrm : public QObject
         const QString before = Files.filePath(QStringLiteral("before.dat"));
         frm.DataFileName = before;
         recorder.QueueFileName(Files.filePath(QStringLiteral("does-not-exist.dat")));
-        frm.ExecuteCommand(2);
+        frm.ExecuteCommand(TCommand::Open);
         QCOMPARE(recorder.Shown.size(), 1);
         QVERIFY(recorder.Shown[0].Text.startsWith(QStringLiteral("Cannot open file \"")));
         QCOMPARE(frm.DataFileName, before);
@@ -465,14 +465,14 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         frm.CloseAllEditors();
-        frm.ExecuteCommand(12);
-        frm.ExecuteCommand(11);
+        frm.ExecuteCommand(TCommand::ChannelEdit);
+        frm.ExecuteCommand(TCommand::ChannelTable);
         TEditorWindow* table = frm.Editor(QStringLiteral("fChsInfo"));
         QVERIFY(table);
         QCOMPARE(EditorCount(frm), 2);
         QMdiSubWindow* window = frm.MdiArea->subWindowList().last();
         window->showMinimized();
-        frm.ExecuteCommand(11);
+        frm.ExecuteCommand(TCommand::ChannelTable);
         QCOMPARE(frm.Editor(QStringLiteral("fChsInfo")), table);
         QCOMPARE(EditorCount(frm), 2);
         QVERIFY(!window->isMinimized());
@@ -480,7 +480,7 @@ class TestMainFrm : public QObject
 
         window->close();
         QTRY_VERIFY(!frm.Editor(QStringLiteral("fChsInfo")));
-        frm.ExecuteCommand(11);
+        frm.ExecuteCommand(TCommand::ChannelTable);
         QVERIFY(frm.Editor(QStringLiteral("fChsInfo")));
     }
 
@@ -489,8 +489,8 @@ class TestMainFrm : public QObject
         TMessageRecorder recorder;
         TMainWindow frm;
         frm.show();
-        for (int tag : {12, 13, 16})
-            frm.ExecuteCommand(tag);
+        for (TCommand command : {TCommand::ChannelEdit, TCommand::FmRadio, TCommand::RadioInfo})
+            frm.ExecuteCommand(command);
         QPointer<TEditorWindow> oldTable = frm.Editor(QStringLiteral("fChsInfo"));
         frm.RefreshViews(TRefresh::ReopenTable);
         QCOMPARE(EditorCount(frm), 1);
@@ -530,8 +530,9 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
+        // Print, print preview, key function, help topics, test frequency, and a tag no command has.
         for (int tag : {5, 6, 17, 60, 181, 99})
-            frm.ExecuteCommand(tag);
+            frm.ExecuteCommand(static_cast<TCommand>(tag));
         QVERIFY(recorder.Shown.isEmpty());
         QCOMPARE(recorder.FileDialogs, 0);
         QCOMPARE(EditorCount(frm), 1);
@@ -562,7 +563,7 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
-        frm.ExecuteCommand(12);
+        frm.ExecuteCommand(TCommand::ChannelEdit);
         ChooseLanguage(frm, 1);
         QCOMPARE(gAll.LanguageName, std::string("Chinese"));
         QCOMPARE(frm.N1->text(), QStringLiteral("新建(&N)"));
@@ -592,7 +593,7 @@ class TestMainFrm : public QObject
         TMessageRecorder recorder;
         TMainWindow frm;
         frm.show();
-        frm.ExecuteCommand(12);
+        frm.ExecuteCommand(TCommand::ChannelEdit);
         ChooseLanguage(frm, 0);
         QCOMPARE(EditorCount(frm), 2);
         QCOMPARE(gAll.LanguageIndex, 0);
