@@ -154,7 +154,7 @@ void TChannelEditor::ShowDefaults()
     cxTxSv->clear();
     cxRxDcts->ShowTone({});
     cxTxDcts->ShowTone({});
-    // What a new channel gets, so that the first store of an empty channel keeps what is shown.
+    // Typing a frequency into an empty channel stores what is shown: the values a new channel gets.
     cxBand->setCurrentIndex(NewChannelItem(F::Bandwidth));
     cxPwrv->setCurrentIndex(NewChannelItem(F::Power));
     cxPtts->setCurrentIndex(NewChannelItem(F::PttId));
