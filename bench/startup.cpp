@@ -47,7 +47,7 @@ void FillAllChannels()
     for (int channel = 1; channel <= 128; ++channel) {
         const double mhz = channel % 2 ? 136.0 + 0.025 * channel : 400.0 + 0.0125 * channel;
         std::string text = FormatFreq(mhz);
-        SetChannelField(gAll, channel, 2, text);
+        SetChannelField(gAll, channel, TChannelField::RxFrequency, text);
     }
 }
 

@@ -17,7 +17,7 @@ struct TCliEntry {
 // One line on stderr; returns exit status 1.
 int CliFail(const std::string& message);
 
-// Data files (FileCommands.cpp).
+// Data files (NewCommand.cpp, InfoCommand.cpp, ChannelsCommand.cpp, FmCommand.cpp).
 int CmdNew(const TCliArgs& args);
 int CmdInfo(const TCliArgs& args);
 int CmdChannels(const TCliArgs& args);

@@ -58,7 +58,7 @@ void SetRxFrequency(TAppState& all, int index, std::string& text)
         std::string offsetText = FormatFreq(ReadChannelFreq(all, index, 2));
         int code = VfoStepCode(all, ParseDouble(offsetText));
         WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), 0);
-        SetChannelField(all, index, 4, offsetText);
+        SetChannelField(all, index, TChannelField::Offset, offsetText);
         text = FormatFreq(f);
         return;
     }
@@ -125,9 +125,30 @@ void SetIdCode(TAppState& all, int index, std::string& text)
     }
 }
 
-int FieldNumber(const std::string& text)
+int ItemNumber(const std::string& text)
 {
     return static_cast<int>(ParseInt(text));
+}
+
+void SetTone(TAppState& all, int index, int firstByte, const std::string& text)
+{
+    const auto [b0, b1] = ToneBytes(text);
+    RecordByte(all, index, firstByte) = b0;
+    RecordByte(all, index, firstByte + 1) = b1;
+}
+
+void SetOptionBits(TAppState& all, int index, const TOptionBits& bits, const std::string& text)
+{
+    SetField(RecordByte(all, index, bits.Byte), bits.Mask, ItemNumber(text) ^ bits.Inversion);
+}
+
+// The list index held in the bits of a list field. A value past the last item (only the duplex direction's
+// two bits can hold one) reads as item 0.
+uint8_t DecodeOptionBits(const TAppState& all, int index, const TChannelFieldRow& row)
+{
+    const TOptionBits& bits = *row.Bits;
+    const int last = static_cast<int>(row.Items.size()) - 1;
+    return static_cast<uint8_t>(GetField(RecordByte(all, index, bits.Byte), bits.Mask, last, 0) ^ bits.Inversion);
 }
 
 std::string DecodeIdCode(const TAppState& all, int index)
@@ -143,27 +164,24 @@ std::string DecodeIdCode(const TAppState& all, int index)
     return code.size() < 3 ? "000" : code;
 }
 
+// Each tone is written back as decoded, which clears the bits a tone word does not use.
 void DecodeTones(TAppState& all, int index, TChannel& channel)
 {
-    channel.RxTone = ToneText(RecordByte(all, index, 8), RecordByte(all, index, 9));
-    SetChannelField(all, index, 6, channel.RxTone);
-    channel.TxTone = ToneText(RecordByte(all, index, 10), RecordByte(all, index, 11));
-    SetChannelField(all, index, 7, channel.TxTone);
+    for (const TChannelField field : {TChannelField::RxTone, TChannelField::TxTone}) {
+        const TChannelFieldRow& row = FieldRow(field);
+        std::string& tone = channel.*row.Text;
+        tone = ToneText(RecordByte(all, index, row.ToneWord), RecordByte(all, index, row.ToneWord + 1));
+        SetChannelField(all, index, field, tone);
+    }
 }
 
+// The duplex direction is left to the transmit part: a memory channel derives it from its frequencies.
 void DecodeOptions(const TAppState& all, int index, TChannel& channel)
 {
-    const uint8_t options = RecordByte(all, index, 12);
-    channel.Power = static_cast<uint8_t>(GetField(options, 0x04, 1, 1));
-    channel.Vox = static_cast<uint8_t>(GetField(options, 0x40, 1, 1));
-    channel.Wide = static_cast<uint8_t>(GetField(options, 0x80, 1, 1));
-    channel.Tail = static_cast<uint8_t>(GetField(options, 0x08, 1, 1));
-    channel.BusyLock = static_cast<uint8_t>(GetField(options, 0x10, 1, 1));
-    channel.VoiceMode = static_cast<uint8_t>(GetField(options, 0x03, 3, 3) ^ 3);
+    for (const TChannelFieldRow& row : ChannelFieldTable())
+        if (row.Bits && row.Field != TChannelField::Duplex)
+            channel.*row.Index = DecodeOptionBits(all, index, row);
     channel.Reverse = 0;
-    const uint8_t signalling = RecordByte(all, index, 13);
-    channel.PttId = static_cast<uint8_t>(GetField(signalling, 0x30, 3, 3) ^ 3);
-    channel.Ani = static_cast<uint8_t>(GetField(signalling, 0x80, 1, 1));
 }
 
 void DecodeVfoTransmit(TAppState& all, int index, TChannel& channel)
@@ -172,9 +190,9 @@ void DecodeVfoTransmit(TAppState& all, int index, TChannel& channel)
     if (offset > 99.995)
         offset = 0;
     std::string text = FormatFreq(offset);
-    SetChannelField(all, index, 4, text);
+    SetChannelField(all, index, TChannelField::Offset, text);
     channel.Offset = ParseDouble(text);
-    channel.Duplex = static_cast<uint8_t>(GetField(RecordByte(all, index, 7), 0x03, 2, 0));
+    channel.Duplex = DecodeOptionBits(all, index, FieldRow(TChannelField::Duplex));
     channel.TxFreq = channel.Duplex == 1   ? channel.RxFreq + channel.Offset
                      : channel.Duplex == 2 ? channel.RxFreq - channel.Offset
                                            : channel.RxFreq;
@@ -189,7 +207,7 @@ void DecodeMemoryTransmit(TAppState& all, int index, TChannel& channel)
         return;
     }
     std::string text = FormatFreq(ReadChannelFreq(all, index, 1));
-    SetChannelField(all, index, 3, text);
+    SetChannelField(all, index, TChannelField::TxFrequency, text);
     channel.TxFreq = ParseDouble(text);
     // The difference in 10 Hz units, so that 145.0 and 144.4 give an offset of exactly 0.6.
     const int64_t difference = FreqToUnits(channel.TxFreq) - FreqToUnits(channel.RxFreq);
@@ -248,7 +266,7 @@ bool DecodeChannel(TAppState& all, int index, TChannel& channel)
     double f = ReadChannelFreq(all, index, 0);
     CheckFreqRange(all, "", f);
     std::string text = FormatFreq(f);
-    SetChannelField(all, index, 2, text);
+    SetChannelField(all, index, TChannelField::RxFrequency, text);
     channel.RxFreq = ParseDouble(text);
     if (IsVfo(index))
         DecodeVfoTransmit(all, index, channel);
@@ -266,67 +284,53 @@ bool DecodeChannel(TAppState& all, int index, TChannel& channel)
     return true;
 }
 
-void SetChannelField(TAppState& all, int index, int field, std::string& text)
+void SetChannelField(TAppState& all, int index, TChannelField field, std::string& text)
 {
     if (!IsMemory(index) && !IsVfo(index))
         return;
-    struct TOptionField {
-        int Field;
-        int Byte;
-        uint8_t Mask;
-        int Xor;
-    };
-    static const TOptionField options[] = {{5, 7, 0x03, 0},   {9, 12, 0x04, 0},  {10, 12, 0x80, 0},
-                                           {12, 12, 0x10, 0}, {13, 12, 0x40, 0}, {14, 12, 0x03, 3},
-                                           {15, 12, 0x08, 0}, {16, 13, 0x30, 3}, {17, 13, 0x80, 0}};
-    for (const TOptionField& option : options) {
-        if (option.Field == field) {
-            SetField(RecordByte(all, index, option.Byte), option.Mask, FieldNumber(text) ^ option.Xor);
-            return;
-        }
-    }
+    const TChannelFieldRow& row = FieldRow(field);
+    if (row.Bits)
+        return SetOptionBits(all, index, *row.Bits, text);
     switch (field) {
-    case 2:
+    case TChannelField::RxFrequency:
         SetRxFrequency(all, index, text);
         break;
-    case 3:
+    case TChannelField::TxFrequency:
         SetTxFrequency(all, index, text);
         break;
-    case 4:
+    case TChannelField::Offset:
         SetOffset(all, index, text);
         break;
-    case 6:
-    case 7: {
-        const auto [b0, b1] = ToneBytes(text);
-        const int first = field == 6 ? 8 : 10;
-        RecordByte(all, index, first) = b0;
-        RecordByte(all, index, first + 1) = b1;
+    case TChannelField::RxTone:
+    case TChannelField::TxTone:
+        SetTone(all, index, row.ToneWord, text);
         break;
-    }
-    case 11:
+    case TChannelField::ScanAdd:
         SetChannelUsed(all, kScanSkipMap, index, text == "0");
         break;
-    case 18:
+    case TChannelField::Name:
         SetName(all, index, text);
         break;
-    case 19:
+    case TChannelField::IdCode:
         SetIdCode(all, index, text);
         break;
     default:
+        // The number, reverse and "More..." fields are not in the record.
         break;
     }
 }
 
+// A new channel at the given frequency: transmit on receive, and every other field as the table's new-channel
+// text sets it, in field order.
 void ResetChannel(TAppState& all, int index, const std::string& frequencyText)
 {
     std::string text = frequencyText;
-    SetChannelField(all, index, 2, text);
-    SetChannelField(all, index, 3, text);
-    static const std::pair<int, const char*> defaults[] = {{6, ""},   {7, ""},   {9, "1"},  {10, "1"}, {11, "1"},
-                                                           {12, "1"}, {13, "1"}, {14, "0"}, {15, "1"}, {16, "0"},
-                                                           {17, "1"}, {18, ""},  {19, ""}};
-    for (const auto& [field, value] : defaults) {
-        text = value;
-        SetChannelField(all, index, field, text);
+    SetChannelField(all, index, TChannelField::RxFrequency, text);
+    SetChannelField(all, index, TChannelField::TxFrequency, text);
+    for (const TChannelFieldRow& row : ChannelFieldTable()) {
+        if (!row.NewChannelText)
+            continue;
+        text = row.NewChannelText;
+        SetChannelField(all, index, row.Field, text);
     }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/AppState.h"
+#include "core/model/ChannelFields.h"
 
 // ---- Channel record codec ----
 struct TSlot {
@@ -20,5 +21,6 @@ void WriteChannelFreq(TAppState& all, int index, uint32_t n, int kind);
 bool IsChannelUsed(const TAppState& all, int index);
 void SetChannelUsed(TAppState& all, int mapOffset, int index, bool used);
 bool DecodeChannel(TAppState& all, int index, TChannel& channel);
-void SetChannelField(TAppState& all, int index, int field, std::string& text);
+// Encodes one field; text is both input and output: the normalised text the caller shows next.
+void SetChannelField(TAppState& all, int index, TChannelField field, std::string& text);
 void ResetChannel(TAppState& all, int index, const std::string& frequencyText);

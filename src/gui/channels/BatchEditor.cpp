@@ -23,6 +23,7 @@
 
 namespace
 {
+using F = TChannelField;
 constexpr double kMaxStep = 99.995;
 constexpr int kToneCount = 263;
 constexpr int kLastTone = kToneCount - 1;
@@ -256,7 +257,7 @@ QGroupBox* TBatchEditor::BuildCommon()
     grid->addWidget(NewLabel(group, "lApro", "Voice Mode"), 0, 4);
     grid->addWidget(cxApro = NewList(group, "cxApro", {"None", "Compander", "Scrambler"}), 0, 5);
     grid->addWidget(NewLabel(group, "lName", "Name"), 1, 0);
-    grid->addWidget(cxName = NewBox(group, "cxName", TKeyFilter::Name, 7), 1, 1);
+    grid->addWidget(cxName = NewBox(group, "cxName", TKeyFilter::Name, FieldRow(F::Name).TypedLength), 1, 1);
     grid->addWidget(cxUse_Chs = NewCheck(group, "cxUse_Chs", "Use Channel"), 1, 2);
     grid->addWidget(cxScan = NewCheck(group, "cxScan", "Scan Add"), 2, 0);
     grid->addWidget(cxBclo = NewCheck(group, "cxBclo", "Busy Lock"), 2, 1);
@@ -351,7 +352,7 @@ void TBatchEditor::Apply()
                cxTx_Dcts_step->value()};
     for (int channel = from; channel <= to; ++channel) {
         if (cxClear->isChecked()) {
-            StoreChannelText(channel, 2, std::string());
+            StoreChannelText(channel, F::RxFrequency, std::string());
             continue;
         }
         FillChannel(channel, work);
@@ -362,7 +363,7 @@ void TBatchEditor::Apply()
 
 void TBatchEditor::FillChannel(int channel, TWork& work)
 {
-    StoreChannelText(channel, 2, FormatFreq(work.Rx));
+    StoreChannelText(channel, F::RxFrequency, FormatFreq(work.Rx));
     double tx = work.Tx;
     if (cxTx_def->isChecked()) {
         tx = work.Rx;
@@ -372,24 +373,24 @@ void TBatchEditor::FillChannel(int channel, TWork& work)
         if (OutOfBands(tx))
             tx = NearestBandEdge(gAll, plus, tx);
     }
-    StoreChannelText(channel, 3, FormatFreq(tx));
+    StoreChannelText(channel, F::TxFrequency, FormatFreq(tx));
     // Random picks range over the 262 tones, never "None".
     if (cxRx_Ran->isChecked())
         work.RxTone = 1 + BatchRandom().Next(kLastTone);
-    StoreChannelText(channel, 6, ToneItemText(work.RxTone));
+    StoreChannelText(channel, F::RxTone, ToneItemText(work.RxTone));
     if (cxTx_Dcts_def->isChecked())
         work.TxTone = work.RxTone;
     else if (cxTx_ran->isChecked())
         work.TxTone = 1 + BatchRandom().Next(kLastTone);
-    StoreChannelText(channel, 7, ToneItemText(work.TxTone));
-    StoreChannelIndex(channel, 10, cxWn->currentIndex());
-    StoreChannelIndex(channel, 9, cxPower->currentIndex());
-    StoreChannelIndex(channel, 12, cxBclo->isChecked() ? 0 : 1);
-    StoreChannelIndex(channel, 11, cxScan->isChecked() ? 0 : 1);
-    StoreChannelIndex(channel, 14, cxApro->currentIndex());
-    StoreChannelIndex(channel, 13, cxVox->isChecked() ? 0 : 1);
-    StoreChannelIndex(channel, 15, cxTxRev->isChecked() ? 1 : 0);
-    StoreChannelText(channel, 18, cxUse_Chs->isChecked() ? std::to_string(channel) : ToStd(cxName->text()));
+    StoreChannelText(channel, F::TxTone, ToneItemText(work.TxTone));
+    StoreChannelIndex(channel, F::Bandwidth, cxWn->currentIndex());
+    StoreChannelIndex(channel, F::Power, cxPower->currentIndex());
+    StoreFieldBox({cxBclo, F::BusyLock}, channel);
+    StoreFieldBox({cxScan, F::ScanAdd}, channel);
+    StoreChannelIndex(channel, F::VoiceMode, cxApro->currentIndex());
+    StoreFieldBox({cxVox, F::Vox}, channel);
+    StoreFieldBox({cxTxRev, F::Tail}, channel);
+    StoreChannelText(channel, F::Name, cxUse_Chs->isChecked() ? std::to_string(channel) : ToStd(cxName->text()));
 }
 
 void TBatchEditor::AdvanceWork(TWork& work)

@@ -73,53 +73,26 @@ bool TToneCombo::eventFilter(QObject* watched, QEvent* event)
     return QComboBox::eventFilter(watched, event);
 }
 
-int ChannelListValue(const TChannel& channel, int field)
-{
-    switch (field) {
-    case 5:
-        return channel.Duplex;
-    case 9:
-        return channel.Power;
-    case 10:
-        return channel.Wide;
-    case 11:
-        return channel.ScanSkip;
-    case 12:
-        return channel.BusyLock;
-    case 13:
-        return channel.Vox;
-    case 14:
-        return channel.VoiceMode;
-    case 15:
-        return channel.Tail;
-    case 16:
-        return channel.PttId;
-    case 17:
-        return channel.Ani;
-    default:
-        return 0;
-    }
-}
-
-std::string StoreChannelText(int index, int field, std::string text)
+std::string StoreChannelText(int index, TChannelField field, std::string text)
 {
     SetChannelField(gAll, index, field, text);
     return text;
 }
 
-void StoreChannelIndex(int index, int field, int value)
+void StoreChannelIndex(int index, TChannelField field, int value)
 {
     StoreChannelText(index, field, std::to_string(value));
 }
 
 void LoadFieldBox(const TFieldBox& box, const TChannel& channel)
 {
-    box.Box->setChecked(ChannelListValue(channel, box.Field) == box.OnIndex);
+    box.Box->setChecked(ChannelListValue(channel, box.Field) == FieldRow(box.Field).OnItem);
 }
 
 void StoreFieldBox(const TFieldBox& box, int index)
 {
-    StoreChannelIndex(index, box.Field, box.Box->isChecked() ? box.OnIndex : 1 - box.OnIndex);
+    const int on = FieldRow(box.Field).OnItem;
+    StoreChannelIndex(index, box.Field, box.Box->isChecked() ? on : 1 - on);
 }
 
 std::optional<std::string> CheckedFreqText(const std::string& text)

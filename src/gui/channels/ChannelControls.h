@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "core/model/ChannelFields.h"
 #include "gui/kit/FormKit.h"
 
 class QCheckBox;
@@ -13,7 +14,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class TChannel;
 
 // The editable tone list: "None" and the 262 tones of ToneList(), typed tones allowed (tag -3, only item 0
 // is translated). A double click opens the tone picker.
@@ -39,18 +39,16 @@ class TToneCombo : public QComboBox
     void OpenPicker();
 };
 
-// A check box standing for a two-item list field of a channel: checked exactly when the field holds OnIndex.
+// A check box standing for a two-item list field of a channel: checked exactly when the field holds its "on"
+// item (the OnItem of its ChannelFieldTable row).
 struct TFieldBox {
     QCheckBox* Box;
-    int Field;
-    int OnIndex;
+    TChannelField Field;
 };
 
-// The list index a decoded channel holds for fields 5 and 9 to 17.
-int ChannelListValue(const TChannel& channel, int field);
 // SetChannelField with a text; returns the normalised text the codec hands back.
-std::string StoreChannelText(int index, int field, std::string text);
-void StoreChannelIndex(int index, int field, int value);
+std::string StoreChannelText(int index, TChannelField field, std::string text);
+void StoreChannelIndex(int index, TChannelField field, int value);
 void LoadFieldBox(const TFieldBox& box, const TChannel& channel);
 void StoreFieldBox(const TFieldBox& box, int index);
 

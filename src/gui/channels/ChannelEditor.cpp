@@ -15,7 +15,12 @@
 
 namespace
 {
-constexpr int kBand = 10, kPower = 9, kPttId = 16, kVoiceMode = 14;
+using F = TChannelField;
+
+int NewChannelItem(TChannelField field)
+{
+    return static_cast<int>(ParseInt(FieldRow(field).NewChannelText));
+}
 } // namespace
 
 TChannelEditor::TChannelEditor(QWidget* parent) : TEditorWindow(parent)
@@ -52,14 +57,14 @@ void TChannelEditor::BuildForm()
     voiceLabel->hide();
     cxApro->hide();
     grid->addWidget(NewLabel(this, "cl08", "ID Code"), 5, 0);
-    grid->addWidget(cxIdSv = NewBox(this, "cxIdSv", TKeyFilter::Digits, 6), 5, 1);
+    grid->addWidget(cxIdSv = NewBox(this, "cxIdSv", TKeyFilter::Digits, FieldRow(F::IdCode).TypedLength), 5, 1);
     grid->addWidget(NewLabel(this, "cl09", "CH Name"), 5, 2);
-    grid->addWidget(cxNameSv = NewBox(this, "cxNameSv", TKeyFilter::Name, 7), 5, 3);
-    Boxes = {{NewCheck(this, "cxBclo", "Busy Lock"), 12, 0},
-             {NewCheck(this, "cxTail", "Epilogue"), 15, 1},
-             {NewCheck(this, "cxVoxs", "Vox"), 13, 0},
-             {NewCheck(this, "cxAnis", "Ani"), 17, 0},
-             {NewCheck(this, "cxScan", "Scan Add"), 11, 0}};
+    grid->addWidget(cxNameSv = NewBox(this, "cxNameSv", TKeyFilter::Name, FieldRow(F::Name).TypedLength), 5, 3);
+    Boxes = {{NewCheck(this, "cxBclo", "Busy Lock"), F::BusyLock},
+             {NewCheck(this, "cxTail", "Epilogue"), F::Tail},
+             {NewCheck(this, "cxVoxs", "Vox"), F::Vox},
+             {NewCheck(this, "cxAnis", "Ani"), F::Ani},
+             {NewCheck(this, "cxScan", "Scan Add"), F::ScanAdd}};
     for (size_t i = 0; i < Boxes.size(); ++i)
         grid->addWidget(Boxes[i].Box, 6 + static_cast<int>(i) / 4, static_cast<int>(i) % 4);
     QPushButton* btnClose = NewButton(this, "btnClose", "&Close");
@@ -149,12 +154,13 @@ void TChannelEditor::ShowDefaults()
     cxTxSv->clear();
     cxRxDcts->ShowTone({});
     cxTxDcts->ShowTone({});
-    cxBand->setCurrentIndex(1);
-    cxPwrv->setCurrentIndex(1);
-    cxPtts->setCurrentIndex(0);
-    cxApro->setCurrentIndex(0);
+    // Typing a frequency into an empty channel stores what is shown: the values a new channel gets.
+    cxBand->setCurrentIndex(NewChannelItem(F::Bandwidth));
+    cxPwrv->setCurrentIndex(NewChannelItem(F::Power));
+    cxPtts->setCurrentIndex(NewChannelItem(F::PttId));
+    cxApro->setCurrentIndex(NewChannelItem(F::VoiceMode));
     for (const TFieldBox& box : Boxes)
-        box.Box->setChecked(box.Field == 15);
+        box.Box->setChecked(NewChannelItem(box.Field) == FieldRow(box.Field).OnItem);
     cxNameSv->clear();
     cxIdSv->setText(QStringLiteral("000"));
     Loading = wasLoading;
@@ -181,20 +187,20 @@ void TChannelEditor::StoreChannel()
         cxTxSvChange();
     Loading = true;
     const int channel = gAll.CurrentChannel;
-    const std::string rx = StoreChannelText(channel, 2, BoxText(cxRxSv));
+    const std::string rx = StoreChannelText(channel, F::RxFrequency, BoxText(cxRxSv));
     cxRxSv->setText(ToQt(rx));
     if (!rx.empty()) {
-        cxTxSv->setText(ToQt(StoreChannelText(channel, 3, BoxText(cxTxSv))));
-        for (auto [list, field] : {std::pair{cxRxDcts, 6}, std::pair{cxTxDcts, 7}})
+        cxTxSv->setText(ToQt(StoreChannelText(channel, F::TxFrequency, BoxText(cxTxSv))));
+        for (auto [list, field] : {std::pair{cxRxDcts, F::RxTone}, std::pair{cxTxDcts, F::TxTone}})
             list->ShowTone(StoreChannelText(channel, field, list->ToneValue()));
-        StoreChannelIndex(channel, kBand, cxBand->currentIndex());
-        StoreChannelIndex(channel, kPower, cxPwrv->currentIndex());
-        StoreChannelIndex(channel, kPttId, cxPtts->currentIndex());
-        StoreChannelIndex(channel, kVoiceMode, cxApro->currentIndex());
+        StoreChannelIndex(channel, F::Bandwidth, cxBand->currentIndex());
+        StoreChannelIndex(channel, F::Power, cxPwrv->currentIndex());
+        StoreChannelIndex(channel, F::PttId, cxPtts->currentIndex());
+        StoreChannelIndex(channel, F::VoiceMode, cxApro->currentIndex());
         for (const TFieldBox& box : Boxes)
             StoreFieldBox(box, channel);
-        cxNameSv->setText(ToQt(StoreChannelText(channel, 18, ToStd(cxNameSv->text()))));
-        cxIdSv->setText(ToQt(StoreChannelText(channel, 19, BoxText(cxIdSv))));
+        cxNameSv->setText(ToQt(StoreChannelText(channel, F::Name, ToStd(cxNameSv->text()))));
+        cxIdSv->setText(ToQt(StoreChannelText(channel, F::IdCode, BoxText(cxIdSv))));
     }
     Loading = false;
     gAll.Modified = true;
@@ -248,6 +254,6 @@ void TChannelEditor::cxTxSvChange()
         }
         text = *checked;
     }
-    cxTxSv->setText(ToQt(StoreChannelText(gAll.CurrentChannel, 3, text)));
+    cxTxSv->setText(ToQt(StoreChannelText(gAll.CurrentChannel, F::TxFrequency, text)));
     cxRxDcts->setFocus();
 }

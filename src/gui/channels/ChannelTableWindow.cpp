@@ -8,7 +8,6 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <iterator>
 
 #include "core/files/StartUp.h"
 #include "core/model/ChannelCodec.h"
@@ -24,37 +23,40 @@
 namespace
 {
 
-// The column definitions: row n is channel field n. Key "F-A-K": F show flag (S shown, N not), A alignment
-// (L, M, R), K kind (N number, R typed in every row, T and E typed in rows in use, S chosen from a list,
-// O read-only, M "more"). Value "width@title", "|" breaking the title. Language files may change the values,
-// never the keys.
-struct TColumnDef {
-    const char* Key;
-    const char* Value;
-};
-constexpr TColumnDef kColShow[] = {
-    {"S-M-N", "045@No."},           {"S-R-R", "080@RX Frequency"}, {"S-R-T", "080@TX Frequency"},
-    {"N-R-O", "080@Dup Frequency"}, {"N-M-S", "070@Dup Way"},      {"S-R-S", "065@QT/DQT Dec"},
-    {"S-R-S", "065@QT/DQT Enc"},    {"N-M-S", "060@Revs"},         {"S-M-S", "065@TX Power"},
-    {"S-M-S", "065@W/N"},           {"S-M-S", "065@Scan Add"},     {"S-M-S", "065@Busy Lock"},
-    {"S-M-S", "065@Vox"},           {"N-M-S", "065@Voice Mode"},   {"S-M-S", "065@Epilogue"},
-    {"S-M-S", "065@PTT ID"},        {"S-M-S", "065@DTMF"},         {"S-M-E", "065@NAME"},
-    {"S-M-E", "065@ID Code"},       {"N-M-M", "065@More..."},
-};
-constexpr int kFieldCount = static_cast<int>(std::size(kColShow));
+using F = TChannelField;
+
+// The column definitions are ColShow rows 1 to 20, row n for channel field n, built from ChannelFieldTable.
+// Key "F-A-K": F show flag (S shown, N not), A alignment (L, M, R), K kind (N number, R typed in every row,
+// T and E typed in rows in use, S chosen from a list, O read-only, M "more"). Value "width@title", "|"
+// breaking the title. Language files may change the values, never the keys.
 constexpr int kTitleHeight = 35;
 constexpr int kRowHeight = 20;
 
-// Splits "width@title"; a width that is not a number keeps the built-in width of the column.
-std::pair<int, QString> ParseColumnValue(const QString& value, int field)
+QString BuiltInColumnValue(const TChannelFieldRow& row)
 {
-    const QString builtIn = QString::fromLatin1(kColShow[field - 1].Value);
-    const int builtInWidth = static_cast<int>(ParseInt(builtIn.left(builtIn.indexOf(u'@')).toStdString()));
+    return QStringLiteral("%1@%2").arg(row.ColumnWidth, 3, 10, QChar(u'0')).arg(QString::fromLatin1(row.ColumnTitle));
+}
+
+// Splits "width@title"; a width that is not a number keeps the built-in width of the column.
+std::pair<int, QString> ParseColumnValue(const QString& value, TChannelField field)
+{
     const int at = value.indexOf(u'@');
     const auto width = TryParseInt(value.left(std::max(at, 0)).toStdString());
     QString title = value.mid(at + 1);
     title.replace(u'|', u'\n');
-    return {width && *width >= 0 && *width <= 2000 ? static_cast<int>(*width) : builtInWidth, title};
+    return {width && *width >= 0 && *width <= 2000 ? static_cast<int>(*width) : FieldRow(field).ColumnWidth, title};
+}
+
+TKeyFilter::TMode KeyFilterOf(TFieldKind kind)
+{
+    switch (kind) {
+    case TFieldKind::NameText:
+        return TKeyFilter::Name;
+    case TFieldKind::DtmfCode:
+        return TKeyFilter::Digits;
+    default:
+        return TKeyFilter::Frequency;
+    }
 }
 
 Qt::Alignment AlignmentOf(QChar letter)
@@ -106,19 +108,21 @@ TChannelTableWindow::TChannelTableWindow(QWidget* parent) : TEditorWindow(parent
 
 void TChannelTableWindow::BuildColShow()
 {
-    ColShow = new QTableWidget(kFieldCount, 2, this);
+    ColShow = new QTableWidget(kChannelFieldCount, 2, this);
     ColShow->setObjectName(QStringLiteral("ColShow"));
     ColShow->setProperty("keyValueList", true);
-    for (int r = 0; r < kFieldCount; ++r) {
-        ColShow->setItem(r, 0, new QTableWidgetItem(QString::fromLatin1(kColShow[r].Key)));
-        ColShow->setItem(r, 1, new QTableWidgetItem(QString::fromLatin1(kColShow[r].Value)));
+    for (const TChannelFieldRow& row : ChannelFieldTable()) {
+        const int r = FieldNumber(row.Field) - 1;
+        ColShow->setItem(r, 0, new QTableWidgetItem(QString::fromLatin1(row.ColumnKey)));
+        ColShow->setItem(r, 1, new QTableWidgetItem(BuiltInColumnValue(row)));
     }
     ColShow->hide();
 }
 
-TCellList* TChannelTableWindow::NewCellList(const char* name, int field)
+TCellList* TChannelTableWindow::NewCellList(TChannelField field)
 {
-    auto* list = new TCellList(QString::fromLatin1(name), ToQtList(BuiltInListItems(field)), false, this);
+    const TChannelFieldRow& row = FieldRow(field);
+    auto* list = new TCellList(QString::fromLatin1(row.ListName), ToQtList(row.Items), false, this);
     connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ComBoxSetData(list); });
     connect(list, &TCellList::Finished, this, &TChannelTableWindow::ComBoxExit);
     return list;
@@ -126,24 +130,29 @@ TCellList* TChannelTableWindow::NewCellList(const char* name, int field)
 
 void TChannelTableWindow::BuildLists()
 {
-    cxYnSw = NewCellList("cxYnSw", 13);
-    cxBand = NewCellList("cxBand", 10);
-    cxTail = NewCellList("cxTail", 15);
-    cxScan = NewCellList("cxScan", 11);
-    cxDcts = new TCellList(QStringLiteral("cxDcts"), ToQtList(ToneList()), true, this);
+    cxYnSw = NewCellList(F::Vox);
+    cxBand = NewCellList(F::Bandwidth);
+    cxTail = NewCellList(F::Tail);
+    cxScan = NewCellList(F::ScanAdd);
+    cxDcts = new TCellList(QString::fromLatin1(FieldRow(F::RxTone).ListName), ToQtList(ToneList()), true, this);
     cxDcts->setProperty("tag", -3);
     // Typed keys reach the list itself, which hands them to its line edit past that edit's own filters.
     cxDcts->installEventFilter(new TKeyFilter(TKeyFilter::Tone, cxDcts));
     connect(cxDcts, &QComboBox::editTextChanged, this, [this] { ComBoxSetData(cxDcts); });
     connect(cxDcts, &TCellList::Finished, this, &TChannelTableWindow::ComBoxExit);
-    cxPwrv = NewCellList("cxPwrv", 9);
-    cxBclo = NewCellList("cxBclo", 12);
-    cxAnis = NewCellList("cxAnis", 17);
-    cxApro = NewCellList("cxApro", 14);
-    cxDups = NewCellList("cxDups", 5);
-    cxPtts = NewCellList("cxPtts", 16);
+    cxPwrv = NewCellList(F::Power);
+    cxBclo = NewCellList(F::BusyLock);
+    cxAnis = NewCellList(F::Ani);
+    cxApro = NewCellList(F::VoiceMode);
+    cxDups = NewCellList(F::Duplex);
+    cxPtts = NewCellList(F::PttId);
     // On the form with the other lists but used by no column.
     cxNySw = new TCellList(QStringLiteral("cxNySw"), {QStringLiteral("No"), QStringLiteral("Yes")}, false, this);
+    // Fields may share a list (reverse and VOX, the two tones): each finds its own by name.
+    for (const TChannelFieldRow& row : ChannelFieldTable())
+        if (row.ListName)
+            FieldLists[static_cast<size_t>(FieldNumber(row.Field))] =
+                findChild<TCellList*>(QString::fromLatin1(row.ListName), Qt::FindDirectChildrenOnly);
 }
 
 void TChannelTableWindow::showEvent(QShowEvent* event)
@@ -174,7 +183,7 @@ void TChannelTableWindow::FormShow()
 void TChannelTableWindow::BuildGrid()
 {
     ShownCount = 0;
-    for (int r = 0; r < kFieldCount; ++r)
+    for (int r = 0; r < kChannelFieldCount; ++r)
         ShownCount += ColShow->item(r, 0)->text().startsWith(u'S') ? 1 : 0;
     const int rows = gAll.ChannelCount + 2;
     gvChs->BeginUpdate();
@@ -189,24 +198,25 @@ void TChannelTableWindow::BuildGrid()
             gvChs->SetColor(c, n + 1, tip);
     int col = 0;
     GridWidth = 50;
-    for (int r = 0; r < kFieldCount; ++r) {
+    for (const TChannelFieldRow& row : ChannelFieldTable()) {
+        const int r = FieldNumber(row.Field) - 1;
         const QString key = ColShow->item(r, 0)->text();
         if (!key.startsWith(u'S'))
             continue;
-        SetColumn(++col, r + 1, key, ColShow->item(r, 1)->text());
+        SetColumn(++col, row.Field, key, ColShow->item(r, 1)->text());
         GridWidth += gvChs->ColWidth(col);
     }
     FitWindow();
     gvChs->EndUpdate();
 }
 
-void TChannelTableWindow::SetColumn(int col, int field, const QString& key, const QString& value)
+void TChannelTableWindow::SetColumn(int col, TChannelField field, const QString& key, const QString& value)
 {
     const auto [width, title] = ParseColumnValue(value, field);
     gvChs->SetColWidth(col, width);
     gvChs->SetText(col, 1, title);
     gvChs->SetText(col, 0, key);
-    gvChs->SetValue(col, 0, QString::number(field));
+    gvChs->SetValue(col, 0, QString::number(FieldNumber(field)));
     const Qt::Alignment alignment = AlignmentOf(key.size() > 2 ? key[2] : QChar(u'L'));
     for (int r = 2; r < gvChs->RowCount(); ++r)
         gvChs->SetAlignment(col, r, alignment);
@@ -287,35 +297,32 @@ void TChannelTableWindow::LoadCell(int col, int row, bool inUse)
     QString text;
     QString value;
     if (inUse) {
-        const TChannel& channel = gChannel;
-        switch (const int field = FieldOf(col)) {
-        case 2:
-            text = ToQt(FormatFreq(channel.RxFreq));
+        const TChannelField field = FieldOf(col);
+        const TChannelFieldRow& fieldRow = FieldRow(field);
+        switch (fieldRow.Kind) {
+        case TFieldKind::Frequency: {
+            // A negative frequency is a channel without a TX frequency.
+            const double frequency = gChannel.*fieldRow.Frequency;
+            text = frequency < 0 ? QString() : ToQt(FormatFreq(frequency));
             break;
-        case 3:
-            text = channel.TxFreq < 0 ? QString() : ToQt(FormatFreq(channel.TxFreq));
+        }
+        case TFieldKind::Tone: {
+            const std::string& tone = gChannel.*fieldRow.Text;
+            text = tone.empty() ? lNone->text() : ToQt(tone);
             break;
-        case 4:
-            text = ToQt(FormatFreq(channel.Offset));
+        }
+        case TFieldKind::NameText:
+        case TFieldKind::DtmfCode:
+            text = ToQt(gChannel.*fieldRow.Text);
             break;
-        case 6:
-            text = channel.RxTone.empty() ? lNone->text() : ToQt(channel.RxTone);
-            break;
-        case 7:
-            text = channel.TxTone.empty() ? lNone->text() : ToQt(channel.TxTone);
-            break;
-        case 18:
-            text = ToQt(channel.Name);
-            break;
-        case 19:
-            text = ToQt(channel.IdCode);
-            break;
-        default:
+        case TFieldKind::List:
             if (TCellList* list = ListOfField(field)) {
-                const int index = ChannelListValue(channel, field);
+                const int index = ChannelListValue(gChannel, field);
                 value = QString::number(index);
                 text = list->itemText(index);
             }
+            break;
+        default:
             break;
         }
     }
@@ -333,12 +340,14 @@ void TChannelTableWindow::ReloadChannel(int channel)
     LoadRow(channel);
 }
 
-std::pair<int, QString> TChannelTableWindow::ColumnField(int col) const
+// The field number in the hidden title row is read back here only; a cell outside the columns (the hidden title
+// column) reads as the number column, which edits nothing.
+std::pair<TChannelField, QString> TChannelTableWindow::ColumnField(int col) const
 {
-    return {gvChs->Value(col, 0).toInt(), gvChs->Text(col, 0)};
+    return {FieldFromNumber(gvChs->Value(col, 0).toInt()).value_or(F::Number), gvChs->Text(col, 0)};
 }
 
-int TChannelTableWindow::FieldOf(int col) const
+TChannelField TChannelTableWindow::FieldOf(int col) const
 {
     return ColumnField(col).first;
 }
@@ -359,73 +368,33 @@ bool TChannelTableWindow::InUse(int row) const
     return gvChs->Value(1, row) == QStringLiteral("1");
 }
 
-TCellList* TChannelTableWindow::ListOfField(int field) const
+TCellList* TChannelTableWindow::ListOfField(TChannelField field) const
 {
-    switch (field) {
-    case 5:
-        return cxDups;
-    case 6:
-    case 7:
-        return cxDcts;
-    case 8:
-    case 13:
-        return cxYnSw;
-    case 9:
-        return cxPwrv;
-    case 10:
-        return cxBand;
-    case 11:
-        return cxScan;
-    case 12:
-        return cxBclo;
-    case 14:
-        return cxApro;
-    case 15:
-        return cxTail;
-    case 16:
-        return cxPtts;
-    case 17:
-        return cxAnis;
-    default:
-        return nullptr;
-    }
+    return FieldLists[static_cast<size_t>(FieldNumber(field))];
 }
 
 void TChannelTableWindow::StoreCell(int row, int col)
 {
-    const int field = FieldOf(col);
+    const TChannelField field = FieldOf(col);
     const QString display = gvChs->Text(col, row);
     std::string text;
-    switch (field) {
-    case 2:
-    case 3:
-    case 4:
-    case 18:
-    case 19:
+    switch (FieldRow(field).Kind) {
+    case TFieldKind::Frequency:
+    case TFieldKind::NameText:
+    case TFieldKind::DtmfCode:
         text = ToStd(display);
         break;
-    case 6:
-    case 7:
+    case TFieldKind::Tone:
         text = display == lNone->text() ? std::string() : ToStd(display);
         break;
-    case 5:
-    case 8:
-    case 9:
-    case 10:
-    case 11:
-    case 12:
-    case 13:
-    case 14:
-    case 15:
-    case 16:
-    case 17:
+    case TFieldKind::List:
         text = ToStd(gvChs->Value(col, row));
         break;
     default:
         return;
     }
     const std::string shown = StoreChannelText(ChannelOf(row), field, text);
-    if (field == 19)
+    if (field == F::IdCode)
         gvChs->SetText(col, row, ToQt(shown));
     RefreshViews(TRefresh::ChannelEditor);
 }
@@ -438,7 +407,7 @@ void TChannelTableWindow::CreateChannel(int channel, const QString& text)
 
 void TChannelTableWindow::DeleteChannel(int channel)
 {
-    StoreChannelText(channel, 2, std::string());
+    StoreChannelText(channel, F::RxFrequency, std::string());
     LoadRow(channel);
 }
 
@@ -515,16 +484,16 @@ void TChannelTableWindow::gvChsSelectCell(int col, int row)
 void TChannelTableWindow::gvChsMouseDown(int col, int row)
 {
     switch (FieldOf(col)) {
-    case 2:
+    case F::RxFrequency:
         gvChs->EditCell(col, row);
         break;
-    case 3:
-    case 18:
-    case 19:
+    case F::TxFrequency:
+    case F::Name:
+    case F::IdCode:
         if (InUse(row))
             gvChs->EditCell(col, row);
         break;
-    case 20:
+    case F::More:
         OpenChannelEdit(row);
         return;
     default:
@@ -554,37 +523,25 @@ void TChannelTableWindow::OpenChannelEdit(int row)
 
 void TChannelTableWindow::gvChsKeyPress(int col, int, QLineEdit* editor)
 {
-    switch (FieldOf(col)) {
-    case 2:
-    case 3:
-        editor->setMaxLength(9);
-        TKeyFilter::Install(editor, TKeyFilter::Frequency);
-        break;
-    case 18:
-        editor->setMaxLength(7);
-        TKeyFilter::Install(editor, TKeyFilter::Name);
-        break;
-    case 19:
-        editor->setMaxLength(6);
-        TKeyFilter::Install(editor, TKeyFilter::Digits);
-        break;
-    default:
-        break;
-    }
+    const TChannelFieldRow& row = FieldRow(FieldOf(col));
+    if (row.TypedLength == 0)
+        return;
+    editor->setMaxLength(row.TypedLength);
+    TKeyFilter::Install(editor, KeyFilterOf(row.Kind));
 }
 
 void TChannelTableWindow::gvChsSetForeText(int col, int row, const QString& text)
 {
     gAll.Modified = true;
-    switch (const int field = FieldOf(col)) {
-    case 2:
+    switch (const TChannelField field = FieldOf(col)) {
+    case F::RxFrequency:
         EndRxEdit(row, text);
         break;
-    case 3:
+    case F::TxFrequency:
         EndTxEdit(row, text);
         break;
-    case 18:
-    case 19:
+    case F::Name:
+    case F::IdCode:
         EndTextEdit(col, row, field, text);
         break;
     default:
@@ -605,7 +562,7 @@ void TChannelTableWindow::EndRxEdit(int row, const QString& text)
         LoadRow(channel);
         return;
     }
-    const std::string shown = StoreChannelText(channel, 2, *checked);
+    const std::string shown = StoreChannelText(channel, F::RxFrequency, *checked);
     if (!InUse(row))
         CreateChannel(channel, ToQt(shown));
     else
@@ -625,12 +582,12 @@ void TChannelTableWindow::EndTxEdit(int row, const QString& text)
         }
         frequency = *checked;
     }
-    StoreChannelText(channel, 3, frequency);
+    StoreChannelText(channel, F::TxFrequency, frequency);
     LoadRow(channel);
     RefreshViews(TRefresh::ChannelEditor);
 }
 
-void TChannelTableWindow::EndTextEdit(int col, int row, int field, const QString& text)
+void TChannelTableWindow::EndTextEdit(int col, int row, TChannelField field, const QString& text)
 {
     gvChs->SetText(col, row, ToQt(StoreChannelText(ChannelOf(row), field, ToStd(TrimRight(text)))));
     RefreshViews(TRefresh::ChannelEditor);

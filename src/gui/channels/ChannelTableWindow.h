@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <array>
 #include <utility>
 
+#include "core/model/ChannelFields.h"
 #include "gui/kit/EditorWindow.h"
 
 class QLabel;
@@ -29,8 +31,8 @@ class TChannelTableWindow : public TEditorWindow
     void StoreCell(int row, int col);
     void CreateChannel(int channel, const QString& text);
     void DeleteChannel(int channel);
-    // The channel field number of a grid column and the key of its ColShow row.
-    std::pair<int, QString> ColumnField(int col) const;
+    // The channel field of a grid column and the key of its ColShow row.
+    std::pair<TChannelField, QString> ColumnField(int col) const;
     void ShowCellList();
     void PlaceCellList(TCellList* list, bool presetByText);
 
@@ -39,7 +41,7 @@ class TChannelTableWindow : public TEditorWindow
     int SelRow = 2;
     bool Loading = false;
 
-    // The column definitions, row r (from 1) for channel field r: key "F-A-K", value "width@title".
+    // The column definitions, row n (from 1) for channel field n: key "F-A-K", value "width@title".
     QTableWidget* ColShow;
     TGrid* gvChs;
     // The no-tone text: item 0 of the tone list as the language file gives it.
@@ -64,14 +66,14 @@ class TChannelTableWindow : public TEditorWindow
   private:
     void BuildColShow();
     void BuildLists();
-    TCellList* NewCellList(const char* name, int field);
+    TCellList* NewCellList(TChannelField field);
     void FormShow();
-    void SetColumn(int col, int field, const QString& key, const QString& value);
+    void SetColumn(int col, TChannelField field, const QString& key, const QString& value);
     void FillColumnCells(int col, QChar kind);
     void FitWindow();
     void LoadCell(int col, int row, bool inUse);
-    TCellList* ListOfField(int field) const;
-    int FieldOf(int col) const;
+    TCellList* ListOfField(TChannelField field) const;
+    TChannelField FieldOf(int col) const;
     QChar KindOf(int col) const;
     int ChannelOf(int row) const;
     bool InUse(int row) const;
@@ -83,10 +85,12 @@ class TChannelTableWindow : public TEditorWindow
     void gvChsKeyPress(int col, int row, QLineEdit* editor);
     void EndRxEdit(int row, const QString& text);
     void EndTxEdit(int row, const QString& text);
-    void EndTextEdit(int col, int row, int field, const QString& text);
+    void EndTextEdit(int col, int row, TChannelField field, const QString& text);
     void ComBoxSetData(TCellList* list);
     void ComBoxExit();
 
+    // The in-place list of each field by field number, nullptr for fields without one.
+    std::array<TCellList*, kChannelFieldCount + 1> FieldLists{};
     int GridWidth = 0;
     bool Placing = false;
     bool Shown = false;

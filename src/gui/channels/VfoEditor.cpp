@@ -21,7 +21,7 @@ namespace
 constexpr int kStepItem = 9;
 constexpr uint8_t kStepMask = 0x0F;
 constexpr double kMaxOffset = 99.995;
-constexpr int kDuplex = 5, kBand = 10, kPower = 9, kPttId = 16, kVoiceMode = 14;
+using F = TChannelField;
 } // namespace
 
 TVfoEditor::TVfoEditor(QWidget* parent) : TEditorWindow(parent)
@@ -68,10 +68,10 @@ void TVfoEditor::BuildForm()
     grid->addWidget(cxApro = NewList(this, "cxApro", {"None", "Compander", "Scrambler", "Both"}), 5, 3);
     voiceLabel->hide();
     cxApro->hide();
-    Boxes = {{NewCheck(this, "cxBclo", "Busy Lock"), 12, 0},
-             {NewCheck(this, "cxTail", "Epilogue"), 15, 1},
-             {NewCheck(this, "cxVoxs", "Vox"), 13, 0},
-             {NewCheck(this, "cxAnis", "Ani"), 17, 0}};
+    Boxes = {{NewCheck(this, "cxBclo", "Busy Lock"), F::BusyLock},
+             {NewCheck(this, "cxTail", "Epilogue"), F::Tail},
+             {NewCheck(this, "cxVoxs", "Vox"), F::Vox},
+             {NewCheck(this, "cxAnis", "Ani"), F::Ani}};
     for (size_t i = 0; i < Boxes.size(); ++i)
         grid->addWidget(Boxes[i].Box, 6, static_cast<int>(i));
     QPushButton* btnClose = NewButton(this, "btnClose", "&Close");
@@ -153,16 +153,16 @@ void TVfoEditor::StoreVfo()
         cxTxSvChange();
     const int vfo = SelectedVfo();
     const std::string frequency = BoxText(cxRxSv);
-    StoreChannelText(vfo, 2, frequency);
+    StoreChannelText(vfo, F::RxFrequency, frequency);
     if (!frequency.empty()) {
-        StoreChannelText(vfo, 4, BoxText(cxTxSv));
-        for (auto [list, field] : {std::pair{cxRxDcts, 6}, std::pair{cxTxDcts, 7}})
+        StoreChannelText(vfo, F::Offset, BoxText(cxTxSv));
+        for (auto [list, field] : {std::pair{cxRxDcts, F::RxTone}, std::pair{cxTxDcts, F::TxTone}})
             list->ShowTone(StoreChannelText(vfo, field, list->ToneValue()));
-        StoreChannelIndex(vfo, kDuplex, cxDups->currentIndex());
-        StoreChannelIndex(vfo, kBand, cxBand->currentIndex());
-        StoreChannelIndex(vfo, kPower, cxPwrv->currentIndex());
-        StoreChannelIndex(vfo, kPttId, cxPtts->currentIndex());
-        StoreChannelIndex(vfo, kVoiceMode, cxApro->currentIndex());
+        StoreChannelIndex(vfo, F::Duplex, cxDups->currentIndex());
+        StoreChannelIndex(vfo, F::Bandwidth, cxBand->currentIndex());
+        StoreChannelIndex(vfo, F::Power, cxPwrv->currentIndex());
+        StoreChannelIndex(vfo, F::PttId, cxPtts->currentIndex());
+        StoreChannelIndex(vfo, F::VoiceMode, cxApro->currentIndex());
         for (const TFieldBox& box : Boxes)
             StoreFieldBox(box, vfo);
     }
@@ -180,7 +180,7 @@ void TVfoEditor::cxRxSvChange()
         LoadVfo();
         return;
     }
-    cxRxSv->setText(ToQt(StoreChannelText(SelectedVfo(), 2, *checked)));
+    cxRxSv->setText(ToQt(StoreChannelText(SelectedVfo(), F::RxFrequency, *checked)));
 }
 
 void TVfoEditor::cxTxSvChange()
@@ -196,7 +196,7 @@ void TVfoEditor::cxTxSvChange()
         return;
     }
     const std::string formatted = FormatFreq(std::clamp(*offset, 0.0, kMaxOffset));
-    cxTxSv->setText(ToQt(StoreChannelText(SelectedVfo(), 4, formatted)));
+    cxTxSv->setText(ToQt(StoreChannelText(SelectedVfo(), F::Offset, formatted)));
 }
 
 void TVfoEditor::cxStepChange(int index)
@@ -207,8 +207,8 @@ void TVfoEditor::cxStepChange(int index)
     gAll.Modified = true;
     Loading = true;
     const int vfo = SelectedVfo();
-    cxRxSv->setText(ToQt(StoreChannelText(vfo, 2, BoxText(cxRxSv))));
-    cxTxSv->setText(ToQt(StoreChannelText(vfo, 4, BoxText(cxTxSv))));
+    cxRxSv->setText(ToQt(StoreChannelText(vfo, F::RxFrequency, BoxText(cxRxSv))));
+    cxTxSv->setText(ToQt(StoreChannelText(vfo, F::Offset, BoxText(cxTxSv))));
     // Decoding stores a VFO's frequency and offset back, so the other VFO takes the new step too.
     DecodeChannel(gAll, vfo == kVfoA ? kVfoB : kVfoA, gChannel);
     Loading = false;

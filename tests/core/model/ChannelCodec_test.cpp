@@ -5,7 +5,9 @@
 
 namespace
 {
-std::string Set(TCoreState& s, int index, int field, const std::string& text)
+using F = TChannelField;
+
+std::string Set(TCoreState& s, int index, TChannelField field, const std::string& text)
 {
     std::string value = text;
     SetChannelField(s.All, index, field, value);
@@ -59,17 +61,17 @@ TEST(DecodeChannel, NoTransmitAndDuplexFromTheDifference)
 {
     TCoreState s;
     ResetChannel(s.All, 3, "145.0");
-    Set(s, 3, 3, "");
+    Set(s, 3, F::TxFrequency, "");
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 3, ch));
     EXPECT_EQ(ch.TxFreq, -1.0);
     EXPECT_EQ(ch.Duplex, 0);
     EXPECT_EQ(ch.Offset, 0.0);
-    Set(s, 3, 3, "144.4");
+    Set(s, 3, F::TxFrequency, "144.4");
     ASSERT_TRUE(DecodeChannel(s.All, 3, ch));
     EXPECT_EQ(ch.Duplex, 2);
     EXPECT_EQ(FormatFreq(ch.Offset), "0.60000");
-    Set(s, 3, 3, "145.6");
+    Set(s, 3, F::TxFrequency, "145.6");
     ASSERT_TRUE(DecodeChannel(s.All, 3, ch));
     EXPECT_EQ(ch.Duplex, 1);
 }
@@ -135,16 +137,18 @@ TEST(SetChannelField, ListFieldsRoundTrip)
 {
     TCoreState s;
     ResetChannel(s.All, 9, "440.0");
-    const std::tuple<int, int, uint8_t TChannel::*> fields[] = {
-        {9, 0, &TChannel::Power},  {10, 0, &TChannel::Wide},      {12, 0, &TChannel::BusyLock},
-        {13, 0, &TChannel::Vox},   {14, 2, &TChannel::VoiceMode}, {15, 0, &TChannel::Tail},
-        {16, 3, &TChannel::PttId}, {17, 0, &TChannel::Ani},       {11, 0, &TChannel::ScanSkip},
+    const std::tuple<TChannelField, int, uint8_t TChannel::*> fields[] = {
+        {F::Power, 0, &TChannel::Power},         {F::Bandwidth, 0, &TChannel::Wide},
+        {F::BusyLock, 0, &TChannel::BusyLock},   {F::Vox, 0, &TChannel::Vox},
+        {F::VoiceMode, 2, &TChannel::VoiceMode}, {F::Tail, 0, &TChannel::Tail},
+        {F::PttId, 3, &TChannel::PttId},         {F::Ani, 0, &TChannel::Ani},
+        {F::ScanAdd, 0, &TChannel::ScanSkip},
     };
     for (const auto& [field, value, member] : fields) {
         Set(s, 9, field, std::to_string(value));
         TChannel ch;
         ASSERT_TRUE(DecodeChannel(s.All, 9, ch));
-        EXPECT_EQ(ch.*member, value) << "field " << field;
+        EXPECT_EQ(ch.*member, value) << "field " << FieldNumber(field);
     }
     EXPECT_EQ(Byte(s, 9, 12) & 0x03, 2 ^ 3);
 }
@@ -153,9 +157,9 @@ TEST(SetChannelField, ScanAddOnlyForExactZero)
 {
     TCoreState s;
     ResetChannel(s.All, 1, "145.0");
-    Set(s, 1, 11, "0");
+    Set(s, 1, F::ScanAdd, "0");
     EXPECT_FALSE(GetMapBit(s.All, kScanSkipMap, 1));
-    Set(s, 1, 11, "00");
+    Set(s, 1, F::ScanAdd, "00");
     EXPECT_TRUE(GetMapBit(s.All, kScanSkipMap, 1));
 }
 
@@ -163,24 +167,24 @@ TEST(SetChannelField, NameAndIdCode)
 {
     TCoreState s;
     ResetChannel(s.All, 6, "145.0");
-    EXPECT_EQ(Set(s, 6, 18, "ABCDEFGHIJ"), "ABCDEFG");
-    EXPECT_EQ(Set(s, 6, 18, "AB  "), "AB");
+    EXPECT_EQ(Set(s, 6, F::Name, "ABCDEFGHIJ"), "ABCDEFG");
+    EXPECT_EQ(Set(s, 6, F::Name, "AB  "), "AB");
     EXPECT_EQ(Byte(s, 6, 18), 33);
     EXPECT_EQ(Byte(s, 6, 20), 0);
-    EXPECT_EQ(Set(s, 6, 18, "\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9"); // not a radio character: "@"
+    EXPECT_EQ(Set(s, 6, F::Name, "\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9"); // not a radio character: "@"
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 6, ch));
     EXPECT_EQ(ch.Name, "@t@");
 
-    EXPECT_EQ(Set(s, 6, 19, "12"), "120");
+    EXPECT_EQ(Set(s, 6, F::IdCode, "12"), "120");
     EXPECT_EQ(Byte(s, 6, 15), 0x12);
     EXPECT_EQ(Byte(s, 6, 16), 0x0F);
     EXPECT_EQ(Byte(s, 6, 17), 0xFF);
     ASSERT_TRUE(DecodeChannel(s.All, 6, ch));
     EXPECT_EQ(ch.IdCode, "120");
-    EXPECT_EQ(Set(s, 6, 19, ""), "000");
-    EXPECT_EQ(Set(s, 6, 19, "7"), "700");
-    Set(s, 6, 19, "123456");
+    EXPECT_EQ(Set(s, 6, F::IdCode, ""), "000");
+    EXPECT_EQ(Set(s, 6, F::IdCode, "7"), "700");
+    Set(s, 6, F::IdCode, "123456");
     ASSERT_TRUE(DecodeChannel(s.All, 6, ch));
     EXPECT_EQ(ch.IdCode, "123456");
 }
@@ -189,8 +193,8 @@ TEST(SetChannelField, ClearingTheReceiveFrequencyEmptiesTheChannel)
 {
     TCoreState s;
     ResetChannel(s.All, 5, "145.0");
-    Set(s, 5, 11, "0");
-    EXPECT_EQ(Set(s, 5, 2, ""), "");
+    Set(s, 5, F::ScanAdd, "0");
+    EXPECT_EQ(Set(s, 5, F::RxFrequency, ""), "");
     EXPECT_TRUE(GetBit(s.At(0x1190), 4));
     EXPECT_TRUE(GetBit(s.At(0x11A0), 4));
     for (int offset = 0x0090; offset <= 0x00AF; ++offset)
@@ -202,10 +206,10 @@ TEST(SetChannelField, ClearingTheReceiveFrequencyEmptiesTheChannel)
 TEST(SetChannelField, FrequenciesAreRoundedToTheGrid)
 {
     TCoreState s;
-    EXPECT_EQ(Set(s, 8, 2, "145.0049"), "145.00500");
+    EXPECT_EQ(Set(s, 8, F::RxFrequency, "145.0049"), "145.00500");
     EXPECT_TRUE(IsChannelUsed(s.All, 8));
-    EXPECT_EQ(Set(s, 8, 3, "145.0001MHz"), "145.00000");
-    EXPECT_EQ(Set(s, 8, 3, ""), "");
+    EXPECT_EQ(Set(s, 8, F::TxFrequency, "145.0001MHz"), "145.00000");
+    EXPECT_EQ(Set(s, 8, F::TxFrequency, ""), "");
     EXPECT_EQ(Byte(s, 8, 7), 0xFF);
 }
 
@@ -214,9 +218,9 @@ TEST(SetChannelField, BadNumbersWriteNothing)
     TCoreState s;
     ResetChannel(s.All, 10, "145.0");
     const auto before = s.All.Image;
-    for (int field : {2, 3, 9, 14, 16}) {
+    for (TChannelField field : {F::RxFrequency, F::TxFrequency, F::Power, F::VoiceMode, F::PttId}) {
         std::string text = "x1";
-        EXPECT_THROW(SetChannelField(s.All, 10, field, text), ConversionError) << field;
+        EXPECT_THROW(SetChannelField(s.All, 10, field, text), ConversionError) << FieldNumber(field);
     }
     EXPECT_EQ(s.All.Image, before);
 }
@@ -225,13 +229,13 @@ TEST(SetChannelField, VfoFrequencyAndOffset)
 {
     TCoreState s;
     SetSetting(s.All, 9, 0x0F, 0); // 500 Hz class
-    EXPECT_EQ(Set(s, kVfoA, 4, "0.6"), "0.60000");
-    EXPECT_EQ(Set(s, kVfoA, 2, "145.0007"), "145.00050");
-    EXPECT_EQ(Set(s, kVfoA, 2, ""), "136.00000"); // no frequency: the lowest enabled low edge
-    EXPECT_EQ(Set(s, kVfoA, 4, "150"), "0.00000");
-    EXPECT_EQ(Set(s, kVfoA, 4, "-2"), "0.00000");
-    Set(s, kVfoA, 5, "1");
-    Set(s, kVfoA, 4, "5");
+    EXPECT_EQ(Set(s, kVfoA, F::Offset, "0.6"), "0.60000");
+    EXPECT_EQ(Set(s, kVfoA, F::RxFrequency, "145.0007"), "145.00050");
+    EXPECT_EQ(Set(s, kVfoA, F::RxFrequency, ""), "136.00000"); // no frequency: the lowest enabled low edge
+    EXPECT_EQ(Set(s, kVfoA, F::Offset, "150"), "0.00000");
+    EXPECT_EQ(Set(s, kVfoA, F::Offset, "-2"), "0.00000");
+    Set(s, kVfoA, F::Duplex, "1");
+    Set(s, kVfoA, F::Offset, "5");
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, kVfoA, ch));
     EXPECT_EQ(ch.Duplex, 1);

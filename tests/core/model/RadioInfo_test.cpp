@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "core/model/ChannelFields.h"
 #include "core/model/CoreState.h"
 #include "core/model/RadioInfo.h"
 
@@ -24,13 +23,4 @@ TEST(RadioInfo, SerialNumber)
     std::fill(&s.At(kSerialNumber), &s.At(kSerialNumber) + 16, 0);
     std::copy(serial, serial + 5, &s.At(kSerialNumber));
     EXPECT_EQ(SerialNumberText(s.All), "AB 12" + std::string(11, ' '));
-}
-
-TEST(ChannelLists, ItemsByField)
-{
-    EXPECT_EQ(BuiltInListItems(9), (std::vector<std::string>{"Low", "High"}));
-    EXPECT_EQ(BuiltInListItems(17), (std::vector<std::string>{"ON", "OFF"}));
-    EXPECT_EQ(BuiltInListItems(16).size(), 4u);
-    EXPECT_TRUE(BuiltInListItems(2).empty());
-    EXPECT_TRUE(BuiltInListItems(99).empty());
 }

@@ -302,7 +302,7 @@ class TestBatchEdit : public QObject
             ResetChannel(gAll, n, "145.00000");
         std::string scanned = "0";
         for (int n = 9; n <= 13; ++n)
-            SetChannelField(gAll, n, 11, scanned);
+            SetChannelField(gAll, n, TChannelField::ScanAdd, scanned);
         const auto before = gAll.Image;
         Range(10, 12);
         Check("cxClear");

@@ -166,7 +166,7 @@ class TestChsEdit : public QObject
     {
         MakeChannel(1, "145.00000");
         std::string none;
-        SetChannelField(gAll, 1, 3, none);
+        SetChannelField(gAll, 1, TChannelField::TxFrequency, none);
         Open();
         QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("-1.00000"));
         List("cxPwrv")->setCurrentIndex(0);
@@ -179,18 +179,18 @@ class TestChsEdit : public QObject
     void CheckBoxesStoreTheirListIndexes_data()
     {
         QTest::addColumn<QString>("box");
-        QTest::addColumn<int>("field");
+        QTest::addColumn<TChannelField>("field");
         QTest::addColumn<int>("checkedValue");
-        QTest::newRow("busy lock") << "cxBclo" << 12 << 0;
-        QTest::newRow("epilogue") << "cxTail" << 15 << 1;
-        QTest::newRow("vox") << "cxVoxs" << 13 << 0;
-        QTest::newRow("dtmf") << "cxAnis" << 17 << 0;
-        QTest::newRow("scan") << "cxScan" << 11 << 0;
+        QTest::newRow("busy lock") << "cxBclo" << TChannelField::BusyLock << 0;
+        QTest::newRow("epilogue") << "cxTail" << TChannelField::Tail << 1;
+        QTest::newRow("vox") << "cxVoxs" << TChannelField::Vox << 0;
+        QTest::newRow("dtmf") << "cxAnis" << TChannelField::Ani << 0;
+        QTest::newRow("scan") << "cxScan" << TChannelField::ScanAdd << 0;
     }
     void CheckBoxesStoreTheirListIndexes()
     {
         QFETCH(QString, box);
-        QFETCH(int, field);
+        QFETCH(TChannelField, field);
         QFETCH(int, checkedValue);
         MakeChannel(1, "145.00000");
         Open();
@@ -306,7 +306,7 @@ class TestChsEdit : public QObject
         QFETCH(QString, stored);
         MakeChannel(1, "145.00000");
         std::string tone = "100.0";
-        SetChannelField(gAll, 1, 6, tone);
+        SetChannelField(gAll, 1, TChannelField::RxTone, tone);
         Open();
         auto* list = Find<TToneCombo>("cxRxDcts");
         QCOMPARE(list->currentText(), QStringLiteral("100.0"));

@@ -14,6 +14,7 @@
 
 namespace
 {
+using F = TChannelField;
 
 QByteArray Record(const TAppState& all, int channel)
 {
@@ -61,16 +62,16 @@ class TestChsInfo : public QObject
         QVERIFY(QTest::qWaitForWindowActive(Window));
     }
 
-    int Col(int field) const
+    int Col(TChannelField field) const
     {
         for (int c = 1; c < Grid()->ColCount(); ++c)
             if (Window->ColumnField(c).first == field)
                 return c;
         return -1;
     }
-    QString Cell(int field, int channel) const { return Grid()->Text(Col(field), channel + 1); }
+    QString Cell(TChannelField field, int channel) const { return Grid()->Text(Col(field), channel + 1); }
 
-    void Click(int field, int channel)
+    void Click(TChannelField field, int channel)
     {
         const QRect cell = Grid()->CellRect(Col(field), channel + 1);
         QVERIFY(!cell.isEmpty());
@@ -86,7 +87,7 @@ class TestChsInfo : public QObject
     }
 
     // Clicks the cell, which opens the text editor with its text selected, types over it and ends with Enter.
-    void TypeCell(int field, int channel, const QString& text)
+    void TypeCell(TChannelField field, int channel, const QString& text)
     {
         Click(field, channel);
         QLineEdit* editor = OpenEditor();
@@ -138,28 +139,30 @@ class TestChsInfo : public QObject
         QCOMPARE(Window->ShownCount, 15);
         QCOMPARE(Grid()->ColCount(), 16);
         QCOMPARE(Window->width(), 985 + 50);
-        const QList<int> shown = {1, 2, 3, 6, 7, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19};
+        const QList<TChannelField> shown = {F::Number, F::RxFrequency, F::TxFrequency, F::RxTone,   F::TxTone,
+                                            F::Power,  F::Bandwidth,   F::ScanAdd,     F::BusyLock, F::Vox,
+                                            F::Tail,   F::PttId,       F::Ani,         F::Name,     F::IdCode};
         for (int c = 1; c <= 15; ++c)
-            QCOMPARE(Window->ColumnField(c).first, shown[c - 1]);
-        QCOMPARE(Grid()->Text(Col(2), 1), QStringLiteral("RX Frequency"));
-        QCOMPARE(Grid()->ColWidth(Col(2)), 80);
+            QCOMPARE(FieldNumber(Window->ColumnField(c).first), FieldNumber(shown[c - 1]));
+        QCOMPARE(Grid()->Text(Col(F::RxFrequency), 1), QStringLiteral("RX Frequency"));
+        QCOMPARE(Grid()->ColWidth(Col(F::RxFrequency)), 80);
         QCOMPARE(Grid()->Text(1, 1), QStringLiteral("No."));
         QCOMPARE(Grid()->Text(1, 129), QStringLiteral("128"));
         QCOMPARE(Window->pos(), QPoint(20, 20));
         const QColor tip = Window->palette().color(QPalette::ToolTipBase);
         for (int channel = 1; channel <= 128; ++channel)
-            QCOMPARE(Grid()->Color(Col(9), channel + 1) == tip, channel % 16 == 0);
+            QCOMPARE(Grid()->Color(Col(F::Power), channel + 1) == tip, channel % 16 == 0);
     }
 
     void TypingAFrequencyIntoAnEmptyRowCreatesTheChannel()
     {
         Open();
         QVERIFY(!IsChannelUsed(gAll, 5));
-        QVERIFY(Grid()->ReadOnly(Col(18), 6));
+        QVERIFY(Grid()->ReadOnly(Col(F::Name), 6));
         TAppState expected = gAll;
         ResetChannel(expected, 5, "145.5");
 
-        TypeCell(2, 5, QStringLiteral("145.5"));
+        TypeCell(F::RxFrequency, 5, QStringLiteral("145.5"));
 
         QCOMPARE(Record(gAll, 5), Record(expected, 5));
         QCOMPARE(Record(gAll, 5).left(8), Bytes({0xF0, 0x03, 0xDE, 0x00, 0xF0, 0x03, 0xDE, 0x00}));
@@ -168,17 +171,17 @@ class TestChsInfo : public QObject
         QCOMPARE(Grid()->Value(1, 6), QStringLiteral("1"));
         QCOMPARE(RowTexts(5), QStringList({"145.50000", "145.50000", "None", "None", "High", "Wide", "Del", "Off", "No",
                                            "On", "Off", "OFF", "", "000"}));
-        QVERIFY(!Grid()->ReadOnly(Col(18), 6));
-        QVERIFY(!Grid()->ReadOnly(Col(3), 6));
+        QVERIFY(!Grid()->ReadOnly(Col(F::Name), 6));
+        QVERIFY(!Grid()->ReadOnly(Col(F::TxFrequency), 6));
     }
 
     void ClearingTheRxFrequencyDeletesTheChannel()
     {
         Open();
         MakeChannel(5, "145.5");
-        QCOMPARE(Cell(9, 5), QStringLiteral("High"));
+        QCOMPARE(Cell(F::Power, 5), QStringLiteral("High"));
 
-        TypeCell(2, 5, QString());
+        TypeCell(F::RxFrequency, 5, QString());
 
         QVERIFY(!IsChannelUsed(gAll, 5));
         QCOMPARE(Record(gAll, 5), QByteArray(32, '\xFF'));
@@ -187,27 +190,27 @@ class TestChsInfo : public QObject
         QCOMPARE(RowTexts(5), QStringList(14, QString()));
         QCOMPARE(Grid()->Text(1, 6), QStringLiteral("5"));
         QCOMPARE(Grid()->Value(1, 6), QStringLiteral("0"));
-        QVERIFY(Grid()->ReadOnly(Col(3), 6));
+        QVERIFY(Grid()->ReadOnly(Col(F::TxFrequency), 6));
         // An empty row takes no typing but the RX frequency, and shows no lists.
-        Click(3, 5);
+        Click(F::TxFrequency, 5);
         QVERIFY(!OpenEditor());
-        Click(9, 5);
+        Click(F::Power, 5);
         QVERIFY(!Window->cxPwrv->isVisible());
     }
 
     void OutOfBandFrequencyIsReplacedByTheFirstBandEdge_data()
     {
-        QTest::addColumn<int>("field");
+        QTest::addColumn<TChannelField>("field");
         QTest::addColumn<bool>("inUse");
         QTest::addColumn<QString>("typed");
-        QTest::newRow("rx below every band, empty row") << 2 << false << "1";
-        QTest::newRow("rx above every band") << 2 << true << "999";
-        QTest::newRow("rx not a number") << 2 << true << "1.2.3";
-        QTest::newRow("tx between bands") << 3 << true << "300";
+        QTest::newRow("rx below every band, empty row") << F::RxFrequency << false << "1";
+        QTest::newRow("rx above every band") << F::RxFrequency << true << "999";
+        QTest::newRow("rx not a number") << F::RxFrequency << true << "1.2.3";
+        QTest::newRow("tx between bands") << F::TxFrequency << true << "300";
     }
     void OutOfBandFrequencyIsReplacedByTheFirstBandEdge()
     {
-        QFETCH(int, field);
+        QFETCH(TChannelField, field);
         QFETCH(bool, inUse);
         QFETCH(QString, typed);
         Open();
@@ -224,41 +227,41 @@ class TestChsInfo : public QObject
         QCOMPARE(Cell(field, 9), edge);
         TChannel decoded;
         QVERIFY(DecodeChannel(gAll, 9, decoded));
-        QCOMPARE(QString::fromStdString(FormatFreq(field == 2 ? decoded.RxFreq : decoded.TxFreq)), edge);
+        QCOMPARE(QString::fromStdString(FormatFreq(field == F::RxFrequency ? decoded.RxFreq : decoded.TxFreq)), edge);
     }
 
     void ClearingTheTxFrequencyLeavesNoTransmit()
     {
         Open();
         MakeChannel(7, "145.5");
-        TypeCell(3, 7, QString());
+        TypeCell(F::TxFrequency, 7, QString());
         QCOMPARE(Record(gAll, 7).mid(4, 4), QByteArray(4, '\xFF'));
-        QCOMPARE(Cell(3, 7), QString());
+        QCOMPARE(Cell(F::TxFrequency, 7), QString());
         QVERIFY(Boxes->Shown.isEmpty());
         Window->Reload();
-        QCOMPARE(Cell(3, 7), QString());
-        QCOMPARE(Cell(2, 7), QStringLiteral("145.50000"));
+        QCOMPARE(Cell(F::TxFrequency, 7), QString());
+        QCOMPARE(Cell(F::RxFrequency, 7), QStringLiteral("145.50000"));
     }
 
     void TypedTextsAreFilteredAndNormalised_data()
     {
-        QTest::addColumn<int>("field");
+        QTest::addColumn<TChannelField>("field");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("id code padded") << 19 << "7"
+        QTest::newRow("id code padded") << F::IdCode << "7"
                                         << "700";
-        QTest::newRow("id code digits, at most 6") << 19 << "12a3456789"
+        QTest::newRow("id code digits, at most 6") << F::IdCode << "12a3456789"
                                                    << "123456";
-        QTest::newRow("name at most 7, no braces") << 18 << "AB{C~DEFGHIJ"
+        QTest::newRow("name at most 7, no braces") << F::Name << "AB{C~DEFGHIJ"
                                                    << "ABCDEFG";
-        QTest::newRow("name trailing spaces") << 18 << "AB  "
+        QTest::newRow("name trailing spaces") << F::Name << "AB  "
                                               << "AB";
-        QTest::newRow("rx comma and letters") << 2 << "14a6,5"
+        QTest::newRow("rx comma and letters") << F::RxFrequency << "14a6,5"
                                               << "146.50000";
     }
     void TypedTextsAreFilteredAndNormalised()
     {
-        QFETCH(int, field);
+        QFETCH(TChannelField, field);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
         Open();
@@ -267,9 +270,9 @@ class TestChsInfo : public QObject
         QCOMPARE(Cell(field, 4), shown);
         TChannel decoded;
         QVERIFY(DecodeChannel(gAll, 4, decoded));
-        const std::string stored = field == 19   ? decoded.IdCode
-                                   : field == 18 ? decoded.Name
-                                                 : FormatFreq(decoded.RxFreq);
+        const std::string stored = field == F::IdCode ? decoded.IdCode
+                                   : field == F::Name ? decoded.Name
+                                                      : FormatFreq(decoded.RxFreq);
         QCOMPARE(QString::fromStdString(stored), shown);
         QVERIFY(Boxes->Shown.isEmpty());
     }
@@ -278,7 +281,7 @@ class TestChsInfo : public QObject
     {
         Open();
         MakeChannel(4, "145.5");
-        TypeCell(19, 4, QStringLiteral("7"));
+        TypeCell(F::IdCode, 4, QStringLiteral("7"));
         QCOMPARE(Record(gAll, 4).mid(15, 3), Bytes({0x70, 0x0F, 0xFF}));
     }
 
@@ -287,22 +290,22 @@ class TestChsInfo : public QObject
         Open();
         MakeChannel(5, "145.5");
         std::string add = "0";
-        SetChannelField(gAll, 5, 11, add);
+        SetChannelField(gAll, 5, F::ScanAdd, add);
         Window->ReloadChannel(5);
-        QCOMPARE(Cell(11, 5), QStringLiteral("Add"));
+        QCOMPARE(Cell(F::ScanAdd, 5), QStringLiteral("Add"));
         gAll.Modified = false;
         Views->Kinds.clear();
 
-        Click(11, 5);
+        Click(F::ScanAdd, 5);
         TCellList* list = Window->cxScan;
         QVERIFY(list->isVisible());
-        QCOMPARE(list->width(), Grid()->ColWidth(Col(11)));
+        QCOMPARE(list->width(), Grid()->ColWidth(Col(F::ScanAdd)));
         QCOMPARE(list->currentText(), QStringLiteral("Add"));
         QTest::keyClick(list, Qt::Key_Down);
 
         QVERIFY(gAll.Image[kScanSkipMap] & 0x10);
-        QCOMPARE(Cell(11, 5), QStringLiteral("Del"));
-        QCOMPARE(Grid()->Value(Col(11), 6), QStringLiteral("1"));
+        QCOMPARE(Cell(F::ScanAdd, 5), QStringLiteral("Del"));
+        QCOMPARE(Grid()->Value(Col(F::ScanAdd), 6), QStringLiteral("1"));
         QVERIFY(gAll.Modified);
         QVERIFY(Views->Kinds.contains(TRefresh::ChannelEditor));
         QVERIFY(list->isVisible());
@@ -335,10 +338,10 @@ class TestChsInfo : public QObject
         Open();
         MakeChannel(3, "145.5");
         std::string tone = "D754I";
-        SetChannelField(gAll, 3, 6, tone);
+        SetChannelField(gAll, 3, F::RxTone, tone);
         Window->ReloadChannel(3);
 
-        Click(6, 3);
+        Click(F::RxTone, 3);
         TCellList* list = Window->cxDcts;
         QVERIFY(list->isVisible());
         QCOMPARE(list->currentText(), QStringLiteral("D754I"));
@@ -351,10 +354,10 @@ class TestChsInfo : public QObject
         QTest::keyClick(keys, Qt::Key_Return);
 
         QVERIFY(!list->isVisible());
-        QCOMPARE(Cell(6, 3), shown);
+        QCOMPARE(Cell(F::RxTone, 3), shown);
         QCOMPARE(Record(gAll, 3).mid(8, 2), bytes);
         Window->Reload();
-        QCOMPARE(Cell(6, 3), shown);
+        QCOMPARE(Cell(F::RxTone, 3), shown);
     }
 
     void PickingNoneFromTheToneListStoresNoTone()
@@ -362,11 +365,11 @@ class TestChsInfo : public QObject
         Open();
         MakeChannel(3, "145.5");
         std::string tone = "88.5";
-        SetChannelField(gAll, 3, 7, tone);
+        SetChannelField(gAll, 3, F::TxTone, tone);
         Window->ReloadChannel(3);
-        Click(7, 3);
+        Click(F::TxTone, 3);
         Window->cxDcts->setCurrentIndex(0);
-        QCOMPARE(Cell(7, 3), QStringLiteral("None"));
+        QCOMPARE(Cell(F::TxTone, 3), QStringLiteral("None"));
         QCOMPARE(Record(gAll, 3).mid(10, 2), Bytes({0xFF, 0xFF}));
     }
 
@@ -375,7 +378,7 @@ class TestChsInfo : public QObject
         Open();
         MakeChannel(7, "145.5");
         Views->Kinds.clear();
-        Click(9, 7);
+        Click(F::Power, 7);
         QCOMPARE(gAll.CurrentChannel, 7);
         QVERIFY(Views->Kinds.contains(TRefresh::ChannelEditor));
         QCOMPARE(Views->Channels.last(), 7);
@@ -385,24 +388,24 @@ class TestChsInfo : public QObject
         QCOMPARE(gAll.CurrentChannel, 8);
         // The main window reloads a row the channel edit window changed.
         std::string low = "0";
-        SetChannelField(gAll, 7, 9, low);
+        SetChannelField(gAll, 7, F::Power, low);
         Window->ReloadChannel(7);
-        QCOMPARE(Cell(9, 7), QStringLiteral("Low"));
+        QCOMPARE(Cell(F::Power, 7), QStringLiteral("Low"));
     }
 
     void FormDeactivateEndsTheEditAndHidesLists()
     {
         Open();
-        Click(2, 3);
+        Click(F::RxFrequency, 3);
         QLineEdit* editor = OpenEditor();
         QVERIFY(editor);
         QTest::keyClicks(editor, QStringLiteral("146"));
         Window->FormDeactivate();
         QVERIFY(!Grid()->IsEditing());
         QVERIFY(IsChannelUsed(gAll, 3));
-        QCOMPARE(Cell(2, 3), QStringLiteral("146.00000"));
+        QCOMPARE(Cell(F::RxFrequency, 3), QStringLiteral("146.00000"));
 
-        Click(10, 3);
+        Click(F::Bandwidth, 3);
         QVERIFY(Window->cxBand->isVisible());
         Window->FormDeactivate();
         QVERIFY(!Window->cxBand->isVisible());
@@ -412,12 +415,12 @@ class TestChsInfo : public QObject
     {
         Open();
         MakeChannel(3, "145.5");
-        Click(2, 3);
+        Click(F::RxFrequency, 3);
         QLineEdit* editor = OpenEditor();
         QVERIFY(editor);
         QTest::keyClicks(editor, QStringLiteral("150"));
         QTest::keyClick(editor, Qt::Key_Escape);
-        QCOMPARE(Cell(2, 3), QStringLiteral("145.50000"));
+        QCOMPARE(Cell(F::RxFrequency, 3), QStringLiteral("145.50000"));
         QCOMPARE(QString::fromStdString(FormatFreq(ReadChannelFreq(gAll, 3, 0))), QStringLiteral("145.50000"));
     }
 
@@ -434,25 +437,25 @@ class TestChsInfo : public QObject
         Open();
 
         QCOMPARE(Grid()->ColCount(), 16);
-        QCOMPARE(Col(4), -1);
-        QCOMPARE(Grid()->ColWidth(Col(9)), 100);
-        QCOMPARE(Grid()->Text(Col(9), 1), QStringLiteral("Power"));
+        QCOMPARE(Col(F::Offset), -1);
+        QCOMPARE(Grid()->ColWidth(Col(F::Power)), 100);
+        QCOMPARE(Grid()->Text(Col(F::Power), 1), QStringLiteral("Power"));
         // A width that is not a number keeps the column's own width; "|" breaks the title.
-        QCOMPARE(Grid()->ColWidth(Col(2)), 80);
-        QCOMPARE(Grid()->Text(Col(2), 1), QStringLiteral("RX\nMHz"));
+        QCOMPARE(Grid()->ColWidth(Col(F::RxFrequency)), 80);
+        QCOMPARE(Grid()->Text(Col(F::RxFrequency), 1), QStringLiteral("RX\nMHz"));
         QCOMPARE(Window->width(), 985 + 35 + 50);
 
         MakeChannel(2, "145.5");
-        QCOMPARE(Cell(9, 2), QStringLiteral("Hi"));
-        QCOMPARE(Cell(6, 2), QStringLiteral("Off"));
+        QCOMPARE(Cell(F::Power, 2), QStringLiteral("Hi"));
+        QCOMPARE(Cell(F::RxTone, 2), QStringLiteral("Off"));
         QCOMPARE(Window->cxDcts->itemText(1), QStringLiteral("67.0"));
         // The translated no-tone text still means no tone.
         std::string tone = "88.5";
-        SetChannelField(gAll, 2, 6, tone);
+        SetChannelField(gAll, 2, F::RxTone, tone);
         Window->ReloadChannel(2);
-        Click(6, 2);
+        Click(F::RxTone, 2);
         Window->cxDcts->setCurrentIndex(0);
-        QCOMPARE(Cell(6, 2), QStringLiteral("Off"));
+        QCOMPARE(Cell(F::RxTone, 2), QStringLiteral("Off"));
         QCOMPARE(Record(gAll, 2).mid(8, 2), Bytes({0xFF, 0xFF}));
     }
 };

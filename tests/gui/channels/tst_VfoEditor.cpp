@@ -30,9 +30,9 @@ uint32_t RawOffset(int vfo)
 void SetVfo(int vfo, const char* frequency, const char* offset)
 {
     std::string text = frequency;
-    SetChannelField(gAll, vfo, 2, text);
+    SetChannelField(gAll, vfo, TChannelField::RxFrequency, text);
     text = offset;
-    SetChannelField(gAll, vfo, 4, text);
+    SetChannelField(gAll, vfo, TChannelField::Offset, text);
 }
 } // namespace
 
@@ -132,7 +132,7 @@ class TestFreqEdit : public QObject
         QFETCH(uint32_t, offset);
         SetVfo(kVfoA, "145.50000", "0.60000");
         std::string tone = "88.5";
-        SetChannelField(gAll, kVfoA, 6, tone);
+        SetChannelField(gAll, kVfoA, TChannelField::RxTone, tone);
         gAll.Modified = false;
         Open();
         List("cxRxDcts")->setEditText(QStringLiteral("100.0"));
@@ -183,7 +183,7 @@ class TestFreqEdit : public QObject
         QVERIFY(Find<QCheckBox>("cxTail")->isChecked());
         // Changed under the window: the duplex store writes the window's values back over it.
         std::string tailOff = "0";
-        SetChannelField(gAll, kVfoB, 15, tailOff);
+        SetChannelField(gAll, kVfoB, TChannelField::Tail, tailOff);
         QVERIFY(!gAll.Modified);
         QTest::keyClick(List("cxDups"), Qt::Key_Down); // "+Dup"
         QCOMPARE(gAll.Image[ChannelByte(kVfoB, 7)] & 0x03, 1);
@@ -198,7 +198,7 @@ class TestFreqEdit : public QObject
     void VoiceModeBothSurvivesAStore()
     {
         std::string both = "3";
-        SetChannelField(gAll, kVfoA, 14, both);
+        SetChannelField(gAll, kVfoA, TChannelField::VoiceMode, both);
         Open();
         Find<QCheckBox>("cxVoxs")->click();
         TChannel vfo;

@@ -41,7 +41,7 @@ const QString kExitQuestion = QStringLiteral("Do you wish to exit program?");
 void EditChannel5()
 {
     std::string text = "145.5";
-    SetChannelField(gAll, 5, 2, text);
+    SetChannelField(gAll, 5, TChannelField::RxFrequency, text);
     gAll.Modified = true;
 }
 

@@ -1,0 +1,14 @@
+// The data file argument of the file subcommands new, info, channels and fm.
+#pragma once
+
+#include <string>
+
+#include "app/cli/CliCommands.h"
+
+// The FM broadcast memories 1 to 25, which info counts and fm lists.
+inline constexpr int kFmMemories = 25;
+
+// True when the arguments are exactly one file name; otherwise prints what the command needs.
+bool OneFileArgument(const TCliArgs& args, const char* command);
+// OneFileArgument, then opens that data file as the Open command does; false after printing the reason.
+bool OpenFileArgument(const TCliArgs& args, const char* command);

@@ -1,0 +1,14 @@
+// new OUT.dat: saves the data set the program starts with.
+#include "app/cli/DataFileArgs.h"
+#include "core/files/DataFile.h"
+#include "core/files/StartUp.h"
+
+int CmdNew(const TCliArgs& args)
+{
+    if (!OneFileArgument(args, "new"))
+        return 1;
+    std::string error;
+    if (!SaveDataFile(gAll, args[0], error))
+        return CliFail(error);
+    return 0;
+}
