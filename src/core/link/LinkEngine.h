@@ -8,7 +8,8 @@
 //        engine.Open()          the read and write windows are shown: the engine opens the port itself
 //        engine.Start()         the Ok button (read, write) or the Online button (power test)
 //        engine.OnBytes(bytes)  every data-available notification, with all bytes fetched from the port
-//        engine.OnSent()        once per successful Send(), when the frame has left the program (see Send)
+//        engine.OnSent()        once per successful Send(), when the frame has left the program (see
+//                               TLinkTransport::Send)
 //        engine.OnTimer(id)     a timer started with StartTimer expired (timers are single-shot)
 //        engine.OnLineError()   the port reported a line error or lost the device
 //        engine.Cancel()        the window closes (Cancel, close box): timers stop, the port closes, and the
