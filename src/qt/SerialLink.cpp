@@ -18,7 +18,7 @@ std::string OpenFailureReason(const QSerialPort& port)
 }
 } // namespace
 
-TSerialLink::TSerialLink(const TAppState& all, TLinkView& view) : All(all), View(view)
+TSerialLink::TSerialLink(const TAppState& all) : All(all)
 {
     for (int i = 0; i < kLinkTimerCount; ++i) {
         ConfigureTimer(Timers[i]);

@@ -4,7 +4,8 @@
 #include <unistd.h>
 
 #include "app/cli/CliCommands.h"
-#include "app/cli/LinkCommands.h"
+#include "app/cli/ReadCommand.h"
+#include "app/cli/WriteCommand.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 

@@ -3,6 +3,9 @@
 
 #include <string>
 
+// The messages of the radio link, named as their language-file keys.
+enum class TLinkMessageKey { PortError, ComError, ModError, ReadOk, WriteOk, Modforce };
+
 // The message texts, all UTF-8; the built-in English values stand until a language file replaces them.
 class TMessageTexts
 {
@@ -29,4 +32,26 @@ class TMessageTexts
     std::string PortError = "Cannot Open Commcmication Port.";
     std::string ClearData = "Do you wish to Clear Data?";
     std::string Modforce = "Do you wish to Force write data?";
+
+    // The text of a radio-link message; the force-write question follows the model error it answers.
+    std::string LinkText(TLinkMessageKey key) const;
 };
+
+inline std::string TMessageTexts::LinkText(TLinkMessageKey key) const
+{
+    switch (key) {
+    case TLinkMessageKey::PortError:
+        return PortError;
+    case TLinkMessageKey::ComError:
+        return ComError;
+    case TLinkMessageKey::ModError:
+        return ModError;
+    case TLinkMessageKey::ReadOk:
+        return ReadOk;
+    case TLinkMessageKey::WriteOk:
+        return WriteOk;
+    case TLinkMessageKey::Modforce:
+        return ModError + Modforce;
+    }
+    return {};
+}

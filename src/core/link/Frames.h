@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "core/link/LinkIo.h"
 #include "core/model/AppState.h"
+
+using TFrame = std::vector<uint8_t>;
 
 inline constexpr uint8_t kAckByte = 0x06;
 inline constexpr uint8_t kIdentifyByte = 0x02;
@@ -24,10 +26,19 @@ inline constexpr int kDataReplyLength = 20;
 inline constexpr int kWriteFrameLength = 20;
 inline constexpr int kPowerWriteLength = 5;
 
+// The identification reply: the four characters of the model identifier from byte 1, the band byte at 6.
+inline constexpr int kIdentModelOffset = 1;
+inline constexpr int kIdentModelLength = 4;
+inline constexpr int kIdentBandOffset = 6;
+// A data reply repeats the request's four bytes with the command raised by 5 ("R" comes back as "W", "S" as
+// "X") and carries the block's 16 bytes after them.
+inline constexpr int kReplyCommandStep = 5;
+inline constexpr int kReplyDataOffset = kBlockRequestLength;
+
 inline constexpr int kReadBlockCount = 297;  // blocks 0 to 296
 inline constexpr int kWriteBlockCount = 295; // blocks 0 to 294
 inline constexpr int kPowerRows = 65;        // power table rows 0 to 64, 16 bytes each
-inline constexpr int kPowerTableSize = kPowerRows * 16;
+inline constexpr int kPowerTableSize = kPowerRows * kBlockSize;
 
 // One bit time at 4800 baud with 8 data bits, no parity, 2 stop bits: 11 bits per byte on the wire.
 inline constexpr double kByteWireMs = 11.0 * 1000.0 / 4800.0;

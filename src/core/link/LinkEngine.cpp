@@ -16,8 +16,10 @@ int DrawLetter()
 
 } // namespace
 
-TLinkEngine::TLinkEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io, int receiveCapacity)
-    : RandomLetter(DrawLetter), All(all), Language(language), Io(io), RxBuf(receiveCapacity)
+TLinkEngine::TLinkEngine(TAppState& all, const TMessageTexts& language, TLinkTransport& transport,
+                         TLinkObserver& observer, int receiveCapacity)
+    : RandomLetter(DrawLetter), All(all), Language(language), Transport(transport), Observer(observer),
+      RxBuf(receiveCapacity)
 {
 }
 
@@ -57,7 +59,7 @@ void TLinkEngine::OnTimer(TLinkTimer id)
         HandleTimer(id);
         return;
     }
-    Io.StopTimer(TLinkTimer::Pause);
+    Transport.StopTimer(TLinkTimer::Pause);
     auto then = std::exchange(AfterPause, nullptr);
     if (then)
         then();
@@ -70,8 +72,8 @@ void TLinkEngine::Cancel()
     Closed = true;
     DropPending();
     for (int id = 0; id < kLinkTimerCount; ++id)
-        Io.StopTimer(static_cast<TLinkTimer>(id));
-    Io.ClosePort();
+        Transport.StopTimer(static_cast<TLinkTimer>(id));
+    Transport.ClosePort();
 }
 
 bool TLinkEngine::ReplyComplete() const
@@ -86,7 +88,7 @@ bool TLinkEngine::SendFrame(TFrame frame, int replyLength, int drainLimitMs, std
     RxLen = 0;
     Sending = true;
     AfterSent = std::move(then);
-    if (Io.Send(frame, replyLength, drainLimitMs))
+    if (Transport.Send(frame, replyLength, drainLimitMs))
         return true;
     Sending = false;
     AfterSent = nullptr;
@@ -96,8 +98,8 @@ bool TLinkEngine::SendFrame(TFrame frame, int replyLength, int drainLimitMs, std
 void TLinkEngine::PauseThen(int ms, std::function<void()> then)
 {
     AfterPause = std::move(then);
-    Io.StopTimer(TLinkTimer::Pause);
-    Io.StartTimer(TLinkTimer::Pause, ms);
+    Transport.StopTimer(TLinkTimer::Pause);
+    Transport.StartTimer(TLinkTimer::Pause, ms);
 }
 
 void TLinkEngine::DropPending()
@@ -105,13 +107,13 @@ void TLinkEngine::DropPending()
     Sending = false;
     AfterSent = nullptr;
     AfterPause = nullptr;
-    Io.StopTimer(TLinkTimer::Pause);
+    Transport.StopTimer(TLinkTimer::Pause);
 }
 
 void TLinkEngine::StopTimers(std::initializer_list<TLinkTimer> ids)
 {
     for (TLinkTimer id : ids)
-        Io.StopTimer(id);
+        Transport.StopTimer(id);
 }
 
 int TLinkEngine::RxByte(int i) const
@@ -124,22 +126,18 @@ bool TLinkEngine::AckAtByte0Or1() const
     return RxByte(0) == kAckByte || RxByte(1) == kAckByte;
 }
 
-void TLinkEngine::Show(const char* key, const std::string& text)
+void TLinkEngine::Show(TLinkMessageKey key, const std::string& detail)
 {
+    const std::string text = Language.LinkText(key);
     ++BoxDepth;
-    Io.ShowMessage({key, Language.Confirmation, text});
+    Observer.ShowMessage({key, Language.Confirmation, detail.empty() ? text : text + "\n" + detail});
     --BoxDepth;
 }
 
-void TLinkEngine::ShowPortError(const std::string& reason)
-{
-    Show("PortError", reason.empty() ? Language.PortError : Language.PortError + "\n" + reason);
-}
-
-bool TLinkEngine::Ask(const char* key, const std::string& text, TQuestion question)
+bool TLinkEngine::Ask(TLinkMessageKey key, TQuestion question)
 {
     ++BoxDepth;
-    const bool yes = Io.Ask({key, Language.Confirmation, text}, question);
+    const bool yes = Observer.Ask({key, Language.Confirmation, Language.LinkText(key)}, question);
     --BoxDepth;
     return yes;
 }

@@ -1,5 +1,23 @@
-// What the three link engines share: the event inputs, frame pacing through TLinkIo, the reply collector and
-// the protocol pauses. See LinkIo.h for how an engine is driven.
+// What the three link engines share: the event inputs, frame pacing through the transport, the reply
+// collector and the protocol pauses.
+//
+// How to drive an engine (TReadEngine, TWriteEngine, TPowerTestEngine):
+//   1. Implement TLinkTransport over the real port and timers (or over a virtual clock in tests) and
+//      TLinkObserver where the transfer is shown (a window, the command line, a test's recorder), and
+//      construct the engine with both. Events are then fed to the engine, one at a time, on one thread:
+//        engine.Open()          the read and write windows are shown: the engine opens the port itself
+//        engine.Start()         the Ok button (read, write) or the Online button (power test)
+//        engine.OnBytes(bytes)  every data-available notification, with all bytes fetched from the port
+//        engine.OnSent()        once per successful Send(), when the frame has left the program (see
+//                               TLinkTransport::Send)
+//        engine.OnTimer(id)     a timer started with StartTimer expired (timers are single-shot)
+//        engine.OnLineError()   the port reported a line error or lost the device
+//        engine.Cancel()        the window closes (Cancel, close box): timers stop, the port closes, and the
+//                               engine calls nothing back any more
+//   2. After every Changed() the observer re-reads the engine's getters (Ok enabled, running, port open, ...).
+//   3. Finish() asks the window to close (the engines' close timers); the read's result is its Completed().
+//
+// ShowMessage and Ask may run a nested event loop (a modal box); events delivered meanwhile are fine.
 #pragma once
 
 #include <cstdint>
@@ -10,7 +28,8 @@
 #include <vector>
 
 #include "core/files/MessageTexts.h"
-#include "core/link/LinkIo.h"
+#include "core/link/LinkObserver.h"
+#include "core/link/LinkTransport.h"
 #include "core/model/AppState.h"
 
 class TLinkEngine
@@ -32,7 +51,8 @@ class TLinkEngine
     std::function<int()> RandomLetter;
 
   protected:
-    TLinkEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io, int receiveCapacity);
+    TLinkEngine(TAppState& all, const TMessageTexts& language, TLinkTransport& transport, TLinkObserver& observer,
+                int receiveCapacity);
 
     // Sends a frame awaiting replyLength bytes (0: none) and runs then() when it has left the program.
     // false when the port refused it; then() does not run.
@@ -51,13 +71,14 @@ class TLinkEngine
     int RxByte(int i) const;
     bool AckAtByte0Or1() const;
 
-    void Show(const char* key, const std::string& text);
-    void ShowPortError(const std::string& reason);
-    bool Ask(const char* key, const std::string& text, TQuestion question);
+    // The message's text in the current language; detail, when given, follows on a second line.
+    void Show(TLinkMessageKey key, const std::string& detail = {});
+    bool Ask(TLinkMessageKey key, TQuestion question);
 
     TAppState& All;
     const TMessageTexts& Language;
-    TLinkIo& Io;
+    TLinkTransport& Transport;
+    TLinkObserver& Observer;
     std::vector<uint8_t> RxBuf;
     int RxLen = 0;
     int ExpectLen = 0;

@@ -51,8 +51,9 @@ std::vector<TSegment> BuildSegments(const std::array<TBand, 4>& bands)
     return segments;
 }
 
-TPowerTestEngine::TPowerTestEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io)
-    : TLinkEngine(all, language, io, kReceiveCapacity)
+TPowerTestEngine::TPowerTestEngine(TAppState& all, const TMessageTexts& language, TLinkTransport& transport,
+                                   TLinkObserver& observer)
+    : TLinkEngine(all, language, transport, observer, kReceiveCapacity)
 {
 }
 
@@ -73,18 +74,18 @@ void TPowerTestEngine::Start()
 {
     if (Closed || IsRunning || Opening)
         return;
-    if (Io.IsPortOpen()) {
+    if (Transport.IsPortOpen()) {
         BeginOnline();
         return;
     }
     std::string reason;
-    if (!PortNumber(All.ComPort) || !Io.OpenPort(reason)) {
-        ShowPortError(reason);
+    if (!PortNumber(All.ComPort) || !Transport.OpenPort(reason)) {
+        Show(TLinkMessageKey::PortError, reason);
         return;
     }
     RxLen = 0;
     Opening = true;
-    Io.Changed();
+    Observer.Changed();
     PauseThen(kOpenPauseMs, [this] {
         Opening = false;
         BeginOnline();
@@ -97,8 +98,8 @@ void TPowerTestEngine::BeginOnline()
     TCommandEntry read;
     read.Frame = BuildPowerRead(0);
     read.ReplyLen = kDataReplyLength;
-    read.Param = 0;
-    read.LastBlock = kPowerRows - 1;
+    read.NextRow = 0;
+    read.LastRow = kPowerRows - 1;
     read.Check = TStepCheck::BlockRead;
     BuildCommand(TTestCommand::Online, read);
     RunCommand();
@@ -116,7 +117,7 @@ void TPowerTestEngine::SetPower(int row, int tag, uint8_t value)
     TCommandEntry write;
     write.Frame = BuildPowerWrite(address, value);
     write.ReplyLen = 1;
-    write.Param = kAckByte;
+    write.Expected = kAckByte;
     write.Check = TStepCheck::ByteCompare;
     BuildCommand(TTestCommand::SetPower, write);
     RunCommand();
@@ -129,12 +130,12 @@ void TPowerTestEngine::CloseCommand()
     if (std::exchange(Opening, false))
         DropPending();
     PanelOn = false;
-    Io.Changed();
+    Observer.Changed();
     if (!IsRunning) {
         BuildCommand(TTestCommand::Close, std::nullopt);
         RunCommand();
     }
-    Io.StartTimer(TLinkTimer::CloseTimer, kCloseTimerMs);
+    Transport.StartTimer(TLinkTimer::CloseTimer, kCloseTimerMs);
 }
 
 void TPowerTestEngine::BuildCommand(TTestCommand command, std::optional<TCommandEntry> working)
@@ -142,7 +143,6 @@ void TPowerTestEngine::BuildCommand(TTestCommand command, std::optional<TCommand
     TCommandEntry handshake;
     handshake.Frame = BuildHandshake(kRandomLetterPort, RandomLetter());
     handshake.ReplyLen = 1;
-    handshake.Param = kAckByte;
     handshake.Check = TStepCheck::Ack;
     TCommandEntry end;
     end.Frame = {kEndByte};
@@ -157,13 +157,13 @@ void TPowerTestEngine::BuildCommand(TTestCommand command, std::optional<TCommand
 // Runs the built command from its first entry; a block read goes on from the row it had reached.
 void TPowerTestEngine::RunCommand()
 {
-    if (!Io.IsPortOpen())
+    if (!Transport.IsPortOpen())
         return;
     ProgressMax = static_cast<int>(Entries.size()) + (Command == TTestCommand::Online ? kPowerRows - 1 : 0);
     SetProgress(0);
     IsRunning = true;
     PanelOn = false;
-    Io.Changed();
+    Observer.Changed();
     Current = 0;
     SendEntry();
 }
@@ -174,9 +174,9 @@ void TPowerTestEngine::SendEntry()
     const bool end = entry.Check == TStepCheck::None;
     auto then = [this, end] {
         if (end)
-            Io.StartTimer(TLinkTimer::YesTimer, kYesTimerMs);
+            Transport.StartTimer(TLinkTimer::YesTimer, kYesTimerMs);
         else
-            Io.StartTimer(TLinkTimer::TryTimer, kTryTimerMs);
+            Transport.StartTimer(TLinkTimer::TryTimer, kTryTimerMs);
     };
     // A port that refuses the frame leaves the step to its time-out and the Retry/Cancel question.
     if (!SendFrame(entry.Frame, entry.ReplyLen, kTestDrainLimitMs, then))
@@ -190,7 +190,7 @@ void TPowerTestEngine::HandleReply()
     bool done = false;
     if (!JudgeReply(done))
         return;
-    Io.StopTimer(TLinkTimer::TryTimer);
+    Transport.StopTimer(TLinkTimer::TryTimer);
     if (done)
         ++Current;
     const bool end = Entries[Current].Check == TStepCheck::None;
@@ -206,15 +206,15 @@ bool TPowerTestEngine::JudgeReply(bool& done)
     case TStepCheck::Ack:
         return AckAtByte0Or1();
     case TStepCheck::ByteCompare:
-        return entry.ReplyLen == 1 && (RxByte(0) == entry.Param || RxByte(1) == entry.Param);
+        return entry.ReplyLen == 1 && (RxByte(0) == entry.Expected || RxByte(1) == entry.Expected);
     case TStepCheck::BlockRead:
-        if (RxByte(0) != entry.Frame[0] + 5)
+        if (RxByte(0) != entry.Frame[0] + kReplyCommandStep)
             return false;
-        std::copy_n(RxBuf.begin() + 4, kBlockSize, Table.begin() + entry.Param * kBlockSize);
-        ++entry.Param;
-        done = entry.Param > entry.LastBlock;
+        std::copy_n(RxBuf.begin() + kReplyDataOffset, kBlockSize, Table.begin() + entry.NextRow * kBlockSize);
+        ++entry.NextRow;
+        done = entry.NextRow > entry.LastRow;
         if (!done)
-            entry.Frame = BuildPowerRead(entry.Param);
+            entry.Frame = BuildPowerRead(entry.NextRow);
         return true;
     case TStepCheck::None:
         break;
@@ -224,7 +224,7 @@ bool TPowerTestEngine::JudgeReply(bool& done)
 
 void TPowerTestEngine::HandleTimer(TLinkTimer id)
 {
-    Io.StopTimer(id);
+    Transport.StopTimer(id);
     switch (id) {
     case TLinkTimer::TryTimer:
         StepTimeout();
@@ -236,7 +236,7 @@ void TPowerTestEngine::HandleTimer(TLinkTimer id)
         ClosePortAfterRefusal();
         break;
     case TLinkTimer::CloseTimer:
-        Io.Finish();
+        Observer.Finish();
         break;
     default:
         break;
@@ -245,11 +245,11 @@ void TPowerTestEngine::HandleTimer(TLinkTimer id)
 
 void TPowerTestEngine::StepTimeout()
 {
-    const bool retry = Ask("ComError", Language.ComError, TQuestion::RetryCancel);
+    const bool retry = Ask(TLinkMessageKey::ComError, TQuestion::RetryCancel);
     if (Closed)
         return;
     // A port lost meanwhile cannot retry: that ends like a refusal instead of leaving the window disabled.
-    if (retry && Io.IsPortOpen())
+    if (retry && Transport.IsPortOpen())
         RunCommand();
     else
         RefuseRetry();
@@ -264,27 +264,27 @@ void TPowerTestEngine::CommandFinished()
     IsRunning = false;
     PanelOn = true;
     ControlsOn = true;
-    Io.Changed();
+    Observer.Changed();
 }
 
 void TPowerTestEngine::RefuseRetry()
 {
     SetProgress(0);
     IsRunning = false;
-    Io.Changed();
-    Io.StartTimer(TLinkTimer::ErrsTimer, kErrsTimerMs);
+    Observer.Changed();
+    Transport.StartTimer(TLinkTimer::ErrsTimer, kErrsTimerMs);
 }
 
 void TPowerTestEngine::ClosePortAfterRefusal()
 {
-    Io.ClosePort();
+    Transport.ClosePort();
     IsRunning = false;
     PanelOn = true;
-    Io.Changed();
+    Observer.Changed();
 }
 
 void TPowerTestEngine::SetProgress(int position)
 {
     Position = std::clamp(position, 0, ProgressMax);
-    Io.Progress(Position, ProgressMax);
+    Observer.Progress(Position, ProgressMax);
 }

@@ -35,15 +35,16 @@ enum class TStepCheck { Ack, BlockRead, ByteCompare, None };
 struct TCommandEntry {
     TFrame Frame;
     int ReplyLen = 0;
-    int Param = 0; // expected reply byte, or for a block read the next row
-    int LastBlock = 0;
+    int Expected = 0; // ByteCompare: the reply byte awaited
+    int NextRow = 0;  // BlockRead: the row the frame asks for
+    int LastRow = 0;  // BlockRead: the last row to read
     TStepCheck Check = TStepCheck::None;
 };
 
 class TPowerTestEngine : public TLinkEngine
 {
   public:
-    TPowerTestEngine(TAppState& all, const TMessageTexts& language, TLinkIo& io);
+    TPowerTestEngine(TAppState& all, const TMessageTexts& language, TLinkTransport& transport, TLinkObserver& observer);
 
     // Online: opens the port (PortError when it cannot), pauses 200 ms and reads the whole power table.
     void Start() override;
@@ -67,7 +68,7 @@ class TPowerTestEngine : public TLinkEngine
     bool TableRead() const { return TableWasRead; }
     // True once after each completed Online: the window loads the bars of the selected segment.
     bool TakeTableLoaded();
-    bool PortOpen() const { return Io.IsPortOpen(); }
+    bool PortOpen() const { return Transport.IsPortOpen(); }
     TTestCommand CurrentCommand() const { return Command; }
 
   private:

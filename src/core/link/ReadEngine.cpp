@@ -9,13 +9,13 @@ namespace
 {
 
 constexpr int kReadDrainLimitMs = 1000;
-constexpr int kTryTimeMs = 1500;
 constexpr int kReTimeMs = 500;
 
 } // namespace
 
-TReadEngine::TReadEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io)
-    : TTransferEngine(all, list, language, io, kReadBlockCount - 1, kReadDrainLimitMs),
+TReadEngine::TReadEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language,
+                         TLinkTransport& transport, TLinkObserver& observer)
+    : TTransferEngine(all, list, language, transport, observer, kReadBlockCount - 1, kReadDrainLimitMs),
       Staging(kReadBlockCount * kBlockSize)
 {
 }
@@ -25,7 +25,7 @@ void TReadEngine::Open()
     Done = false;
     FirstTry = true;
     SetProgress(0);
-    Io.ClosePort();
+    Transport.ClosePort();
     OpenAfterPause(true);
 }
 
@@ -39,11 +39,11 @@ void TReadEngine::HandleIdent()
     const std::string id = ReplyIdentifier();
     if (!List.FindById(id)) {
         // The transfer ends here; Ok stays disabled and the window stays open until the user cancels it.
-        SendEnd([this] { Show("ModError", Language.ModError); });
+        SendEnd([this] { Show(TLinkMessageKey::ModError); });
         return;
     }
     ModelId = id;
-    Band = RxBuf[6];
+    Band = RxBuf[kIdentBandOffset];
     StateNow = TTransferState::Blocks;
     Block = -1;
     SendAckThenTry();
@@ -54,17 +54,17 @@ void TReadEngine::HandleBlockReply()
     if (AckSent) {
         if (RxByte(0) != kAckByte)
             return;
-        Io.StopTimer(TLinkTimer::TryTime);
+        Transport.StopTimer(TLinkTimer::TryTime);
         if (++Block == kReadBlockCount) {
             FinishRead();
             return;
         }
         Send(BuildReadRequest(Block), kDataReplyLength, false,
-             [this] { Io.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
+             [this] { Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
         return;
     }
-    Io.StopTimer(TLinkTimer::TryTime);
-    std::copy_n(RxBuf.begin() + 4, kBlockSize, Staging.begin() + Block * kBlockSize);
+    Transport.StopTimer(TLinkTimer::TryTime);
+    std::copy_n(RxBuf.begin() + kReplyDataOffset, kBlockSize, Staging.begin() + Block * kBlockSize);
     SetProgress(Position + 1);
     SendAckThenTry();
 }
@@ -75,12 +75,12 @@ void TReadEngine::FinishRead()
     StateNow = TTransferState::Idle;
     SendEnd([this] {
         SetProgress(ProgressMax);
-        Show("ReadOk", Language.ReadOk);
+        Show(TLinkMessageKey::ReadOk);
         if (Closed)
             return;
         CompleteRead(All, List, Staging, ModelId, Band);
         Done = true;
-        Io.Changed();
+        Observer.Changed();
         StartClose();
     });
 }
@@ -90,17 +90,17 @@ void TReadEngine::OnLineError()
 {
     if (Closed)
         return;
-    Io.DiscardBuffers();
+    Transport.DiscardBuffers();
     DropPending();
     StopTimers({TLinkTimer::XTimer, TLinkTimer::HeadTime, TLinkTimer::TryTime});
     StateNow = TTransferState::Idle;
     if (FirstTry) {
         MsgShown = true;
         FirstTry = false;
-        Io.StartTimer(TLinkTimer::ReTime, kReTimeMs);
+        Transport.StartTimer(TLinkTimer::ReTime, kReTimeMs);
         return;
     }
-    Io.StartTimer(TLinkTimer::TryTime, kTryTimeMs);
+    Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs);
 }
 
 void TReadEngine::HandleTimer(TLinkTimer id)
@@ -109,7 +109,7 @@ void TReadEngine::HandleTimer(TLinkTimer id)
         TTransferEngine::HandleTimer(id);
         return;
     }
-    Io.StopTimer(TLinkTimer::ReTime);
+    Transport.StopTimer(TLinkTimer::ReTime);
     SetOkEnabled(true);
     Start();
 }

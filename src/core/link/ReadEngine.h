@@ -11,7 +11,8 @@
 class TReadEngine : public TTransferEngine
 {
   public:
-    TReadEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io);
+    TReadEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkTransport& transport,
+                TLinkObserver& observer);
 
     // Closes the port, pauses 50 ms, opens it and discards its buffers.
     void Open() override;

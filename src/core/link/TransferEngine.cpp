@@ -13,15 +13,17 @@ constexpr int kDiscardPauseMs = 50;
 constexpr int kOpenPauseMs = 50;
 constexpr int kWakeupGapMs = 200;
 constexpr int kHeadTimeMs = 1500;
-constexpr int kTryTimeMs = 1500;
 constexpr int kCloseTimeMs = 300;
 constexpr int kSilentRadioPauseMs = 2500;
+// The reply collector of the read and write, as large as the radio's own programmer had it.
+constexpr int kReceiveCapacity = 49;
 
 } // namespace
 
 TTransferEngine::TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language,
-                                 TLinkIo& io, int progressMax, int drainLimitMs)
-    : TLinkEngine(all, language, io, 49), List(list), ProgressMax(progressMax), DrainLimitMs(drainLimitMs)
+                                 TLinkTransport& transport, TLinkObserver& observer, int progressMax, int drainLimitMs)
+    : TLinkEngine(all, language, transport, observer, kReceiveCapacity), List(list), ProgressMax(progressMax),
+      DrainLimitMs(drainLimitMs)
 {
 }
 
@@ -42,7 +44,7 @@ void TTransferEngine::Start()
         RxLen = 0;
         if (!EnsureOpen())
             return;
-        Io.DiscardBuffers();
+        Transport.DiscardBuffers();
         PauseThen(kDiscardPauseMs, [this] { SendWakeup(); });
     });
 }
@@ -58,7 +60,7 @@ void TTransferEngine::OpenAfterPause(bool discard)
             return;
         }
         if (discard)
-            Io.DiscardBuffers();
+            Transport.DiscardBuffers();
         if (std::exchange(StartWhenOpen, false))
             Start();
     });
@@ -69,12 +71,12 @@ bool TTransferEngine::EnsureOpen()
     std::string reason;
     if (const auto n = PortNumber(All.ComPort)) {
         PortNo = *n;
-        if (Io.IsPortOpen() || Io.OpenPort(reason))
+        if (Transport.IsPortOpen() || Transport.OpenPort(reason))
             return true;
     }
     if (!MsgShown) {
         MsgShown = true;
-        ShowPortError(reason);
+        Show(TLinkMessageKey::PortError, reason);
     }
     return false;
 }
@@ -82,13 +84,13 @@ bool TTransferEngine::EnsureOpen()
 void TTransferEngine::SetOkEnabled(bool on)
 {
     OkOn = on;
-    Io.Changed();
+    Observer.Changed();
 }
 
 void TTransferEngine::SetProgress(int position)
 {
     Position = std::clamp(position, 0, ProgressMax);
-    Io.Progress(Position, ProgressMax);
+    Observer.Progress(Position, ProgressMax);
 }
 
 // Every frame of a transfer: a port that refuses it ends the attempt with PortError.
@@ -100,7 +102,7 @@ void TTransferEngine::Send(TFrame frame, int replyLength, bool ack, std::functio
     StateNow = TTransferState::Idle;
     if (!MsgShown) {
         MsgShown = true;
-        ShowPortError({});
+        Show(TLinkMessageKey::PortError);
     }
 }
 
@@ -111,29 +113,30 @@ void TTransferEngine::SendEnd(std::function<void()> then)
 
 void TTransferEngine::SendAckThenTry()
 {
-    Send({kAckByte}, 1, true, [this] { Io.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
+    Send({kAckByte}, 1, true, [this] { Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
 }
 
 void TTransferEngine::StartClose()
 {
-    Io.StartTimer(TLinkTimer::CloseTime, kCloseTimeMs);
+    Transport.StartTimer(TLinkTimer::CloseTime, kCloseTimeMs);
 }
 
 std::string TTransferEngine::ReplyIdentifier() const
 {
-    return std::string(RxBuf.begin() + 1, RxBuf.begin() + 5);
+    const auto first = RxBuf.begin() + kIdentModelOffset;
+    return std::string(first, first + kIdentModelLength);
 }
 
 void TTransferEngine::SendWakeup()
 {
-    Send(BuildHandshake(1, 0), 1, false, [this] { Io.StartTimer(TLinkTimer::XTimer, kWakeupGapMs); });
+    Send(BuildHandshake(1, 0), 1, false, [this] { Transport.StartTimer(TLinkTimer::XTimer, kWakeupGapMs); });
 }
 
 void TTransferEngine::SendHandshake()
 {
     StateNow = TTransferState::WaitAck;
     Send(BuildHandshake(PortNo, RandomLetter()), 1, false,
-         [this] { Io.StartTimer(TLinkTimer::HeadTime, kHeadTimeMs); });
+         [this] { Transport.StartTimer(TLinkTimer::HeadTime, kHeadTimeMs); });
 }
 
 void TTransferEngine::HandleReply()
@@ -144,12 +147,12 @@ void TTransferEngine::HandleReply()
     case TTransferState::WaitAck:
         if (!AckAtByte0Or1())
             break;
-        Io.StopTimer(TLinkTimer::HeadTime);
+        Transport.StopTimer(TLinkTimer::HeadTime);
         StateNow = TTransferState::WaitIdent;
-        Send({kIdentifyByte}, kIdentLength, false, [this] { Io.StartTimer(TLinkTimer::HeadTime, kHeadTimeMs); });
+        Send({kIdentifyByte}, kIdentLength, false, [this] { Transport.StartTimer(TLinkTimer::HeadTime, kHeadTimeMs); });
         break;
     case TTransferState::WaitIdent:
-        Io.StopTimer(TLinkTimer::HeadTime);
+        Transport.StopTimer(TLinkTimer::HeadTime);
         HandleIdent();
         break;
     case TTransferState::Blocks:
@@ -160,7 +163,7 @@ void TTransferEngine::HandleReply()
 
 void TTransferEngine::HandleTimer(TLinkTimer id)
 {
-    Io.StopTimer(id);
+    Transport.StopTimer(id);
     switch (id) {
     case TLinkTimer::XTimer:
         SendHandshake();
@@ -172,7 +175,7 @@ void TTransferEngine::HandleTimer(TLinkTimer id)
         TryTimeout();
         break;
     case TLinkTimer::CloseTime:
-        Io.Finish();
+        Observer.Finish();
         break;
     default:
         break;
@@ -189,7 +192,7 @@ void TTransferEngine::HeadTimeout()
         if (MsgShown)
             return;
         MsgShown = true;
-        Show("ComError", Language.ComError);
+        Show(TLinkMessageKey::ComError);
         StartClose();
     });
 }
@@ -201,6 +204,6 @@ void TTransferEngine::TryTimeout()
         return;
     BeforeTryMessage();
     MsgShown = true;
-    Show("ComError", Language.ComError);
+    Show(TLinkMessageKey::ComError);
     StartClose();
 }

@@ -23,8 +23,11 @@ class TTransferEngine : public TLinkEngine
     int BlockNo() const { return Block; }
 
   protected:
-    TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io,
-                    int progressMax, int drainLimitMs);
+    TTransferEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language,
+                    TLinkTransport& transport, TLinkObserver& observer, int progressMax, int drainLimitMs);
+
+    // The start and block phase time-out (TryTime).
+    static constexpr int kTryTimeMs = 1500;
 
     // Opens the port after the pause of its window; runs a Start that came meanwhile once it is open.
     void OpenAfterPause(bool discard);

@@ -7,7 +7,6 @@ namespace
 {
 
 constexpr int kWriteDrainLimitMs = 5000;
-constexpr int kTryTimeMs = 1500;
 
 } // namespace
 
@@ -23,8 +22,10 @@ TModelCheck CheckModel(const TAppState& all, const TModelCatalogue& list, const 
     return TModelCheck::ModelWrong;
 }
 
-TWriteEngine::TWriteEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io)
-    : TTransferEngine(all, list, language, io, kWriteBlockCount - 1, kWriteDrainLimitMs), Clock(NowText)
+TWriteEngine::TWriteEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language,
+                           TLinkTransport& transport, TLinkObserver& observer)
+    : TTransferEngine(all, list, language, transport, observer, kWriteBlockCount - 1, kWriteDrainLimitMs),
+      Clock(NowText)
 {
 }
 
@@ -44,12 +45,12 @@ void TWriteEngine::HandleIdent()
     switch (CheckModel(All, List, ReplyIdentifier())) {
     case TModelCheck::ModelWrong:
         SendEnd([this] {
-            Show("ModError", Language.ModError);
+            Show(TLinkMessageKey::ModError);
             StartClose();
         });
         break;
     case TModelCheck::ModelForce:
-        if (!Ask("Modforce", Language.ModError + Language.Modforce, TQuestion::YesNo)) {
+        if (!Ask(TLinkMessageKey::Modforce, TQuestion::YesNo)) {
             StartClose();
             break;
         }
@@ -76,13 +77,13 @@ void TWriteEngine::HandleBlockReply()
 {
     if (RxByte(0) != kAckByte)
         return;
-    Io.StopTimer(TLinkTimer::TryTime);
+    Transport.StopTimer(TLinkTimer::TryTime);
     if (++Block == kWriteBlockCount) {
         FinishWrite();
         return;
     }
     Send(BuildWriteFrame(All.Image.data(), Block), 1, false,
-         [this] { Io.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
+         [this] { Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
     SetProgress(Position + 1);
 }
 
@@ -92,7 +93,7 @@ void TWriteEngine::FinishWrite()
     SendEnd([this] {
         SetProgress(ProgressMax);
         Success = true;
-        Show("WriteOk", Language.WriteOk);
+        Show(TLinkMessageKey::WriteOk);
         SetProgress(0);
         SetOkEnabled(true);
     });
@@ -110,9 +111,9 @@ void TWriteEngine::OnLineError()
         return;
     StateNow = TTransferState::Idle;
     DropPending();
-    Io.StopTimer(TLinkTimer::XTimer);
+    Transport.StopTimer(TLinkTimer::XTimer);
     if (MsgShown)
         return;
     MsgShown = true;
-    Show("ComError", Language.ComError);
+    Show(TLinkMessageKey::ComError);
 }

@@ -15,7 +15,8 @@ TModelCheck CheckModel(const TAppState& all, const TModelCatalogue& list, const 
 class TWriteEngine : public TTransferEngine
 {
   public:
-    TWriteEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkIo& io);
+    TWriteEngine(TAppState& all, const TModelCatalogue& list, const TMessageTexts& language, TLinkTransport& transport,
+                 TLinkObserver& observer);
 
     // Pauses 50 ms and opens the port.
     void Open() override;

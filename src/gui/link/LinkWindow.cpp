@@ -12,11 +12,7 @@
 #include "gui/kit/DialogButtons.h"
 #include "gui/kit/MessageBox.h"
 
-namespace
-{
-} // namespace
-
-TLinkWindow::TLinkWindow(QWidget* parent) : QDialog(parent), Link(gAll, *this) {}
+TLinkWindow::TLinkWindow(QWidget* parent) : QDialog(parent), Link(gAll) {}
 
 TLinkWindow::~TLinkWindow()
 {

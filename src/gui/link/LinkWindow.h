@@ -1,18 +1,19 @@
-// What the three radio-link windows share: a modal dialog over one engine and the serial adapter, the
-// engine's messages shown with ShowMessageBox, and the port closed whenever the window closes.
+// What the three radio-link windows share: a modal dialog that observes one engine working over the serial
+// adapter, the engine's messages shown with ShowMessageBox, and the port closed whenever the window closes.
 #pragma once
 
 #include <QDialog>
 #include <memory>
 
 #include "core/link/LinkEngine.h"
+#include "core/link/LinkObserver.h"
 #include "qt/SerialLink.h"
 
 class QProgressBar;
 class QPushButton;
 class TTransferEngine;
 
-class TLinkWindow : public QDialog, public TLinkView
+class TLinkWindow : public QDialog, public TLinkObserver
 {
     Q_OBJECT
   public:
@@ -27,7 +28,7 @@ class TLinkWindow : public QDialog, public TLinkView
 
   protected:
     explicit TLinkWindow(QWidget* parent);
-    // Takes the engine, which was built over Link.
+    // Takes the engine, which was built over Link with this window as its observer.
     void Attach(std::unique_ptr<TLinkEngine> engine);
 
     TSerialLink Link;

@@ -62,7 +62,7 @@ TPowerTestWindow::TPowerTestWindow(QWidget* parent) : TLinkWindow(parent)
     layout->addWidget(MainBar);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    auto engine = std::make_unique<TPowerTestEngine>(gAll, gLanguage, Link);
+    auto engine = std::make_unique<TPowerTestEngine>(gAll, gLanguage, Link, *this);
     Engine = engine.get();
     Attach(std::move(engine));
     connect(cxDebug, &QPushButton::clicked, this, [this] { Engine->Start(); });

@@ -5,7 +5,7 @@
 TReadWindow::TReadWindow(QWidget* parent)
     : TTransferWindow(parent, "fReadRadio", QStringLiteral("Read data From radio"))
 {
-    auto engine = std::make_unique<TReadEngine>(gAll, gMacList, gLanguage, Link);
+    auto engine = std::make_unique<TReadEngine>(gAll, gMacList, gLanguage, Link, *this);
     Engine = engine.get();
     AttachTransfer(std::move(engine));
 }

@@ -5,7 +5,7 @@
 TWriteWindow::TWriteWindow(QWidget* parent)
     : TTransferWindow(parent, "fWriteRadio", QStringLiteral("Write data to radio"))
 {
-    auto engine = std::make_unique<TWriteEngine>(gAll, gMacList, gLanguage, Link);
+    auto engine = std::make_unique<TWriteEngine>(gAll, gMacList, gLanguage, Link, *this);
     Engine = engine.get();
     AttachTransfer(std::move(engine));
 }

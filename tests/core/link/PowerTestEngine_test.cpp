@@ -47,7 +47,7 @@ class TestEngineTest : public ::testing::Test
     void SetUp() override
     {
         PrepareLinkState(all, list);
-        engine = std::make_unique<TPowerTestEngine>(all, language, link);
+        engine = std::make_unique<TPowerTestEngine>(all, language, link, recorder);
         engine->RandomLetter = [this] { return letters++ % 5; };
         link.Attach(*engine);
     }
@@ -65,6 +65,7 @@ class TestEngineTest : public ::testing::Test
     TMessageTexts language;
     TRadioResponder radio;
     TVirtualLink link{radio};
+    TLinkRecorder recorder{link};
     std::unique_ptr<TPowerTestEngine> engine;
     int letters = 0;
 };
@@ -87,13 +88,13 @@ TEST_F(TestEngineTest, OnlineReadsAll65RowsAndEndsTheSession)
 
     EXPECT_EQ(engine->PowerTable(), radio.PowerTable);
     EXPECT_EQ(engine->PowerValue(13, kLowPowerTag), radio.PowerTable[13 * 16 + 10]);
-    EXPECT_EQ(link.ProgressMaximum, 67);
-    EXPECT_EQ(link.ProgressPosition, 67);
+    EXPECT_EQ(recorder.ProgressMaximum, 67);
+    EXPECT_EQ(recorder.ProgressPosition, 67);
     EXPECT_TRUE(engine->ControlsEnabled());
     EXPECT_TRUE(engine->PanelEnabled());
     EXPECT_TRUE(engine->TakeTableLoaded());
     EXPECT_FALSE(engine->TakeTableLoaded());
-    EXPECT_TRUE(link.Messages.empty());
+    EXPECT_TRUE(recorder.Messages.empty());
     // The port stays open for the settings that follow.
     EXPECT_TRUE(link.IsPortOpen());
 }
@@ -118,7 +119,7 @@ TEST_F(TestEngineTest, MovingTheLowPowerBarOfRow13To200WritesOneByte)
               (std::vector<TFrame>{Text("PROGRAMf"), TFrame{0x58, 0x00, 0xDA, 0x01, 0xC8}, TFrame{0x45}}));
     EXPECT_EQ(radio.PowerTable[13 * 16 + 10], 200);
     EXPECT_EQ(engine->PowerValue(13, kLowPowerTag), 200);
-    EXPECT_EQ(link.ProgressMaximum, 3);
+    EXPECT_EQ(recorder.ProgressMaximum, 3);
     EXPECT_TRUE(engine->PanelEnabled());
 }
 
@@ -149,13 +150,13 @@ TEST_F(TestEngineTest, RetryAfterATimeoutResumesAtTheUnansweredRow)
 {
     radio.Faults.SilentAfterBlock = 30;
     radio.Faults.SilenceEndsAtHandshake = true;
-    link.Answer = [](const TLinkMessage&, TQuestion) { return true; };
+    recorder.Answer = [](const TLinkMessage&, TQuestion) { return true; };
     engine->Start();
     link.RunUntil([this] { return !engine->Running() && engine->TableRead(); }, 60000);
 
-    ASSERT_EQ(link.Questions.size(), 1u);
-    EXPECT_EQ(link.Questions[0].first.Key, "ComError");
-    EXPECT_EQ(link.Questions[0].second, TQuestion::RetryCancel);
+    ASSERT_EQ(recorder.Questions.size(), 1u);
+    EXPECT_EQ(recorder.Questions[0].first.Key, TLinkMessageKey::ComError);
+    EXPECT_EQ(recorder.Questions[0].second, TQuestion::RetryCancel);
     const auto frames = link.SentFrames();
     // Rows 0 to 30 (30 unanswered), then the same handshake again, row 30 anew, on to row 64.
     ASSERT_EQ(frames.size(), 1u + 31 + 1 + 35 + 1);
@@ -171,19 +172,19 @@ TEST_F(TestEngineTest, CancelAfterASilentRadioClosesThePort300MsLater)
 {
     link.DropFrame = [](const TFrame&) { return true; };
     double askedAt = -1;
-    link.Answer = [&](const TLinkMessage&, TQuestion) {
+    recorder.Answer = [&](const TLinkMessage&, TQuestion) {
         askedAt = link.Now();
         return false;
     };
     engine->Start();
     link.RunUntil([this] { return !link.IsPortOpen(); }, 60000);
-    ASSERT_EQ(link.Questions.size(), 1u);
+    ASSERT_EQ(recorder.Questions.size(), 1u);
     EXPECT_NEAR(askedAt - link.Sent[0].At, 1500.0, 0.001);
     EXPECT_NEAR(link.Now() - askedAt, 300.0, 0.001);
     EXPECT_FALSE(engine->Running());
     EXPECT_TRUE(engine->PanelEnabled());
     EXPECT_FALSE(engine->TableRead());
-    EXPECT_EQ(link.ProgressPosition, 0);
+    EXPECT_EQ(recorder.ProgressPosition, 0);
 
     // With the port closed a bar change only updates the table.
     link.Sent.clear();
@@ -196,13 +197,13 @@ TEST_F(TestEngineTest, CancelAfterASilentRadioClosesThePort300MsLater)
 TEST_F(TestEngineTest, RetryOnALostPortEndsLikeCancel)
 {
     link.DropFrame = [](const TFrame&) { return true; };
-    link.Answer = [this](const TLinkMessage&, TQuestion) {
+    recorder.Answer = [this](const TLinkMessage&, TQuestion) {
         link.ClosePort();
         return true;
     };
     engine->Start();
     link.RunFor(5000);
-    EXPECT_EQ(link.Questions.size(), 1u);
+    EXPECT_EQ(recorder.Questions.size(), 1u);
     EXPECT_FALSE(engine->Running());
     EXPECT_TRUE(engine->PanelEnabled());
 }
@@ -213,17 +214,17 @@ TEST_F(TestEngineTest, CloseEndsTheSessionAndClosesTheWindow500MsLater)
     const double pressed = link.Now();
     engine->CloseCommand();
     EXPECT_FALSE(engine->PanelEnabled());
-    link.RunUntil([this] { return link.FinishCount > 0; }, 60000);
+    link.RunUntil([this] { return recorder.FinishCount > 0; }, 60000);
     EXPECT_EQ(link.SentFrames(), (std::vector<TFrame>{Text("PROGRAMf"), TFrame{0x45}}));
-    EXPECT_NEAR(link.FinishedAt - pressed, 500.0, 0.001);
+    EXPECT_NEAR(recorder.FinishedAt - pressed, 500.0, 0.001);
 }
 
 TEST_F(TestEngineTest, CloseWhileOfflineSendsNothing)
 {
     engine->CloseCommand();
-    link.RunUntil([this] { return link.FinishCount > 0; }, 60000);
+    link.RunUntil([this] { return recorder.FinishCount > 0; }, 60000);
     EXPECT_TRUE(link.Sent.empty());
-    EXPECT_EQ(link.FinishCount, 1);
+    EXPECT_EQ(recorder.FinishCount, 1);
 }
 
 TEST_F(TestEngineTest, PortThatCannotBeOpenedStaysOffline)
@@ -232,12 +233,12 @@ TEST_F(TestEngineTest, PortThatCannotBeOpenedStaysOffline)
     link.FailReason = "No such file or directory";
     engine->Start();
     link.RunFor(5000);
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"PortError"});
-    EXPECT_EQ(link.Messages[0].Text, "Cannot Open Commcmication Port.\nNo such file or directory");
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::PortError});
+    EXPECT_EQ(recorder.Messages[0].Text, "Cannot Open Commcmication Port.\nNo such file or directory");
     EXPECT_FALSE(engine->Running());
     EXPECT_TRUE(link.Sent.empty());
     engine->Start();
-    EXPECT_EQ(link.Messages.size(), 2u);
+    EXPECT_EQ(recorder.Messages.size(), 2u);
 }
 
 TEST_F(TestEngineTest, AWrongReplyIsIgnoredUntilTheStepTimesOut)
@@ -245,9 +246,9 @@ TEST_F(TestEngineTest, AWrongReplyIsIgnoredUntilTheStepTimesOut)
     radio.Faults.WrongHandshakeAnswer = true;
     engine->Start();
     link.RunFor(1000);
-    EXPECT_TRUE(link.Questions.empty());
+    EXPECT_TRUE(recorder.Questions.empty());
     link.RunFor(1000);
-    EXPECT_EQ(link.Questions.size(), 1u);
+    EXPECT_EQ(recorder.Questions.size(), 1u);
     EXPECT_EQ(link.SentFrames(), std::vector<TFrame>{Text("PROGRAMe")});
 }
 

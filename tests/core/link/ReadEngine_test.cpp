@@ -39,9 +39,9 @@ class ReadEngineTest : public ::testing::Test
             engine->Cancel();
         link.RunFor(10000);
         link.Sent.clear();
-        link.Messages.clear();
-        link.FinishCount = 0;
-        engine = std::make_unique<TReadEngine>(all, list, language, link);
+        recorder.Messages.clear();
+        recorder.FinishCount = 0;
+        engine = std::make_unique<TReadEngine>(all, list, language, link, recorder);
         engine->RandomLetter = [] { return 2; };
         link.Attach(*engine);
     }
@@ -78,7 +78,7 @@ class ReadEngineTest : public ::testing::Test
 
     void RunToEnd(double limitMs = 120000)
     {
-        link.RunUntil([this] { return link.FinishCount > 0; }, limitMs);
+        link.RunUntil([this] { return recorder.FinishCount > 0; }, limitMs);
     }
 
     // The state a completed read must leave: what the core makes of the radio's blocks.
@@ -103,6 +103,7 @@ class ReadEngineTest : public ::testing::Test
     TMessageTexts language;
     TRadioResponder radio;
     TVirtualLink link{radio};
+    TLinkRecorder recorder{link};
     std::unique_ptr<TReadEngine> engine;
     std::array<uint8_t, kImageSize> imageBefore{};
     std::string modelBefore;
@@ -125,15 +126,15 @@ TEST_F(ReadEngineTest, FullReadSendsEveryFrameInOrderAndReplacesTheImageAfterThe
     EXPECT_EQ(link.SentFrames(), expected);
     EXPECT_EQ(link.SentFrames()[kReadBlockCount * 2 + 2], Bytes({0x52, 0x12, 0x80, 0x10}));
 
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ReadOk"});
-    EXPECT_EQ(link.Messages[0].Text, "Reading Completed.");
-    EXPECT_EQ(link.Messages[0].Caption, "Confirmation");
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ReadOk});
+    EXPECT_EQ(recorder.Messages[0].Text, "Reading Completed.");
+    EXPECT_EQ(recorder.Messages[0].Caption, "Confirmation");
     EXPECT_TRUE(engine->Completed());
     EXPECT_TRUE(all.Modified);
     EXPECT_EQ(engine->RadioModelId(), "LP47");
     EXPECT_EQ(engine->BandByte(), 0xF3);
-    EXPECT_EQ(link.ProgressMaximum, 296);
-    EXPECT_EQ(link.ProgressPosition, 296);
+    EXPECT_EQ(recorder.ProgressMaximum, 296);
+    EXPECT_EQ(recorder.ProgressPosition, 296);
 
     // The channel area comes straight from the radio; the rest as the image-wide operations leave it.
     EXPECT_TRUE(std::equal(radio.Memory.begin(), radio.Memory.begin() + 0x1190, all.Image.begin()));
@@ -155,7 +156,7 @@ TEST_F(ReadEngineTest, FramesKeepTheMandatedPacingAndTheWindowClosesAfterTheMess
     EXPECT_LT(sent[1].At - sent[0].At, 221.0);
     for (size_t i = 2; i < sent.size(); ++i)
         EXPECT_GE(sent[i].At - sent[i - 1].At, 20.0);
-    EXPECT_NEAR(link.FinishedAt - sent.back().At, 300.0, 0.001);
+    EXPECT_NEAR(recorder.FinishedAt - sent.back().At, 300.0, 0.001);
 }
 
 TEST_F(ReadEngineTest, OkPressedWhileThePortOpensStartsOnceItIsOpen)
@@ -166,7 +167,7 @@ TEST_F(ReadEngineTest, OkPressedWhileThePortOpensStartsOnceItIsOpen)
     RunToEnd();
     EXPECT_EQ(link.OpenCount, 1);
     EXPECT_NEAR(link.Sent.front().At - shownAt, 50 + 450 + 50 + 20, 0.001);
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ReadOk"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ReadOk});
     EXPECT_TRUE(engine->Completed());
 }
 
@@ -199,10 +200,10 @@ TEST_F(ReadEngineTest, PortThatCannotBeOpenedShowsTheReasonAndClosesTheWindow)
     const double shownAt = link.Now();
     engine->Open();
     link.RunFor(1000);
-    ASSERT_EQ(link.MessageKeys(), std::vector<std::string>{"PortError"});
-    EXPECT_EQ(link.Messages[0].Text, "Cannot Open Commcmication Port.\nPermission denied (join the dialout group)");
-    EXPECT_EQ(link.FinishCount, 1);
-    EXPECT_NEAR(link.FinishedAt - shownAt, 350.0, 0.001);
+    ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::PortError});
+    EXPECT_EQ(recorder.Messages[0].Text, "Cannot Open Commcmication Port.\nPermission denied (join the dialout group)");
+    EXPECT_EQ(recorder.FinishCount, 1);
+    EXPECT_NEAR(recorder.FinishedAt - shownAt, 350.0, 0.001);
 }
 
 TEST_F(ReadEngineTest, PortNameWithoutNumberIsNotOpened)
@@ -211,9 +212,9 @@ TEST_F(ReadEngineTest, PortNameWithoutNumberIsNotOpened)
     engine->Open();
     link.RunFor(1000);
     EXPECT_EQ(link.OpenCount, 0);
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"PortError"});
-    EXPECT_EQ(link.Messages[0].Text, "Cannot Open Commcmication Port.");
-    EXPECT_EQ(link.FinishCount, 1);
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::PortError});
+    EXPECT_EQ(recorder.Messages[0].Text, "Cannot Open Commcmication Port.");
+    EXPECT_EQ(recorder.FinishCount, 1);
 }
 
 // Every way a read can fail ends with one message, the window closing, and the image as it was.
@@ -252,14 +253,14 @@ TEST_F(ReadEngineTest, FailedReadsReportOnceAndLeaveTheImageUntouched)
         c.Arrange(radio, link);
         OpenAndStart();
         double messageAt = -1;
-        link.OnMessage = [&](const TLinkMessage&) { messageAt = link.Now(); };
+        recorder.OnMessage = [&](const TLinkMessage&) { messageAt = link.Now(); };
         RunToEnd();
-        link.OnMessage = nullptr;
-        ASSERT_EQ(link.MessageKeys(), std::vector<std::string>{"ComError"});
-        EXPECT_EQ(link.Messages[0].Text, "Please check all connections and communication port settings.");
+        recorder.OnMessage = nullptr;
+        ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
+        EXPECT_EQ(recorder.Messages[0].Text, "Please check all connections and communication port settings.");
         EXPECT_NEAR(messageAt - link.Sent.back().At, c.MessageDelay, c.Tolerance);
-        EXPECT_NEAR(link.FinishedAt - messageAt, 300.0, 0.001);
-        EXPECT_EQ(link.FinishCount, 1);
+        EXPECT_NEAR(recorder.FinishedAt - messageAt, 300.0, 0.001);
+        EXPECT_EQ(recorder.FinishCount, 1);
         ExpectStateUntouched();
     }
 }
@@ -271,9 +272,9 @@ TEST_F(ReadEngineTest, UnknownModelEndsTheTransferAndKeepsTheWindowOpen)
     link.RunFor(20000);
     EXPECT_EQ(link.SentFrames(),
               (std::vector<TFrame>{Text("PROGRAMa"), Text("PROGRAMc"), Bytes({0x02}), Bytes({0x45})}));
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ModError"});
-    EXPECT_EQ(link.Messages[0].Text, "Model Type Wrong.");
-    EXPECT_EQ(link.FinishCount, 0);
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ModError});
+    EXPECT_EQ(recorder.Messages[0].Text, "Model Type Wrong.");
+    EXPECT_EQ(recorder.FinishCount, 0);
     EXPECT_FALSE(engine->OkEnabled());
     ExpectStateUntouched();
 }
@@ -293,7 +294,7 @@ TEST_F(ReadEngineTest, FirstLineErrorRestartsTheReadOnceAfter500Ms)
                                       [](const TVirtualLink::TSent& s) { return s.Bytes == Text("PROGRAMa"); });
     ASSERT_NE(restart, link.Sent.end());
     EXPECT_NEAR(restart->At - errorAt, 500 + 450 + 50 + 20, 0.001);
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ReadOk"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ReadOk});
     EXPECT_TRUE(engine->Completed());
     EXPECT_EQ(all.Image, ExpectedAfterRead().Image);
 }
@@ -307,8 +308,8 @@ TEST_F(ReadEngineTest, CancelMidTransferStopsSendingAndLeavesTheImage)
     link.RunFor(10000);
     EXPECT_FALSE(link.IsPortOpen());
     EXPECT_EQ(link.Sent.size(), sentAtCancel);
-    EXPECT_TRUE(link.Messages.empty());
-    EXPECT_EQ(link.FinishCount, 0);
+    EXPECT_TRUE(recorder.Messages.empty());
+    EXPECT_EQ(recorder.FinishCount, 0);
     ExpectStateUntouched();
 }
 
@@ -337,7 +338,7 @@ TEST_F(ReadEngineTest, SplitAndPaddedRepliesStillReadEveryBlock)
         radio.Faults = c.Faults;
         OpenAndStart();
         RunToEnd();
-        EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ReadOk"});
+        EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ReadOk});
         EXPECT_EQ(all.Image, ExpectedAfterRead().Image);
     }
 }
@@ -350,7 +351,7 @@ TEST_F(ReadEngineTest, ReplyLongerThanTheCollectorEndsInATimeout)
     const std::vector<uint8_t> flood(60, 0x06);
     engine->OnBytes(flood);
     RunToEnd();
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ComError"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
     ExpectStateUntouched();
 }
 

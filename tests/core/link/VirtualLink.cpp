@@ -1,6 +1,7 @@
 #include "VirtualLink.h"
 
 #include <algorithm>
+#include <ostream>
 
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
@@ -135,26 +136,6 @@ void TVirtualLink::StopTimer(TLinkTimer id)
     ++timer.Generation;
 }
 
-void TVirtualLink::Progress(int position, int maximum)
-{
-    ProgressPosition = position;
-    ProgressMaximum = maximum;
-    ProgressPeak = std::max(ProgressPeak, position);
-}
-
-void TVirtualLink::ShowMessage(const TLinkMessage& message)
-{
-    Messages.push_back(message);
-    if (OnMessage)
-        OnMessage(message);
-}
-
-bool TVirtualLink::Ask(const TLinkMessage& message, TQuestion question)
-{
-    Questions.emplace_back(message, question);
-    return Answer(message, question);
-}
-
 std::vector<TFrame> TVirtualLink::SentFrames() const
 {
     std::vector<TFrame> frames;
@@ -163,10 +144,35 @@ std::vector<TFrame> TVirtualLink::SentFrames() const
     return frames;
 }
 
-std::vector<std::string> TVirtualLink::MessageKeys() const
+void TLinkRecorder::Progress(int position, int maximum)
 {
-    std::vector<std::string> keys;
+    ProgressPosition = position;
+    ProgressMaximum = maximum;
+    ProgressPeak = std::max(ProgressPeak, position);
+}
+
+void TLinkRecorder::ShowMessage(const TLinkMessage& message)
+{
+    Messages.push_back(message);
+    if (OnMessage)
+        OnMessage(message);
+}
+
+bool TLinkRecorder::Ask(const TLinkMessage& message, TQuestion question)
+{
+    Questions.emplace_back(message, question);
+    return Answer(message, question);
+}
+
+std::vector<TLinkMessageKey> TLinkRecorder::MessageKeys() const
+{
+    std::vector<TLinkMessageKey> keys;
     for (const TLinkMessage& message : Messages)
         keys.push_back(message.Key);
     return keys;
+}
+
+void PrintTo(TLinkMessageKey key, std::ostream* out)
+{
+    *out << '"' << TMessageTexts().LinkText(key) << '"';
 }

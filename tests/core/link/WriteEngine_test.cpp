@@ -37,10 +37,10 @@ class WriteEngineTest : public ::testing::Test
             engine->Cancel();
         link.RunFor(10000);
         link.Sent.clear();
-        link.Messages.clear();
-        link.Questions.clear();
-        link.FinishCount = 0;
-        engine = std::make_unique<TWriteEngine>(all, list, language, link);
+        recorder.Messages.clear();
+        recorder.Questions.clear();
+        recorder.FinishCount = 0;
+        engine = std::make_unique<TWriteEngine>(all, list, language, link, recorder);
         engine->RandomLetter = [] { return 0; };
         engine->Clock = [] { return std::string("2024-03-05 14:07:09"); };
         link.Attach(*engine);
@@ -57,7 +57,7 @@ class WriteEngineTest : public ::testing::Test
 
     void RunToMessage(double limitMs = 120000)
     {
-        link.RunUntil([this] { return !link.Messages.empty(); }, limitMs);
+        link.RunUntil([this] { return !recorder.Messages.empty(); }, limitMs);
     }
 
     std::array<uint8_t, 7> WriteTime() const
@@ -81,6 +81,7 @@ class WriteEngineTest : public ::testing::Test
     TMessageTexts language;
     TRadioResponder radio;
     TVirtualLink link{radio};
+    TLinkRecorder recorder{link};
     std::unique_ptr<TWriteEngine> engine;
     std::array<uint8_t, kImageSize> imageBefore{};
     std::array<uint8_t, kImageSize> radioBefore{};
@@ -114,24 +115,24 @@ TEST_F(WriteEngineTest, FullWriteStampsTheTimeAndSendsBlocks0To294)
     EXPECT_TRUE(std::equal(radioBefore.begin() + 4720, radioBefore.end(), radio.Memory.begin() + 4720));
     EXPECT_EQ(WrittenBlocks(), kWriteBlockCount);
 
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"WriteOk"});
-    EXPECT_EQ(link.Messages[0].Text, "Writing Completed.");
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::WriteOk});
+    EXPECT_EQ(recorder.Messages[0].Text, "Writing Completed.");
     EXPECT_TRUE(engine->Succeeded());
     EXPECT_TRUE(engine->OkEnabled());
-    EXPECT_EQ(link.ProgressPeak, 294);
-    EXPECT_EQ(link.ProgressPosition, 0);
+    EXPECT_EQ(recorder.ProgressPeak, 294);
+    EXPECT_EQ(recorder.ProgressPosition, 0);
     link.RunFor(5000);
-    EXPECT_EQ(link.FinishCount, 0);
+    EXPECT_EQ(recorder.FinishCount, 0);
 }
 
 TEST_F(WriteEngineTest, OkWritesAgainAfterACompletedWrite)
 {
     OpenAndStart();
     RunToMessage();
-    link.Messages.clear();
+    recorder.Messages.clear();
     engine->Start();
     RunToMessage();
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"WriteOk"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::WriteOk});
     EXPECT_EQ(link.Sent.size(), 2 * (4u + kWriteBlockCount + 1));
 }
 
@@ -141,26 +142,45 @@ TEST_F(WriteEngineTest, ModelOfTheSameSizeAsksBeforeForcingTheWrite)
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes ? "Yes" : "No");
         MakeEngine();
-        link.Answer = [yes](const TLinkMessage&, TQuestion) { return yes; };
+        recorder.Answer = [yes](const TLinkMessage&, TQuestion) { return yes; };
         OpenAndStart();
-        link.RunUntil([this] { return link.FinishCount > 0 || !link.Messages.empty(); }, 120000);
+        link.RunUntil([this] { return recorder.FinishCount > 0 || !recorder.Messages.empty(); }, 120000);
 
-        ASSERT_EQ(link.Questions.size(), 1u);
-        EXPECT_EQ(link.Questions[0].first.Text, "Model Type Wrong.Do you wish to Force write data?");
-        EXPECT_EQ(link.Questions[0].first.Key, "Modforce");
-        EXPECT_EQ(link.Questions[0].second, TQuestion::YesNo);
+        ASSERT_EQ(recorder.Questions.size(), 1u);
+        EXPECT_EQ(recorder.Questions[0].first.Text, "Model Type Wrong.Do you wish to Force write data?");
+        EXPECT_EQ(recorder.Questions[0].first.Key, TLinkMessageKey::Modforce);
+        EXPECT_EQ(recorder.Questions[0].second, TQuestion::YesNo);
         if (yes) {
-            EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"WriteOk"});
+            EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::WriteOk});
             EXPECT_EQ(WrittenBlocks(), kWriteBlockCount);
             EXPECT_EQ(WriteTime(), kStamp);
         } else {
             // Nothing follows the identification, not even the end byte; the window closes.
             EXPECT_EQ(link.SentFrames().back(), TFrame{0x02});
-            EXPECT_EQ(link.FinishCount, 1);
+            EXPECT_EQ(recorder.FinishCount, 1);
             EXPECT_EQ(WrittenBlocks(), 0);
             EXPECT_EQ(all.Image, imageBefore);
         }
     }
+}
+
+// The texts come from the loaded language file, the question's from both of its keys.
+TEST_F(WriteEngineTest, MessagesAndQuestionsTakeTheLoadedTexts)
+{
+    language.Confirmation = "Bestätigung";
+    language.ModError = "Falsches Modell. ";
+    language.Modforce = "Trotzdem schreiben?";
+    language.WriteOk = "Geschrieben.";
+    radio.ModelId = "LP48";
+    recorder.Answer = [](const TLinkMessage&, TQuestion) { return true; };
+    OpenAndStart();
+    RunToMessage();
+    ASSERT_EQ(recorder.Questions.size(), 1u);
+    EXPECT_EQ(recorder.Questions[0].first.Caption, "Bestätigung");
+    EXPECT_EQ(recorder.Questions[0].first.Text, "Falsches Modell. Trotzdem schreiben?");
+    ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::WriteOk});
+    EXPECT_EQ(recorder.Messages[0].Caption, "Bestätigung");
+    EXPECT_EQ(recorder.Messages[0].Text, "Geschrieben.");
 }
 
 TEST_F(WriteEngineTest, WrongModelEndsTheTransferWithoutWriting)
@@ -170,11 +190,11 @@ TEST_F(WriteEngineTest, WrongModelEndsTheTransferWithoutWriting)
         radio.ModelId = id;
         MakeEngine();
         OpenAndStart();
-        link.RunUntil([this] { return link.FinishCount > 0; }, 120000);
+        link.RunUntil([this] { return recorder.FinishCount > 0; }, 120000);
         EXPECT_EQ(link.SentFrames().back(), TFrame{0x45});
         EXPECT_EQ(link.SentFrames().size(), 4u);
-        EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ModError"});
-        EXPECT_TRUE(link.Questions.empty());
+        EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ModError});
+        EXPECT_TRUE(recorder.Questions.empty());
         EXPECT_EQ(WrittenBlocks(), 0);
         EXPECT_EQ(all.Image, imageBefore);
     }
@@ -209,12 +229,12 @@ TEST_F(WriteEngineTest, TimeoutsReportAndCloseTheWindow)
         c.Arrange(radio, link);
         OpenAndStart();
         double messageAt = -1;
-        link.OnMessage = [&](const TLinkMessage&) { messageAt = link.Now(); };
-        link.RunUntil([this] { return link.FinishCount > 0; }, 120000);
-        link.OnMessage = nullptr;
-        ASSERT_EQ(link.MessageKeys(), std::vector<std::string>{"ComError"});
+        recorder.OnMessage = [&](const TLinkMessage&) { messageAt = link.Now(); };
+        link.RunUntil([this] { return recorder.FinishCount > 0; }, 120000);
+        recorder.OnMessage = nullptr;
+        ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
         EXPECT_NEAR(messageAt - link.Sent.back().At, c.MessageDelay, 0.001);
-        EXPECT_NEAR(link.FinishedAt - messageAt, 300.0, 0.001);
+        EXPECT_NEAR(recorder.FinishedAt - messageAt, 300.0, 0.001);
         EXPECT_EQ(engine->OkEnabled(), c.OkAfter);
         EXPECT_FALSE(engine->Succeeded());
         // The stamp stays once the block phase began; nothing else of the image changes.
@@ -229,7 +249,7 @@ TEST_F(WriteEngineTest, SilenceAfterBlock100StopsAtThatBlock)
 {
     radio.Faults.SilentAfterBlock = 101;
     OpenAndStart();
-    link.RunUntil([this] { return link.FinishCount > 0; }, 120000);
+    link.RunUntil([this] { return recorder.FinishCount > 0; }, 120000);
     EXPECT_EQ(WrittenBlocks(), 101);
     const TFrame last = link.SentFrames().back();
     EXPECT_EQ((last[1] << 8) | last[2], 101 * 16);
@@ -241,11 +261,11 @@ TEST_F(WriteEngineTest, LineErrorReportsAtOnceAndLaterTimeoutsStaySilent)
     link.RunUntil([this] { return engine->BlockNo() == 50; }, 60000);
     const size_t sentAtError = link.Sent.size();
     link.RaiseLineError();
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ComError"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
     link.RunFor(20000);
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ComError"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
     EXPECT_LE(link.Sent.size(), sentAtError + 1);
-    EXPECT_EQ(link.FinishCount, 0);
+    EXPECT_EQ(recorder.FinishCount, 0);
     EXPECT_FALSE(engine->OkEnabled());
     EXPECT_EQ(engine->State(), TTransferState::Idle);
 }
@@ -257,7 +277,7 @@ TEST_F(WriteEngineTest, LineErrorDuringTheWakeupGapSendsNoHandshake)
     link.RaiseLineError();
     link.RunFor(20000);
     EXPECT_EQ(link.SentFrames(), std::vector<TFrame>{Text("PROGRAMa")});
-    EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"ComError"});
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
 }
 
 TEST_F(WriteEngineTest, CancelMidTransferSendsNothingMore)
@@ -269,7 +289,7 @@ TEST_F(WriteEngineTest, CancelMidTransferSendsNothingMore)
     link.RunFor(10000);
     EXPECT_FALSE(link.IsPortOpen());
     EXPECT_EQ(link.Sent.size(), sentAtCancel);
-    EXPECT_TRUE(link.Messages.empty());
+    EXPECT_TRUE(recorder.Messages.empty());
     EXPECT_LT(WrittenBlocks(), kWriteBlockCount);
 }
 
@@ -283,7 +303,7 @@ TEST_F(WriteEngineTest, SplitAndPaddedAcknowledgementsStillWriteEveryBlock)
         radio.Faults.SplitReplies = split;
         OpenAndStart();
         RunToMessage();
-        EXPECT_EQ(link.MessageKeys(), std::vector<std::string>{"WriteOk"});
+        EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::WriteOk});
         EXPECT_TRUE(std::equal(all.Image.begin(), all.Image.begin() + 4720, radio.Memory.begin()));
     }
 }
