@@ -55,9 +55,9 @@ void SetRxFrequency(TAppState& all, int index, std::string& text)
     if (IsVfo(index)) {
         if (f == -1.0)
             f = NearestBandEdge(all, false, f);
-        std::string offsetText = FormatFreq(ReadChannelFreq(all, index, 2));
+        std::string offsetText = FormatFreq(ReadChannelFreq(all, index, TFreqWord::Offset));
         int code = VfoStepCode(all, ParseDouble(offsetText));
-        WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), 0);
+        WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), TFreqWord::Rx);
         SetChannelField(all, index, TChannelField::Offset, offsetText);
         text = FormatFreq(f);
         return;
@@ -71,7 +71,7 @@ void SetRxFrequency(TAppState& all, int index, std::string& text)
         return;
     }
     int code = 2;
-    WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), 0);
+    WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), TFreqWord::Rx);
     SetChannelUsed(all, kChannelEmptyMap, index, true);
     text = FormatFreq(f);
 }
@@ -80,12 +80,12 @@ void SetTxFrequency(TAppState& all, int index, std::string& text)
 {
     double f = ParseFreqText(text);
     if (f == -1.0) {
-        WriteChannelFreq(all, index, 0xFFFFFFFFu, 1);
+        WriteChannelFreq(all, index, 0xFFFFFFFFu, TFreqWord::Tx);
         text.clear();
         return;
     }
     int code = 2;
-    WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), 1);
+    WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), TFreqWord::Tx);
     text = FormatFreq(f);
 }
 
@@ -95,8 +95,8 @@ void SetOffset(TAppState& all, int index, std::string& text)
     // An offset is never negative and at most 99.995 MHz; anything else means no offset.
     if (f < 0 || f > 99.995)
         f = 0;
-    int code = VfoStepCode(all, ReadChannelFreq(all, index, 0));
-    WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), 2);
+    int code = VfoStepCode(all, ReadChannelFreq(all, index, TFreqWord::Rx));
+    WriteChannelFreq(all, index, static_cast<uint32_t>(RoundToStep(all, f, code)), TFreqWord::Offset);
     text = FormatFreq(f);
 }
 
@@ -186,7 +186,7 @@ void DecodeOptions(const TAppState& all, int index, TChannel& channel)
 
 void DecodeVfoTransmit(TAppState& all, int index, TChannel& channel)
 {
-    double offset = ReadChannelFreq(all, index, 2);
+    double offset = ReadChannelFreq(all, index, TFreqWord::Offset);
     if (offset > 99.995)
         offset = 0;
     std::string text = FormatFreq(offset);
@@ -206,7 +206,7 @@ void DecodeMemoryTransmit(TAppState& all, int index, TChannel& channel)
         channel.TxFreq = -1;
         return;
     }
-    std::string text = FormatFreq(ReadChannelFreq(all, index, 1));
+    std::string text = FormatFreq(ReadChannelFreq(all, index, TFreqWord::Tx));
     SetChannelField(all, index, TChannelField::TxFrequency, text);
     channel.TxFreq = ParseDouble(text);
     // The difference in 10 Hz units, so that 145.0 and 144.4 give an offset of exactly 0.6.
@@ -227,21 +227,21 @@ int ChannelByte(int index, int k)
     return 32 * (index - 1) + 16 + k;
 }
 
-double ReadChannelFreq(const TAppState& all, int index, int kind)
+double ReadChannelFreq(const TAppState& all, int index, TFreqWord word)
 {
-    const int first = kind == 0 ? 0 : 4;
-    const uint8_t top = kind == 2 ? 0 : RecordByte(all, index, first + 3);
+    const int first = word == TFreqWord::Rx ? 0 : 4;
+    const uint8_t top = word == TFreqWord::Offset ? 0 : RecordByte(all, index, first + 3);
     const uint32_t n = ReadLe32(RecordByte(all, index, first), RecordByte(all, index, first + 1),
                                 RecordByte(all, index, first + 2), top);
     return static_cast<double>(n) / 100000.0;
 }
 
-void WriteChannelFreq(TAppState& all, int index, uint32_t n, int kind)
+void WriteChannelFreq(TAppState& all, int index, uint32_t n, TFreqWord word)
 {
     uint8_t bytes[4];
     WriteLe32(bytes, n);
-    const int first = kind == 0 ? 0 : 4;
-    const int count = kind == 2 ? 3 : 4;
+    const int first = word == TFreqWord::Rx ? 0 : 4;
+    const int count = word == TFreqWord::Offset ? 3 : 4;
     for (int i = 0; i < count; ++i)
         RecordByte(all, index, first + i) = bytes[i];
 }
@@ -263,7 +263,7 @@ bool DecodeChannel(TAppState& all, int index, TChannel& channel)
 {
     if (!IsChannelUsed(all, index))
         return false;
-    double f = ReadChannelFreq(all, index, 0);
+    double f = ReadChannelFreq(all, index, TFreqWord::Rx);
     CheckFreqRange(all, "", f);
     std::string text = FormatFreq(f);
     SetChannelField(all, index, TChannelField::RxFrequency, text);

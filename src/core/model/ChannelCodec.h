@@ -16,8 +16,11 @@ struct TSlot {
 TSlot ChannelSlot(int index, int k);
 // Image offset of byte k of channel index.
 int ChannelByte(int index, int k);
-double ReadChannelFreq(const TAppState& all, int index, int kind);
-void WriteChannelFreq(TAppState& all, int index, uint32_t n, int kind);
+// The frequency words of a record: the receive frequency in bytes 0 to 3; bytes 4 to 7 hold the transmit
+// frequency of a memory channel, or in bytes 4 to 6 the offset of a VFO channel (byte 7 keeps its duplex bits).
+enum class TFreqWord { Rx, Tx, Offset };
+double ReadChannelFreq(const TAppState& all, int index, TFreqWord word);
+void WriteChannelFreq(TAppState& all, int index, uint32_t n, TFreqWord word);
 bool IsChannelUsed(const TAppState& all, int index);
 void SetChannelUsed(TAppState& all, int mapOffset, int index, bool used);
 bool DecodeChannel(TAppState& all, int index, TChannel& channel);

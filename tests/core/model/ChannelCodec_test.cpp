@@ -53,8 +53,8 @@ TEST(DecodeChannel, ErasedRadio)
     EXPECT_EQ(ch.Name, "");
     EXPECT_EQ(ch.IdCode, "000");
     // Decoding wrote the normalised values back.
-    EXPECT_EQ(ReadChannelFreq(s.All, kVfoA, 0), 400.0);
-    EXPECT_EQ(ReadChannelFreq(s.All, kVfoA, 2), 0.0);
+    EXPECT_EQ(ReadChannelFreq(s.All, kVfoA, TFreqWord::Rx), 400.0);
+    EXPECT_EQ(ReadChannelFreq(s.All, kVfoA, TFreqWord::Offset), 0.0);
 }
 
 TEST(DecodeChannel, NoTransmitAndDuplexFromTheDifference)
@@ -80,11 +80,11 @@ TEST(DecodeChannel, OutOfBandReceiveBecomesTheFirstLowEdge)
 {
     TCoreState s;
     ResetChannel(s.All, 7, "145.0");
-    WriteChannelFreq(s.All, 7, 20000000, 0); // 200 MHz: no enabled band
+    WriteChannelFreq(s.All, 7, 20000000, TFreqWord::Rx); // 200 MHz: no enabled band
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 7, ch));
     EXPECT_EQ(ch.RxFreq, 400.0);
-    EXPECT_EQ(ReadChannelFreq(s.All, 7, 0), 400.0);
+    EXPECT_EQ(ReadChannelFreq(s.All, 7, TFreqWord::Rx), 400.0);
 }
 
 TEST(DecodeChannel, DamagedToneWordsDecodeAsNoTone)

@@ -421,7 +421,8 @@ class TestChsInfo : public QObject
         QTest::keyClicks(editor, QStringLiteral("150"));
         QTest::keyClick(editor, Qt::Key_Escape);
         QCOMPARE(Cell(F::RxFrequency, 3), QStringLiteral("145.50000"));
-        QCOMPARE(QString::fromStdString(FormatFreq(ReadChannelFreq(gAll, 3, 0))), QStringLiteral("145.50000"));
+        QCOMPARE(QString::fromStdString(FormatFreq(ReadChannelFreq(gAll, 3, TFreqWord::Rx))),
+                 QStringLiteral("145.50000"));
     }
 
     void LanguageFileChangesColumnValuesButNotKeys()
