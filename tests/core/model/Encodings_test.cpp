@@ -21,15 +21,6 @@ TEST(Fields, SetFieldChangesOnlyTheBitsOfItsMask)
     EXPECT_EQ(options, 0x04);
 }
 
-TEST(Fields, ClampSettingReplacesOutOfRangeValuesOnly)
-{
-    TCoreState s;
-    s.At(kSettingsBase + 7) = 0xAF; // low nibble 15 > 9, high nibble 10 <= 12
-    ClampSetting(s.All, 7, 0x0F, 0, 5, 9);
-    ClampSetting(s.All, 7, 0xF0, 0, 6, 12);
-    EXPECT_EQ(s.At(kSettingsBase + 7), 0xA5);
-}
-
 TEST(Fields, MapBitsAddressEntriesFromOne)
 {
     TCoreState s;
