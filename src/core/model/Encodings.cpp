@@ -91,13 +91,6 @@ void SetField(uint8_t& value, uint8_t mask, int fieldValue)
     value = static_cast<uint8_t>((value & ~mask) | (shifted & mask));
 }
 
-int GetSetting(const TAppState& all, int item, uint8_t mask)
-{
-    if (!IsSettingsItem(item))
-        return 0;
-    return FieldValue(all.Image[static_cast<size_t>(kSettingsBase + item)], mask);
-}
-
 void SetSetting(TAppState& all, int item, uint8_t mask, int value)
 {
     if (IsSettingsItem(item))
