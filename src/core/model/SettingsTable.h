@@ -116,6 +116,7 @@ struct TSettingRow {
     int Length;
     TSettingForm Form;
     TSettingCheck Check;
+    // The valid values and the value a validation writes in place of an invalid one; unused where Check is None.
     int Min;
     int Max;
     int Default;
