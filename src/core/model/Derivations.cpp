@@ -4,32 +4,15 @@
 #include "core/model/Derivations.h"
 #include "core/model/Encodings.h"
 #include "core/model/Numbers.h"
+#include "core/model/SettingsTable.h"
 
 namespace
 {
-// FM band limits in 25 kHz units: 70.0 to 114.0 MHz is the window the receiver accepts.
-constexpr int kFmLimitMin = 2800;
-constexpr int kFmLimitMax = 4560;
-
 // The 48 bytes a new data set holds at 0x11B0: FM-empty map, FM limits and settings items 0 to 39.
 constexpr uint8_t kNewSettings[48] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0xFF,
                                       0xBD, 0xFE, 0xFC, 0x65, 0x94, 0x16, 0x00, 0x0C, 0x00, 0xFF, 0xFF, 0xFF,
                                       0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
                                       0xFF, 0xF1, 0x32, 0xD0, 0xEF, 0xFA, 0xF5, 0xFF, 0x00, 0x0F, 0xFF, 0xFF};
-
-struct TSettingRange {
-    int Item;
-    uint8_t Mask;
-    int Max;
-    int Default;
-};
-
-constexpr TSettingRange kSettingRanges[] = {
-    {0, 0xFF, 127, 0},  {1, 0xFF, 127, 0},  {2, 0xFF, 24, 0}, {6, 0x03, 2, 2},    {5, 0x18, 2, 2},   {7, 0x0F, 9, 5},
-    {7, 0xF0, 12, 6},   {8, 0x0F, 8, 4},    {9, 0x0F, 8, 5},  {9, 0xF0, 3, 1},    {10, 0x0F, 2, 0},  {10, 0xF0, 8, 1},
-    {11, 0xFF, 27, 12}, {12, 0xFF, 129, 0}, {6, 0x0C, 2, 2},  {13, 0x0F, 9, 5},   {29, 0x0F, 11, 2}, {30, 0x0F, 10, 0},
-    {30, 0xF0, 9, 0},   {31, 0x0F, 6, 0},   {31, 0x30, 3, 3}, {33, 0x0F, 15, 15}, {33, 0xF0, 2, 1},  {34, 0x0F, 10, 5},
-    {34, 0xF0, 15, 15}, {40, 0xFF, 10, 0}};
 
 uint8_t* At(TAppState& all, int offset)
 {
@@ -55,6 +38,20 @@ std::string MakeBandText(const TAppState& all)
         text.pop_back();
     return text + "MHz";
 }
+
+// The two limits are checked together: both must be valid and the low one below the high one.
+void ValidateFmLimits(TAppState& all)
+{
+    const TSettingRow& low = SettingRow(TSetting::FmLowLimit);
+    const TSettingRow& high = SettingRow(TSetting::FmHighLimit);
+    const int lo = GetSetting(all, low.Id);
+    const int hi = GetSetting(all, high.Id);
+    const auto valid = [](const TSettingRow& row, int v) { return v >= row.Min && v <= row.Max; };
+    if (!(valid(low, lo) && valid(high, hi) && lo < hi)) {
+        SetSetting(all, low.Id, low.Default);
+        SetSetting(all, high.Id, high.Default);
+    }
+}
 } // namespace
 
 void NewImage(TAppState& all)
@@ -68,17 +65,14 @@ void NewImage(TAppState& all)
 
 void ValidateSettings(TAppState& all)
 {
-    for (const TSettingRange& range : kSettingRanges)
-        ClampSetting(all, range.Item, range.Mask, 0, range.Default, range.Max);
-    all.Image[kSettingsBase + 46] = 0xFF;
-    all.Image[kSettingsBase + 47] = 0xFF;
-    const int lo = ReadLe16(At(all, kFmLowLimit));
-    const int hi = ReadLe16(At(all, kFmHighLimit));
-    const auto valid = [](int v) { return v >= kFmLimitMin && v <= kFmLimitMax; };
-    if (!(valid(lo) && valid(hi) && lo < hi)) {
-        WriteLe16(At(all, kFmLowLimit), 3520);
-        WriteLe16(At(all, kFmHighLimit), 4320);
+    // No two rows share a bit (the table tests hold them to it), so the rows' order does not change the result.
+    for (const TSettingRow& row : SettingsTable()) {
+        if (row.Check == TSettingCheck::Range)
+            ClampSetting(all, row);
+        else if (row.Check == TSettingCheck::Fixed)
+            SetSetting(all, row.Id, row.Default);
     }
+    ValidateFmLimits(all);
 }
 
 void ApplyModelBands(TAppState& all, const TModelCatalogue& list)
@@ -110,7 +104,7 @@ void WriteModelIdent(TAppState& all)
     const std::string id = (all.ModelId + "    ").substr(0, 4);
     all.Image[kModelIdent] = 'P';
     std::copy(id.begin(), id.end(), At(all, kModelIdent + 1));
-    all.Image[kModelIdent + 5] = all.ManualFreq;
+    SetSetting(all, TSetting::ManualFreq, all.ManualFreq);
     all.Image[kModelIdent + 6] = all.BandMask;
     all.Image[kModelIdent + 7] = 0x00;
 }
@@ -191,7 +185,7 @@ void CompleteRead(TAppState& all, const TModelCatalogue& list, const std::vector
 {
     const size_t count = std::min(staging.size(), static_cast<size_t>(297 * kBlockSize));
     std::copy(staging.begin(), staging.begin() + static_cast<std::ptrdiff_t>(count), all.Image.begin());
-    all.ManualFreq = all.Image[kModelIdent + 5];
+    all.ManualFreq = static_cast<uint8_t>(GetSetting(all, TSetting::ManualFreq));
     if (bandByte != 0xFF)
         all.Image[kModelIdent + 6] = bandByte & 0x55;
     ValidateSettings(all);

@@ -6,6 +6,7 @@
 #include <ctime>
 
 #include "core/model/Numbers.h"
+#include "core/model/SettingsTable.h"
 
 namespace
 {
@@ -71,9 +72,14 @@ void SetBit(uint8_t& value, int n, bool on)
         value = static_cast<uint8_t>(value & ~(1u << n));
 }
 
+int FieldValue(uint8_t value, uint8_t mask)
+{
+    return (value & mask) >> MaskShift(mask);
+}
+
 int GetField(uint8_t value, uint8_t mask, int max, int defaultValue)
 {
-    const int v = (value & mask) >> MaskShift(mask);
+    const int v = FieldValue(value, mask);
     return v > max ? defaultValue : v;
 }
 
@@ -85,24 +91,10 @@ void SetField(uint8_t& value, uint8_t mask, int fieldValue)
     value = static_cast<uint8_t>((value & ~mask) | (shifted & mask));
 }
 
-int GetSetting(const TAppState& all, int item, uint8_t mask)
-{
-    if (!IsSettingsItem(item))
-        return 0;
-    const uint8_t value = all.Image[static_cast<size_t>(kSettingsBase + item)];
-    return (value & mask) >> MaskShift(mask);
-}
-
 void SetSetting(TAppState& all, int item, uint8_t mask, int value)
 {
     if (IsSettingsItem(item))
         SetField(all.Image[static_cast<size_t>(kSettingsBase + item)], mask, value);
-}
-
-void ClampSetting(TAppState& all, int item, uint8_t mask, int min, int defaultValue, int max)
-{
-    const int v = GetSetting(all, item, mask);
-    SetSetting(all, item, mask, (v < min || v > max) ? defaultValue : v);
 }
 
 bool GetMapBit(const TAppState& all, int mapOffset, int n)
@@ -188,7 +180,7 @@ int64_t RoundToStep(const TAppState& all, double& frequency, int& code)
 
 int SettingStepClass(const TAppState& all)
 {
-    const int step = GetSetting(all, 9, 0x0F);
+    const int step = GetSetting(all, TSetting::VfoStep);
     if (step == 2)
         return 1;
     return step >= 4 ? 2 : 0;

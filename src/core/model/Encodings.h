@@ -12,11 +12,13 @@
 // ---- Bits and settings fields ----
 bool GetBit(uint8_t value, int n);
 void SetBit(uint8_t& value, int n, bool on);
+// The bits under mask, shifted down to bit 0.
+int FieldValue(uint8_t value, uint8_t mask);
 int GetField(uint8_t value, uint8_t mask, int max, int defaultValue);
 void SetField(uint8_t& value, uint8_t mask, int fieldValue);
-int GetSetting(const TAppState& all, int item, uint8_t mask);
+// Writes a field of settings item 0 to 63 (the image byte at kSettingsBase + item) by its bits; the program
+// reaches its settings by name through SettingsTable.h.
 void SetSetting(TAppState& all, int item, uint8_t mask, int value);
-void ClampSetting(TAppState& all, int item, uint8_t mask, int min, int defaultValue, int max);
 // Entry n (1-based) of a bit map at the given image offset.
 bool GetMapBit(const TAppState& all, int mapOffset, int n);
 void SetMapBit(TAppState& all, int mapOffset, int n, bool on);

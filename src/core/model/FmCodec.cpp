@@ -4,15 +4,15 @@
 #include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
 #include "core/model/Numbers.h"
+#include "core/model/SettingsTable.h"
 
 namespace
 {
-constexpr int kFmFrequencies = 0x1050;
 constexpr int kFmCurrent = 32;
 
 uint8_t* FmSlot(TAppState& all, int n)
 {
-    return all.Image.data() + kFmFrequencies + 2 * (n - 1);
+    return SettingBytes(all, TSetting::FmFrequencies).data() + 2 * (n - 1);
 }
 
 double FmUnitsToMhz(int64_t v)
@@ -25,8 +25,8 @@ double DecodeFmChannel(TAppState& all, int n)
 {
     if (n < 1 || n > kFmCurrent)
         return -1.0;
-    const int lo = ReadLe16(all.Image.data() + kFmLowLimit);
-    const int hi = ReadLe16(all.Image.data() + kFmHighLimit);
+    const int lo = GetSetting(all, TSetting::FmLowLimit);
+    const int hi = GetSetting(all, TSetting::FmHighLimit);
     if (n != kFmCurrent && GetMapBit(all, kFmEmptyMap, n))
         return -1.0;
     int v = ReadLe16(FmSlot(all, n));
@@ -42,8 +42,8 @@ std::string SetFmChannel(TAppState& all, int n, const std::string& text)
 {
     if (n < 1 || n > kFmCurrent)
         return "";
-    const int lo = ReadLe16(all.Image.data() + kFmLowLimit);
-    const int hi = ReadLe16(all.Image.data() + kFmHighLimit);
+    const int lo = GetSetting(all, TSetting::FmLowLimit);
+    const int hi = GetSetting(all, TSetting::FmHighLimit);
     if (text.empty()) {
         if (n == kFmCurrent)
             return FormatFreq(FmUnitsToMhz(lo));

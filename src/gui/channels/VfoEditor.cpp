@@ -13,13 +13,12 @@
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
 #include "core/model/Numbers.h"
+#include "core/model/SettingsTable.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/MessageBox.h"
 
 namespace
 {
-constexpr int kStepItem = 9;
-constexpr uint8_t kStepMask = 0x0F;
 constexpr double kMaxOffset = 99.995;
 using F = TChannelField;
 } // namespace
@@ -46,12 +45,12 @@ void TVfoEditor::BuildForm()
     grid->addWidget(cxTxSv = NewBox(this, "cxTxSv", TKeyFilter::Frequency), 1, 3);
     grid->addWidget(NewLabel(this, "lx02", "Duplex"), 2, 0);
     grid->addWidget(cxDups = NewList(this, "cxDups", {"OFF", "+Dup", "-Dup"}), 2, 1);
-    grid->addWidget(NewLabel(this, "lx03", "Freq. Step[KHz]"), 2, 2);
-    // The stored value is the item index, 0 to 8; value 2 (6.25 kHz) is the one that tunes on the 1.25 kHz grid.
-    grid->addWidget(
-        cxStep = NewList(this, "cxStep",
-                         {"  2.50", "  5.00", "  6.25", " 10.00", " 12.50", " 25.00", " 37.50", " 50.00", "100.00"}),
-        2, 3);
+    const TSettingRow& step = SettingRow(TSetting::VfoStep);
+    grid->addWidget(NewLabel(this, step.LabelName.c_str(), step.Caption.c_str()), 2, 2);
+    QStringList steps;
+    for (const std::string& item : step.Items)
+        steps << ToQt(item);
+    grid->addWidget(cxStep = NewList(this, step.ControlName.c_str(), steps), 2, 3);
     grid->addWidget(NewLabel(this, "lx04", "QT/DQT Decode"), 3, 0);
     grid->addWidget(cxRxDcts = new TToneCombo(QStringLiteral("cxRxDcts"), this), 3, 1);
     grid->addWidget(NewLabel(this, "lx05", "QT/DQT Encode"), 3, 2);
@@ -129,7 +128,7 @@ void TVfoEditor::LoadVfo()
     cxRxSv->setText(ToQt(FormatFreq(gChannel.RxFreq)));
     cxTxSv->setText(ToQt(FormatFreq(gChannel.Offset)));
     cxDups->setCurrentIndex(gChannel.Duplex);
-    cxStep->setCurrentIndex(GetSetting(gAll, kStepItem, kStepMask));
+    cxStep->setCurrentIndex(GetSetting(gAll, TSetting::VfoStep));
     cxRxDcts->ShowTone(gChannel.RxTone);
     cxTxDcts->ShowTone(gChannel.TxTone);
     cxBand->setCurrentIndex(gChannel.Wide);
@@ -203,7 +202,7 @@ void TVfoEditor::cxStepChange(int index)
 {
     if (Loading || index < 0)
         return;
-    SetSetting(gAll, kStepItem, kStepMask, index);
+    SetSetting(gAll, TSetting::VfoStep, index);
     gAll.Modified = true;
     Loading = true;
     const int vfo = SelectedVfo();

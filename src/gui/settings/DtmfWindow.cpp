@@ -22,10 +22,7 @@ constexpr int kBeginTag = 1;
 constexpr int kEndTag = 2;
 constexpr int kIdTag = 3;
 constexpr int kStunTag = 4;
-constexpr int kCodeLength = 16;
-constexpr int kIdLength = 6;
 constexpr int kIdMinLength = 3;
-constexpr int kStunLength = 10;
 constexpr int kBothPttId = 3;
 
 // Lets only the characters of a code into its box, typed or pasted by keyboard; letters count in either case.
@@ -81,51 +78,42 @@ int StarHashCode(int index)
     return index >= 1 && index <= 3 ? index - 1 : 3;
 }
 
-// A begin or end code: none when its "no code" bit is set, else item 35 under lengthMask holds its length - 1.
-QString CodeText(int noCodeBit, uint8_t lengthMask, int firstItem)
+// A begin or end code and the two settings that go with it.
+struct TTxCode {
+    TSetting Digits;
+    TSetting NoCode;
+    TSetting LengthLess1;
+};
+
+constexpr TTxCode kBeginCode = {TSetting::BeginCode, TSetting::NoBeginCode, TSetting::BeginCodeLength};
+constexpr TTxCode kEndCode = {TSetting::EndCode, TSetting::NoEndCode, TSetting::EndCodeLength};
+
+// The digits a code box can hold: two to a byte of its setting.
+int DigitCapacity(TSetting code)
 {
-    if (GetSetting(gAll, 32, static_cast<uint8_t>(1 << noCodeBit)) != 0)
+    return 2 * SettingRow(code).Length;
+}
+
+// A begin or end code: none when its "no code" bit is set, else as many digits as its length says.
+QString CodeText(const TTxCode& code)
+{
+    if (GetSetting(gAll, code.NoCode) != 0)
         return QString();
-    return QString::fromStdString(ReadDigits(firstItem, GetSetting(gAll, 35, lengthMask) + 1, 15));
+    return QString::fromStdString(ReadDigits(gAll, code.Digits, GetSetting(gAll, code.LengthLess1) + 1, 15));
 }
 
 // A begin or end code: an empty box only sets its "no code" bit and keeps the stored digits and length.
-void StoreTxCode(const std::string& text, int noCodeBit, uint8_t lengthMask, int firstItem)
+void StoreTxCode(const std::string& text, const TTxCode& code)
 {
-    const auto noCodeMask = static_cast<uint8_t>(1 << noCodeBit);
     if (text.empty()) {
-        SetSetting(gAll, 32, noCodeMask, 1);
+        SetSetting(gAll, code.NoCode, 1);
         return;
     }
-    SetSetting(gAll, 32, noCodeMask, 0);
-    SetSetting(gAll, 35, lengthMask, static_cast<int>(text.size()) - 1);
-    WriteDigits(firstItem, kCodeLength, text);
+    SetSetting(gAll, code.NoCode, 0);
+    SetSetting(gAll, code.LengthLess1, static_cast<int>(text.size()) - 1);
+    WriteDigits(gAll, code.Digits, text);
 }
 } // namespace
-
-void WriteDigits(int item, int n, const std::string& text)
-{
-    std::string digits = text.substr(0, n);
-    digits.resize(n, '*');
-    for (int i = 0; i < n; i += 2) {
-        const int low = i + 1 < n ? DtmfCode(digits[i + 1]) : 0;
-        SetSetting(gAll, item + i / 2, 0xFF, DtmfCode(digits[i]) * 16 + low);
-    }
-    gAll.Modified = true;
-}
-
-std::string ReadDigits(int item, int n, int limit)
-{
-    std::string text;
-    for (int i = 0; i < n; ++i) {
-        const int byte = GetSetting(gAll, item + i / 2, 0xFF);
-        const int code = i % 2 == 0 ? byte >> 4 : byte & 0x0F;
-        if (code > limit)
-            break;
-        text += DtmfChar(code);
-    }
-    return text;
-}
 
 TDtmfWindow::TDtmfWindow(QWidget* parent) : TSettingsWindow(parent)
 {
@@ -161,29 +149,25 @@ QWidget* TDtmfWindow::BuildEncodePage()
     encode->setObjectName(QStringLiteral("cgEnCode"));
     pageLayout->addWidget(encode);
     auto* grid = new QGridLayout(encode);
-    cxRate = AddList(grid, 0, 0, "clRate", QStringLiteral("DTMF Speed[digit/s]"), "cxRate", NumberItems(4, 15));
-    cxFiSv =
-        AddList(grid, 1, 0, "clFiTs", QStringLiteral("First Digit Time [ms]"), "cxFiSv", NumberItems(0, 1000, 100));
-    cxFiDv =
-        AddList(grid, 2, 0, "clFiDv", QStringLiteral("First Digit Delay [ms]"), "cxFiDv", NumberItems(100, 1000, 100));
-    cxEfSv = AddList(grid, 3, 0, "clEfSv", QStringLiteral("* and # Tone [ms]"), "cxEfSv", {"0", "100", "500", "1000"});
-    cxTxTs = AddList(grid, 4, 0, "clTxTs", QStringLiteral("Code Space Time[ms]"), "cxTxTs",
-                     QStringList{"None"} + NumberItems(600, 2000, 100));
-    cxAbcd = AddList(grid, 5, 0, "clAbcd", QStringLiteral("Code[A,B,C,D]"), "cxAbcd", {"Inhibit", "On"});
-    cxBeep = new QCheckBox(QStringLiteral("DTMF Side Tone"), encode);
-    cxBeep->setObjectName(QStringLiteral("cxBeep"));
+    cxRate = AddSetting(grid, 0, 0, TSetting::DtmfSpeed);
+    cxFiSv = AddSetting(grid, 1, 0, TSetting::FirstDigitTime);
+    cxFiDv = AddSetting(grid, 2, 0, TSetting::FirstDigitDelay);
+    cxEfSv = AddSetting(grid, 3, 0, TSetting::StarHashTime);
+    cxTxTs = AddSetting(grid, 4, 0, TSetting::CodeSpaceTime);
+    cxAbcd = AddSetting(grid, 5, 0, TSetting::CodeAbcd);
+    cxBeep = NewSettingCheck(encode, TSetting::DtmfSideTone);
     grid->addWidget(cxBeep, 6, 0, 1, 2);
 
     auto* pttId = new QGroupBox(QStringLiteral("PTT ID"), page);
     pttId->setObjectName(QStringLiteral("cgPtts"));
     pageLayout->addWidget(pttId);
     auto* pttGrid = new QGridLayout(pttId);
-    cxEntv = AddCodeBox(pttGrid, 0, "clEnt", QStringLiteral("Begin of Tx"), "cxEntv", kBeginTag, kCodeLength);
-    cxEndv = AddCodeBox(pttGrid, 1, "clEnd", QStringLiteral("End of Tx"), "cxEndv", kEndTag, kCodeLength);
+    cxEntv = AddCodeBox(pttGrid, 0, TSetting::BeginCode, kBeginTag);
+    cxEndv = AddCodeBox(pttGrid, 1, TSetting::EndCode, kEndTag);
     // Every load selects "BOTH", so both code boxes stay enabled; the list is kept for its bits only.
     cxPtts = new QComboBox(pttId);
-    cxPtts->setObjectName(QStringLiteral("cxPtts"));
-    cxPtts->addItems({"OFF", "BOT", "EOT", "BOTH"});
+    cxPtts->setObjectName(ControlName(TSetting::PttIdSelection));
+    cxPtts->addItems(ToQtList(SettingRow(TSetting::PttIdSelection).Items));
     cxPtts->hide();
     return page;
 }
@@ -197,37 +181,32 @@ QWidget* TDtmfWindow::BuildDecodePage()
     decode->setObjectName(QStringLiteral("cgDeCode"));
     pageLayout->addWidget(decode);
     auto* grid = new QGridLayout(decode);
-    cxIdSv = AddCodeBox(grid, 0, "clIdSv", QStringLiteral("ID Code"), "cxIdSv", kIdTag, kIdLength);
+    cxIdSv = AddCodeBox(grid, 0, TSetting::IdCode, kIdTag);
     cxIdSv->setText(QStringLiteral("000"));
-    cxGroup = AddList(grid, 1, 0, "clGroup", QStringLiteral("Group Code"), "cxGroup", {"Off", "A", "B", "C", "D"});
-    cxBack = AddList(grid, 2, 0, "clBack", QStringLiteral("Auto Reset Time [s]"), "cxBack",
-                     QStringList{"Off"} + NumberItems(1, 15));
-    cxTxYs = AddList(grid, 3, 0, "clTxYs", QStringLiteral("Tx Decode"), "cxTxYs", {"Off", "On"});
-    cxIdEs = AddList(grid, 4, 0, "clIdEs", QStringLiteral("ID Edit"), "cxIdEs", {"Off", "On"});
-    cxRxTs =
-        AddList(grid, 5, 0, "clRxTs", QStringLiteral("Decode Time Out[ms]"), "cxRxTs", NumberItems(500, 1500, 100));
-    cxAcks = AddList(grid, 6, 0, "clAcks", QStringLiteral("Transpond"), "cxAcks", {"Off", "Alert", "ID Code"});
-    cxAcks->hide();
-    decode->findChild<QLabel*>(QStringLiteral("clAcks"))->hide();
+    cxGroup = AddSetting(grid, 1, 0, TSetting::GroupCode);
+    cxBack = AddSetting(grid, 2, 0, TSetting::AutoResetTime);
+    cxTxYs = AddSetting(grid, 3, 0, TSetting::TxDecode);
+    cxIdEs = AddSetting(grid, 4, 0, TSetting::IdEdit);
+    cxRxTs = AddSetting(grid, 5, 0, TSetting::DecodeTimeOut);
+    cxAcks = AddSetting(grid, 6, 0, TSetting::Transpond);
+    HideSetting(TSetting::Transpond);
 
     auto* stun = new QGroupBox(QStringLiteral("Stun"), page);
     stun->setObjectName(QStringLiteral("cgStun"));
     pageLayout->addWidget(stun);
     auto* stunGrid = new QGridLayout(stun);
-    cxStunSw =
-        AddList(stunGrid, 0, 0, "clStunSw", QStringLiteral("Stun Type"), "cxStunSw", {"Tx/Rx Inhibit", "Tx Inhibit"});
-    cxStunSv = AddCodeBox(stunGrid, 1, "clStunSv", QStringLiteral("Stun Code"), "cxStunSv", kStunTag, kStunLength);
+    cxStunSw = AddSetting(stunGrid, 0, 0, TSetting::StunType);
+    cxStunSv = AddCodeBox(stunGrid, 1, TSetting::StunCode, kStunTag);
     return page;
 }
 
-QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
-                                   const char* boxName, int tag, int maxLength)
+QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code, int tag)
 {
-    AddLabel(grid, row, 0, labelName, caption);
+    AddLabel(grid, row, 0, code);
     auto* box = new QLineEdit(this);
-    box->setObjectName(QString::fromLatin1(boxName));
+    box->setObjectName(ControlName(code));
     box->setProperty("tag", tag);
-    box->setMaxLength(maxLength);
+    box->setMaxLength(DigitCapacity(code));
     new TCodeKeys(tag == kIdTag ? QStringLiteral("0123456789") : QStringLiteral("0123456789ABCD#*"), box);
     grid->addWidget(box, row, 1);
     connect(box, &QLineEdit::textEdited, this, [this, box](const QString& text) {
@@ -266,47 +245,48 @@ void TDtmfWindow::EnableCodeBoxes()
 
 void TDtmfWindow::LoadDtmf()
 {
-    LoadList(cxRate, 29, 0x0F);
-    LoadList(cxFiSv, 30, 0x0F);
-    LoadList(cxFiDv, 30, 0xF0);
-    cxEfSv->setCurrentIndex(StarHashIndex(GetSetting(gAll, 31, 0x30)));
-    LoadList(cxTxTs, 34, 0xF0);
-    LoadList(cxAbcd, 32, 0x20);
-    cxBeep->setChecked(GetSetting(gAll, 31, 0x40) == 1);
-    LoadList(cxPtts, 32, 0x03);
+    LoadList(cxRate, TSetting::DtmfSpeed);
+    LoadList(cxFiSv, TSetting::FirstDigitTime);
+    LoadList(cxFiDv, TSetting::FirstDigitDelay);
+    cxEfSv->setCurrentIndex(StarHashIndex(GetSetting(gAll, TSetting::StarHashTime)));
+    LoadList(cxTxTs, TSetting::CodeSpaceTime);
+    LoadList(cxAbcd, TSetting::CodeAbcd);
+    cxBeep->setChecked(GetSetting(gAll, TSetting::DtmfSideTone) == 1);
+    LoadList(cxPtts, TSetting::PttIdSelection);
     cxPtts->setCurrentIndex(kBothPttId);
-    cxEntv->setText(CodeText(2, 0x0F, 48));
-    cxEndv->setText(CodeText(3, 0xF0, 56));
-    const std::string id = ReadDigits(36, kIdLength, 9);
+    cxEntv->setText(CodeText(kBeginCode));
+    cxEndv->setText(CodeText(kEndCode));
+    const std::string id = ReadDigits(gAll, TSetting::IdCode, DigitCapacity(TSetting::IdCode), 9);
     cxIdSv->setText(id.size() < kIdMinLength ? QStringLiteral("000") : QString::fromStdString(id));
-    LoadList(cxGroup, 31, 0x0F);
-    LoadList(cxBack, 33, 0x0F);
-    LoadList(cxTxYs, 32, 0x40);
-    LoadList(cxIdEs, 32, 0x10);
-    LoadList(cxRxTs, 34, 0x0F);
-    LoadList(cxAcks, 33, 0xF0);
-    LoadList(cxStunSw, 31, 0x80);
-    const int stunLength = std::min(GetSetting(gAll, 40, 0xFF), kStunLength);
-    cxStunSv->setText(stunLength > 0 ? QString::fromStdString(ReadDigits(41, stunLength, 15)) : QString());
+    LoadList(cxGroup, TSetting::GroupCode);
+    LoadList(cxBack, TSetting::AutoResetTime);
+    LoadList(cxTxYs, TSetting::TxDecode);
+    LoadList(cxIdEs, TSetting::IdEdit);
+    LoadList(cxRxTs, TSetting::DecodeTimeOut);
+    LoadList(cxAcks, TSetting::Transpond);
+    LoadList(cxStunSw, TSetting::StunType);
+    const int stunLength = std::min(GetSetting(gAll, TSetting::StunLength), DigitCapacity(TSetting::StunCode));
+    cxStunSv->setText(stunLength > 0 ? QString::fromStdString(ReadDigits(gAll, TSetting::StunCode, stunLength, 15))
+                                     : QString());
 }
 
 void TDtmfWindow::StoreDtmf()
 {
-    StoreList(cxRate, 29, 0x0F);
-    StoreList(cxFiSv, 30, 0x0F);
-    StoreList(cxFiDv, 30, 0xF0);
-    SetSetting(gAll, 31, 0x30, StarHashCode(cxEfSv->currentIndex()));
-    StoreList(cxTxTs, 34, 0xF0);
-    StoreList(cxAbcd, 32, 0x20);
-    SetSetting(gAll, 31, 0x40, cxBeep->isChecked() ? 1 : 0);
-    StoreList(cxPtts, 32, 0x03);
-    StoreList(cxGroup, 31, 0x0F);
-    StoreList(cxBack, 33, 0x0F);
-    StoreList(cxTxYs, 32, 0x40);
-    StoreList(cxIdEs, 32, 0x10);
-    StoreList(cxRxTs, 34, 0x0F);
-    StoreList(cxAcks, 33, 0xF0);
-    StoreList(cxStunSw, 31, 0x80);
+    StoreList(cxRate, TSetting::DtmfSpeed);
+    StoreList(cxFiSv, TSetting::FirstDigitTime);
+    StoreList(cxFiDv, TSetting::FirstDigitDelay);
+    SetSetting(gAll, TSetting::StarHashTime, StarHashCode(cxEfSv->currentIndex()));
+    StoreList(cxTxTs, TSetting::CodeSpaceTime);
+    StoreList(cxAbcd, TSetting::CodeAbcd);
+    SetSetting(gAll, TSetting::DtmfSideTone, cxBeep->isChecked() ? 1 : 0);
+    StoreList(cxPtts, TSetting::PttIdSelection);
+    StoreList(cxGroup, TSetting::GroupCode);
+    StoreList(cxBack, TSetting::AutoResetTime);
+    StoreList(cxTxYs, TSetting::TxDecode);
+    StoreList(cxIdEs, TSetting::IdEdit);
+    StoreList(cxRxTs, TSetting::DecodeTimeOut);
+    StoreList(cxAcks, TSetting::Transpond);
+    StoreList(cxStunSw, TSetting::StunType);
     gAll.Modified = true;
 }
 
@@ -318,19 +298,19 @@ void TDtmfWindow::StoreCode(QLineEdit* box)
     std::string text = box->text().trimmed().toStdString();
     switch (box->property("tag").toInt()) {
     case kBeginTag:
-        StoreTxCode(text, 2, 0x0F, 48);
+        StoreTxCode(text, kBeginCode);
         break;
     case kEndTag:
-        StoreTxCode(text, 3, 0xF0, 56);
+        StoreTxCode(text, kEndCode);
         break;
     case kIdTag:
         if (text.size() < kIdMinLength)
             text.resize(kIdMinLength, '0');
-        WriteDigits(36, kIdLength, text);
+        WriteDigits(gAll, TSetting::IdCode, text);
         break;
     case kStunTag:
-        SetSetting(gAll, 40, 0xFF, static_cast<int>(text.size()));
-        WriteDigits(41, kStunLength, text);
+        SetSetting(gAll, TSetting::StunLength, static_cast<int>(text.size()));
+        WriteDigits(gAll, TSetting::StunCode, text);
         break;
     }
     // Also an emptied begin or end code, which writes no digits, is a change to keep.

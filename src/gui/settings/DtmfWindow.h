@@ -2,8 +2,6 @@
 // all in settings items 29 to 63; codes are strings of 4-bit DTMF digit codes, two to an item.
 #pragma once
 
-#include <string>
-
 #include "gui/settings/SettingsWindow.h"
 
 class QCheckBox;
@@ -27,8 +25,8 @@ class TDtmfWindow : public TSettingsWindow
   private:
     QWidget* BuildEncodePage();
     QWidget* BuildDecodePage();
-    QLineEdit* AddCodeBox(QGridLayout* grid, int row, const char* labelName, const QString& caption,
-                          const char* boxName, int tag, int maxLength);
+    // The code's label and box, the box holding as many characters as the code has digits.
+    QLineEdit* AddCodeBox(QGridLayout* grid, int row, TSetting code, int tag);
     void ListChanged();
     void EnableCodeBoxes();
 
@@ -54,8 +52,3 @@ class TDtmfWindow : public TSettingsWindow
     QComboBox* cxStunSw;
     QLineEdit* cxStunSv;
 };
-
-// Pads text with "*" to n characters, keeps the first n and writes them as digit codes, two per item from item on.
-void WriteDigits(int item, int n, const std::string& text);
-// n digit codes from item on, high nibble first, up to the first code above limit.
-std::string ReadDigits(int item, int n, int limit);

@@ -12,7 +12,6 @@
 #include <optional>
 
 #include "core/files/StartUp.h"
-#include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
 #include "core/model/Numbers.h"
 #include "gui/kit/FormKit.h"
@@ -96,11 +95,10 @@ QWidget* TFmRadioWindow::BuildInformationPage()
     cxRx->setMaxLength(kMaxFreqLength);
     TKeyFilter::Install(cxRx, TKeyFilter::Frequency);
     grid->addWidget(cxRx, 0, 1, 1, 3);
-    cxStep = AddList(grid, 1, 0, "L2", QStringLiteral("FM Step[KHz]"), "cxStep", {"50", "100", "200"});
+    cxStep = AddSetting(grid, 1, 0, TSetting::FmStep);
     grid->removeWidget(cxStep);
     grid->addWidget(cxStep, 1, 1, 1, 3);
-    cxFmDw = new QCheckBox(QStringLiteral("Inhibit Receiver When Radio Working"), page);
-    cxFmDw->setObjectName(QStringLiteral("cxFmDw"));
+    cxFmDw = NewSettingCheck(page, TSetting::FmReceiverOn);
     grid->addWidget(cxFmDw, 2, 0, 1, 4);
     AddLabel(grid, 3, 0, "L6", QStringLiteral("FM Scan bound[MHz]"));
     cxFM_Min = BoundBox(page, "cxFM_Min");
@@ -133,11 +131,12 @@ QWidget* TFmRadioWindow::BuildChannelPage()
     LNo = new QLabel(QStringLiteral("No."), page);
     LNo->setObjectName(QStringLiteral("LNo"));
     LNo->hide();
-    LFreq = new QLabel(QStringLiteral("Frequancy[MHz]"), page);
-    LFreq->setObjectName(QStringLiteral("LFreq"));
+    const TSettingRow& frequencies = SettingRow(TSetting::FmFrequencies);
+    LFreq = new QLabel(ToQt(frequencies.Caption), page);
+    LFreq->setObjectName(ToQt(frequencies.LabelName));
     LFreq->hide();
     gvData = new TGrid(page);
-    gvData->setObjectName(QStringLiteral("gvData"));
+    gvData->setObjectName(ToQt(frequencies.ControlName));
     layout->addWidget(gvData);
     // Sized for all three column pairs and ten rows before the window takes its size in the document area.
     const int frame = 2 * gvData->frameWidth();
@@ -201,17 +200,18 @@ void TFmRadioWindow::LoadFmChannels()
 void TFmRadioWindow::LoadFmSettings()
 {
     LoadFmChannels();
-    const int step = GetSetting(gAll, 9, 0xF0);
+    // Steps 1 to 3 are the items; step 0 shows the first.
+    const int step = GetSetting(gAll, TSetting::FmStep);
     cxStep->setCurrentIndex(step >= 1 && step <= 3 ? step - 1 : 0);
-    cxFmDw->setChecked(GetSetting(gAll, 5, 0x40) == 0);
+    cxFmDw->setChecked(GetSetting(gAll, TSetting::FmReceiverOn) == 0);
     cxFM_Min->setText(QString::fromStdString(FormatFixed(gAll.FmMinLimit, 3)));
     cxFM_Max->setText(QString::fromStdString(FormatFixed(gAll.FmMaxLimit, 3)));
 }
 
 void TFmRadioWindow::StoreFmSettings()
 {
-    SetSetting(gAll, 9, 0xF0, cxStep->currentIndex() + 1);
-    SetSetting(gAll, 5, 0x40, cxFmDw->isChecked() ? 0 : 1);
+    SetSetting(gAll, TSetting::FmStep, cxStep->currentIndex() + 1);
+    SetSetting(gAll, TSetting::FmReceiverOn, cxFmDw->isChecked() ? 0 : 1);
     gAll.Modified = true;
 }
 

@@ -13,15 +13,11 @@
 
 namespace
 {
-// The mode list's index for each stored mode code (item 3, low nibble), and the code each index writes.
+// The mode list's index for each stored mode code, and the code each index writes.
 constexpr std::array<int, 16> kModeIndexOfCode = {4, 4, 4, 4, 3, 3, 3, 3, 2, 1, 2, 0, 2, 1, 2, 0};
 constexpr std::array<int, 5> kModeCodeOfIndex = {15, 13, 14, 7, 3};
-constexpr int kNameItem = 16;
-constexpr int kNameLength = 7;
 constexpr uint8_t kManualFreqYes = 0xAA;
 constexpr uint8_t kManualFreqNo = 0xFF;
-constexpr int kManualFreqByte = 0x11FD;
-
 } // namespace
 
 TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsWindow(parent)
@@ -29,43 +25,36 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
     setObjectName(QStringLiteral("fOptFun"));
     setWindowTitle(QStringLiteral("Optional Function"));
     auto* grid = new QGridLayout(this);
-    cxOpenSw = AddList(grid, 0, 0, "cl00", QStringLiteral("Open Show"), "cxOpenSw", {"None", "Msg", "DC"});
-    AddLabel(grid, 0, 2, "cl09", QStringLiteral("Radio Name"));
+    cxOpenSw = AddSetting(grid, 0, 0, TSetting::OpenShow);
+    AddLabel(grid, 0, 2, TSetting::RadioName);
     cxOpenMsg = new QLineEdit(this);
-    cxOpenMsg->setObjectName(QStringLiteral("cxOpenMsg"));
-    cxOpenMsg->setMaxLength(kNameLength);
+    cxOpenMsg->setObjectName(ControlName(TSetting::RadioName));
+    cxOpenMsg->setMaxLength(SettingRow(TSetting::RadioName).Length);
     TKeyFilter::Install(cxOpenMsg, TKeyFilter::Name);
     grid->addWidget(cxOpenMsg, 0, 3);
-    cxModeSw = AddList(grid, 1, 0, "cl01", QStringLiteral("Mode"), "cxModeSw",
-                       {"Freq.", "Chs Freq.", "Chs.", "FM Freq.", "FM Chs."});
-    cxDWait = AddList(grid, 1, 2, "cl10", QStringLiteral("Double Wait"), "cxDWait", {"Off", "On"});
-    cxSqlLv = AddList(grid, 2, 0, "cl02", QStringLiteral("Squelch level "), "cxSqlLv", NumberItems(0, 9), -2);
-    cxTotSv = AddList(grid, 2, 2, "cl11", QStringLiteral("TX Time Out[s]"), "cxTotSv",
-                      QStringList{"Off"} + NumberItems(30, 360, 30), -3);
-    cxChsNs = AddList(grid, 3, 0, "cl03", QStringLiteral("Chs Name"), "cxChsNs", {"Yes", "No"});
-    cxRxSav =
-        AddList(grid, 3, 2, "cl12", QStringLiteral("Battery Save"), "cxRxSav", {"OFF", "1:1", "1:2", "1:3", "1:4"});
-    cxRelay = AddList(grid, 4, 0, "cl04", QStringLiteral("Relay station"), "cxRelay", {"On", "Off"});
-    cxSaveLs = AddList(grid, 4, 2, "cl13", QStringLiteral("Super Save"), "cxSaveLs",
-                       {"Off", "1s", "2s", "3s", "4s", "5s", "6s", "7s", "8s", "9s"});
-    cxToneEs = AddList(grid, 5, 0, "cl05", QStringLiteral("Beep"), "cxToneEs", {"Off", "On"});
-    cxWavsSw = AddList(grid, 5, 2, "cl14", QStringLiteral("Voice"), "cxWavsSw", {"Off", "English", "Chinese"});
-    cxLamp = AddList(grid, 6, 0, "cl06", QStringLiteral("Lamp"), "cxLamp", {"Off", "On", "Auto"});
-    cxColor = AddList(grid, 6, 2, "cl15", QStringLiteral("Color"), "cxColor", {"Color-1", "Color-2", "Color-3"});
-    cxLockSw = AddList(grid, 7, 0, "cl07", QStringLiteral("Key Lock"), "cxLockSw", {"Auto", "Manual"});
-    cxRoger = AddList(grid, 7, 2, "cl16", QStringLiteral("Tx Over Tone"), "cxRoger", {"On", "Off"});
-    cxFrq_Use = AddList(grid, 8, 0, "cl08", QStringLiteral("Manual Freq."), "cxFrq_Use", {"Yes", "No"});
-    cxBatTx = AddList(grid, 8, 2, "cl17", QStringLiteral("Vol Inhibit Tx"), "cxBatTx", {"None", "Low", "High", "Both"});
-    cxMenuSet = new QCheckBox(QStringLiteral("Manual setting"), this);
-    cxMenuSet->setObjectName(QStringLiteral("cxMenuSet"));
+    cxModeSw = AddSetting(grid, 1, 0, TSetting::Mode);
+    cxDWait = AddSetting(grid, 1, 2, TSetting::DoubleWait);
+    cxSqlLv = AddSetting(grid, 2, 0, TSetting::SquelchLevel);
+    cxTotSv = AddSetting(grid, 2, 2, TSetting::TimeOut);
+    cxChsNs = AddSetting(grid, 3, 0, TSetting::ChannelNameShown);
+    cxRxSav = AddSetting(grid, 3, 2, TSetting::BatterySave);
+    cxRelay = AddSetting(grid, 4, 0, TSetting::RelayStation);
+    cxSaveLs = AddSetting(grid, 4, 2, TSetting::SuperSave);
+    cxToneEs = AddSetting(grid, 5, 0, TSetting::Beep);
+    cxWavsSw = AddSetting(grid, 5, 2, TSetting::Voice);
+    cxLamp = AddSetting(grid, 6, 0, TSetting::Lamp);
+    cxColor = AddSetting(grid, 6, 2, TSetting::Color);
+    cxLockSw = AddSetting(grid, 7, 0, TSetting::KeyLock);
+    cxRoger = AddSetting(grid, 7, 2, TSetting::TxOverTone);
+    cxFrq_Use = AddSetting(grid, 8, 0, TSetting::ManualFreq);
+    cxBatTx = AddSetting(grid, 8, 2, TSetting::VoltageTxInhibit);
+    cxMenuSet = NewSettingCheck(this, TSetting::ManualSetting);
     grid->addWidget(cxMenuSet, 9, 0, 1, 2);
-    cxRelaySet = new QCheckBox(QStringLiteral("Relay setting"), this);
-    cxRelaySet->setObjectName(QStringLiteral("cxRelaySet"));
+    cxRelaySet = NewSettingCheck(this, TSetting::RelaySetting);
     grid->addWidget(cxRelaySet, 9, 2, 1, 2);
     // The band-4 transmit switch is kept out of the user's reach; its bit is carried through unchanged.
-    cx3xxM = AddList(grid, 10, 0, "La26", QStringLiteral("Freq. Rang-4"), "cx3xxM", {"Can Rx & Tx", "Inhibit Tx"});
-    cx3xxM->hide();
-    findChild<QWidget*>(QStringLiteral("La26"))->hide();
+    cx3xxM = AddSetting(grid, 10, 0, TSetting::Band4TxInhibit);
+    HideSetting(TSetting::Band4TxInhibit);
     grid->addWidget(AddCloseButton(), 11, 3);
 
     for (QComboBox* list : findChildren<QComboBox*>())
@@ -89,90 +78,92 @@ void TOptionalFunctionsWindow::Changed()
 
 void TOptionalFunctionsWindow::LoadOptions()
 {
-    LoadList(cxOpenSw, 6, 0x0C);
-    ShowIndex(cxModeSw, kModeIndexOfCode[GetSetting(gAll, 3, 0x0F)]);
-    LoadList(cxDWait, 3, 0x20);
-    LoadList(cxSqlLv, 7, 0x0F);
-    LoadList(cxTotSv, 7, 0xF0);
-    LoadList(cxChsNs, 3, 0x80);
+    LoadList(cxOpenSw, TSetting::OpenShow);
+    ShowIndex(cxModeSw, kModeIndexOfCode[GetSetting(gAll, TSetting::Mode)]);
+    LoadList(cxDWait, TSetting::DoubleWait);
+    LoadList(cxSqlLv, TSetting::SquelchLevel);
+    LoadList(cxTotSv, TSetting::TimeOut);
+    LoadList(cxChsNs, TSetting::ChannelNameShown);
     LoadBatterySave();
-    LoadList(cxSaveLs, 13, 0x0F);
-    LoadList(cxToneEs, 5, 0x01);
+    LoadList(cxSaveLs, TSetting::SuperSave);
+    LoadList(cxToneEs, TSetting::Beep);
     LoadVoice();
-    LoadList(cxLamp, 5, 0x18);
-    LoadList(cxColor, 6, 0x03);
-    LoadList(cxLockSw, 4, 0x10);
-    LoadList(cxRoger, 5, 0x20);
-    LoadList(cxBatTx, 4, 0xC0);
-    LoadList(cx3xxM, 5, 0x80);
-    LoadList(cxRelay, 6, 0x10);
-    cxMenuSet->setChecked(GetSetting(gAll, 6, 0x40) == 1);
-    cxRelaySet->setChecked(GetSetting(gAll, 6, 0x20) == 1);
+    LoadList(cxLamp, TSetting::Lamp);
+    LoadList(cxColor, TSetting::Color);
+    LoadList(cxLockSw, TSetting::KeyLock);
+    LoadList(cxRoger, TSetting::TxOverTone);
+    LoadList(cxBatTx, TSetting::VoltageTxInhibit);
+    LoadList(cx3xxM, TSetting::Band4TxInhibit);
+    LoadList(cxRelay, TSetting::RelayStation);
+    cxMenuSet->setChecked(GetSetting(gAll, TSetting::ManualSetting) == 1);
+    cxRelaySet->setChecked(GetSetting(gAll, TSetting::RelaySetting) == 1);
     LoadRadioName();
     cxFrq_Use->setCurrentIndex(gAll.ManualFreq == kManualFreqYes ? 0 : 1);
 }
 
 void TOptionalFunctionsWindow::StoreOptions()
 {
-    StoreList(cxOpenSw, 6, 0x0C);
+    StoreList(cxOpenSw, TSetting::OpenShow);
     const int mode = cxModeSw->currentIndex();
-    SetSetting(gAll, 3, 0x0F, mode >= 0 ? kModeCodeOfIndex[mode] : 15);
-    StoreList(cxDWait, 3, 0x20);
-    StoreList(cxSqlLv, 7, 0x0F);
-    StoreList(cxTotSv, 7, 0xF0);
-    StoreList(cxChsNs, 3, 0x80);
+    SetSetting(gAll, TSetting::Mode, mode >= 0 ? kModeCodeOfIndex[mode] : 15);
+    StoreList(cxDWait, TSetting::DoubleWait);
+    StoreList(cxSqlLv, TSetting::SquelchLevel);
+    StoreList(cxTotSv, TSetting::TimeOut);
+    StoreList(cxChsNs, TSetting::ChannelNameShown);
     StoreBatterySave();
     StoreVoice();
-    StoreList(cxSaveLs, 13, 0x0F);
-    StoreList(cxToneEs, 5, 0x01);
-    StoreList(cxLamp, 5, 0x18);
-    StoreList(cxColor, 6, 0x03);
-    StoreList(cxLockSw, 4, 0x10);
-    StoreList(cxRoger, 5, 0x20);
-    StoreList(cxBatTx, 4, 0xC0);
-    StoreList(cx3xxM, 5, 0x80);
-    StoreList(cxRelay, 6, 0x10);
-    SetSetting(gAll, 6, 0x40, cxMenuSet->isChecked() ? 1 : 0);
-    SetSetting(gAll, 6, 0x20, cxRelaySet->isChecked() ? 1 : 0);
+    StoreList(cxSaveLs, TSetting::SuperSave);
+    StoreList(cxToneEs, TSetting::Beep);
+    StoreList(cxLamp, TSetting::Lamp);
+    StoreList(cxColor, TSetting::Color);
+    StoreList(cxLockSw, TSetting::KeyLock);
+    StoreList(cxRoger, TSetting::TxOverTone);
+    StoreList(cxBatTx, TSetting::VoltageTxInhibit);
+    StoreList(cx3xxM, TSetting::Band4TxInhibit);
+    StoreList(cxRelay, TSetting::RelayStation);
+    SetSetting(gAll, TSetting::ManualSetting, cxMenuSet->isChecked() ? 1 : 0);
+    SetSetting(gAll, TSetting::RelaySetting, cxRelaySet->isChecked() ? 1 : 0);
     StoreRadioName();
     gAll.ManualFreq = cxFrq_Use->currentIndex() == 1 ? kManualFreqNo : kManualFreqYes;
-    gAll.Image[kManualFreqByte] = gAll.ManualFreq;
+    SetSetting(gAll, TSetting::ManualFreq, gAll.ManualFreq);
     gAll.Modified = true;
 }
 
-// Item 4 bit 2 switches battery saving on; bits 0 and 1 hold the ratio and stay as they are when it is off.
+// Battery saving is on when its bit is set; the ratio stays as it is when saving is off.
 void TOptionalFunctionsWindow::LoadBatterySave()
 {
-    cxRxSav->setCurrentIndex(GetSetting(gAll, 4, 0x04) == 0 ? 0 : GetSetting(gAll, 4, 0x03) + 1);
+    cxRxSav->setCurrentIndex(
+        GetSetting(gAll, TSetting::BatterySave) == 0 ? 0 : GetSetting(gAll, TSetting::BatterySaveRatio) + 1);
 }
 
 void TOptionalFunctionsWindow::StoreBatterySave()
 {
     const int index = cxRxSav->currentIndex();
-    SetSetting(gAll, 4, 0x04, index > 0 ? 1 : 0);
+    SetSetting(gAll, TSetting::BatterySave, index > 0 ? 1 : 0);
     if (index > 0)
-        SetSetting(gAll, 4, 0x03, index - 1);
+        SetSetting(gAll, TSetting::BatterySaveRatio, index - 1);
 }
 
-// Item 5 bit 1 switches the voice prompts on; bit 2 chooses Chinese and stays as it is when they are off.
+// The voice prompts are on when their bit is set; the language stays as it is when they are off.
 void TOptionalFunctionsWindow::LoadVoice()
 {
-    cxWavsSw->setCurrentIndex(GetSetting(gAll, 5, 0x02) == 0 ? 0 : GetSetting(gAll, 5, 0x04) + 1);
+    cxWavsSw->setCurrentIndex(GetSetting(gAll, TSetting::Voice) == 0 ? 0
+                                                                     : GetSetting(gAll, TSetting::VoiceChinese) + 1);
 }
 
 void TOptionalFunctionsWindow::StoreVoice()
 {
     const int index = cxWavsSw->currentIndex();
-    SetSetting(gAll, 5, 0x02, index > 0 ? 1 : 0);
+    SetSetting(gAll, TSetting::Voice, index > 0 ? 1 : 0);
     if (index > 0)
-        SetSetting(gAll, 5, 0x04, index - 1);
+        SetSetting(gAll, TSetting::VoiceChinese, index - 1);
 }
 
 void TOptionalFunctionsWindow::LoadRadioName()
 {
     std::string name;
-    for (int i = 0; i < kNameLength; ++i)
-        name += NameChar(GetSetting(gAll, kNameItem + i, 0xFF));
+    for (const uint8_t code : SettingBytes(gAll, TSetting::RadioName))
+        name += NameChar(code);
     while (!name.empty() && name.back() == ' ')
         name.pop_back();
     cxOpenMsg->setText(QString::fromLatin1(name));
@@ -180,10 +171,11 @@ void TOptionalFunctionsWindow::LoadRadioName()
 
 void TOptionalFunctionsWindow::StoreRadioName()
 {
-    const QString text = cxOpenMsg->text().leftJustified(kNameLength, QLatin1Char(' '), true);
-    for (int i = 0; i < kNameLength; ++i) {
-        const char16_t c = text.at(i).unicode();
+    const std::span<uint8_t> codes = SettingBytes(gAll, TSetting::RadioName);
+    const QString text = cxOpenMsg->text().leftJustified(static_cast<int>(codes.size()), QLatin1Char(' '), true);
+    for (size_t i = 0; i < codes.size(); ++i) {
+        const char16_t c = text.at(static_cast<int>(i)).unicode();
         // A character beyond 7 bits cannot be one of the radio's; NameCode stores it as code 32.
-        SetSetting(gAll, kNameItem + i, 0xFF, NameCode(c < 0x80 ? static_cast<char>(c) : '\x7f'));
+        codes[i] = static_cast<uint8_t>(NameCode(c < 0x80 ? static_cast<char>(c) : '\x7f'));
     }
 }

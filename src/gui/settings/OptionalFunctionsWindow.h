@@ -1,5 +1,5 @@
-// Optional functions: the radio-wide option bits of settings items 3 to 7 and 13, the power-on name in items
-// 16 to 22 and the manual-frequency byte of the identification block.
+// Optional functions: the radio-wide option bits of settings items 3 to 7 and 13, the power-on name and the
+// manual-frequency byte of the identification block.
 #pragma once
 
 #include "gui/settings/SettingsWindow.h"

@@ -1,5 +1,6 @@
 #include "gui/settings/SettingsWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -7,7 +8,6 @@
 #include <QPushButton>
 
 #include "core/files/StartUp.h"
-#include "core/model/Encodings.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/FormKit.h"
 
@@ -47,26 +47,50 @@ QLabel* TSettingsWindow::AddLabel(QGridLayout* grid, int row, int column, const 
     return label;
 }
 
-QComboBox* TSettingsWindow::AddList(QGridLayout* grid, int row, int column, const char* labelName,
-                                    const QString& caption, const char* listName, const QStringList& items, int tag)
+QLabel* TSettingsWindow::AddLabel(QGridLayout* grid, int row, int column, TSetting setting)
 {
-    QLabel* label = AddLabel(grid, row, column, labelName, caption);
+    const TSettingRow& settingRow = SettingRow(setting);
+    return AddLabel(grid, row, column, settingRow.LabelName.c_str(), ToQt(settingRow.Caption));
+}
+
+QComboBox* TSettingsWindow::AddSetting(QGridLayout* grid, int row, int column, TSetting setting)
+{
+    const TSettingRow& settingRow = SettingRow(setting);
+    QLabel* label = AddLabel(grid, row, column, setting);
     auto* list = new QComboBox(this);
-    list->setObjectName(QString::fromLatin1(listName));
-    list->setProperty("tag", tag);
-    list->addItems(items);
+    list->setObjectName(ControlName(setting));
+    list->setProperty("tag", settingRow.Tag);
+    list->addItems(ToQtList(settingRow.Items));
     list->setMinimumWidth(110);
     label->setBuddy(list);
     grid->addWidget(list, row, column + 1);
     return list;
 }
 
-QStringList NumberItems(int first, int last, int step)
+void TSettingsWindow::HideSetting(TSetting setting)
+{
+    findChild<QWidget*>(ControlName(setting))->hide();
+    findChild<QWidget*>(ToQt(SettingRow(setting).LabelName))->hide();
+}
+
+QStringList ToQtList(const std::vector<std::string>& texts)
 {
     QStringList items;
-    for (int value = first; value <= last; value += step)
-        items << QString::number(value);
+    for (const std::string& text : texts)
+        items << ToQt(text);
     return items;
+}
+
+QString ControlName(TSetting setting)
+{
+    return ToQt(SettingRow(setting).ControlName);
+}
+
+QCheckBox* NewSettingCheck(QWidget* parent, TSetting setting)
+{
+    auto* box = new QCheckBox(ToQt(SettingRow(setting).Caption), parent);
+    box->setObjectName(ControlName(setting));
+    return box;
 }
 
 void ShowIndex(QComboBox* list, int index)
@@ -74,13 +98,13 @@ void ShowIndex(QComboBox* list, int index)
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
-void LoadList(QComboBox* list, int item, uint8_t mask)
+void LoadList(QComboBox* list, TSetting setting)
 {
-    ShowIndex(list, GetSetting(gAll, item, mask));
+    ShowIndex(list, GetSetting(gAll, setting));
 }
 
-void StoreList(const QComboBox* list, int item, uint8_t mask)
+void StoreList(const QComboBox* list, TSetting setting)
 {
     if (list->currentIndex() >= 0)
-        SetSetting(gAll, item, mask, list->currentIndex());
+        SetSetting(gAll, setting, list->currentIndex());
 }

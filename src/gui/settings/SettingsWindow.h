@@ -1,13 +1,16 @@
 // Base of the radio-wide settings windows: the child-window life they share (placed at 20, 20, fixed size,
-// freed on close, filled once when first shown with the Loading flag set) and the list helpers that move a
-// drop-down list's index in and out of a settings field.
+// freed on close, filled once when first shown with the Loading flag set), the controls built from a setting's
+// row of the settings table and the list helpers that move a drop-down list's index in and out of a setting.
 #pragma once
 
 #include <QStringList>
-#include <cstdint>
+#include <string>
+#include <vector>
 
+#include "core/model/SettingsTable.h"
 #include "gui/kit/EditorWindow.h"
 
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
@@ -25,10 +28,14 @@ class TSettingsWindow : public TEditorWindow
     void showEvent(QShowEvent* event) override;
     // The "&Close" button every settings window carries.
     QPushButton* AddCloseButton();
-    // A label named labelName and a fixed drop-down list named listName side by side in one grid row.
-    QComboBox* AddList(QGridLayout* grid, int row, int column, const char* labelName, const QString& caption,
-                       const char* listName, const QStringList& items, int tag = 0);
+    // The setting's label and fixed drop-down list side by side in one grid row, named, captioned, filled and
+    // tagged from its row.
+    QComboBox* AddSetting(QGridLayout* grid, int row, int column, TSetting setting);
     QLabel* AddLabel(QGridLayout* grid, int row, int column, const char* name, const QString& caption);
+    // The setting's label alone, for a control that is not a list.
+    QLabel* AddLabel(QGridLayout* grid, int row, int column, TSetting setting);
+    // Hides the setting's control and its label; a hidden list still carries its bits through.
+    void HideSetting(TSetting setting);
 
     // True while the window fills its own controls: their change signals must not write the image.
     bool Loading = false;
@@ -37,12 +44,15 @@ class TSettingsWindow : public TEditorWindow
     bool Filled = false;
 };
 
-// "first" to "last" in steps of step, as list items.
-QStringList NumberItems(int first, int last, int step = 1);
+QStringList ToQtList(const std::vector<std::string>& texts);
+// The setting's control object name, the key of its texts in the language file.
+QString ControlName(TSetting setting);
+// The setting's check box, named and captioned from its row.
+QCheckBox* NewSettingCheck(QWidget* parent, TSetting setting);
 // Selects a stored index; an index beyond the list leaves the list with no selection.
 void ShowIndex(QComboBox* list, int index);
-// Shows the settings field's value as the list index.
-void LoadList(QComboBox* list, int item, uint8_t mask);
-// Writes the list index into the settings field. A list with no selection (its stored value had no item)
-// leaves the field as it was, so that no bits of the neighbouring fields are overwritten.
-void StoreList(const QComboBox* list, int item, uint8_t mask);
+// Shows the setting's value as the list index.
+void LoadList(QComboBox* list, TSetting setting);
+// Writes the list index into the setting. A list with no selection (its stored value had no item) leaves the
+// setting as it was, so that no bits of the neighbouring fields are overwritten.
+void StoreList(const QComboBox* list, TSetting setting);

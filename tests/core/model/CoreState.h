@@ -9,6 +9,7 @@
 #include "core/model/Encodings.h"
 #include "core/model/FmCodec.h"
 #include "core/model/ModelCatalogue.h"
+#include "core/model/SettingsTable.h"
 
 struct TCoreState {
     TAppState All;

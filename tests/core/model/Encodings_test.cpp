@@ -21,15 +21,6 @@ TEST(Fields, SetFieldChangesOnlyTheBitsOfItsMask)
     EXPECT_EQ(options, 0x04);
 }
 
-TEST(Fields, ClampSettingReplacesOutOfRangeValuesOnly)
-{
-    TCoreState s;
-    s.At(kSettingsBase + 7) = 0xAF; // low nibble 15 > 9, high nibble 10 <= 12
-    ClampSetting(s.All, 7, 0x0F, 0, 5, 9);
-    ClampSetting(s.All, 7, 0xF0, 0, 6, 12);
-    EXPECT_EQ(s.At(kSettingsBase + 7), 0xA5);
-}
-
 TEST(Fields, MapBitsAddressEntriesFromOne)
 {
     TCoreState s;
@@ -82,7 +73,7 @@ TEST(Frequencies, RoundToStepFollowsTheGridOfItsCode)
 TEST(Frequencies, CodeThreeUsesTheStepSetting)
 {
     TCoreState s;
-    SetSetting(s.All, 9, 0x0F, 2); // 2 -> class 1 (1.25 kHz)
+    SetSetting(s.All, TSetting::VfoStep, 2); // 2 -> class 1 (1.25 kHz)
     double f = 145.0007;
     int code = 3;
     RoundToStep(s.All, f, code);
@@ -90,7 +81,7 @@ TEST(Frequencies, CodeThreeUsesTheStepSetting)
     EXPECT_EQ(FormatFreq(f), "145.00125");
     const std::pair<int, int> classes[] = {{0, 0}, {1, 0}, {3, 0}, {4, 2}, {8, 2}, {15, 2}};
     for (const auto& [step, stepClass] : classes) {
-        SetSetting(s.All, 9, 0x0F, step);
+        SetSetting(s.All, TSetting::VfoStep, step);
         EXPECT_EQ(SettingStepClass(s.All), stepClass) << step;
     }
 }
