@@ -15,11 +15,6 @@ int MaskShift(uint8_t mask)
     return mask == 0 ? 0 : std::countr_zero(static_cast<unsigned>(mask));
 }
 
-bool IsSettingsItem(int item)
-{
-    return item >= 0 && item < 64;
-}
-
 // One tuning grid: halves of a step round up.
 int64_t RoundToGrid(double& frequency, int64_t units, int64_t grid)
 {
@@ -89,12 +84,6 @@ void SetField(uint8_t& value, uint8_t mask, int fieldValue)
     // neighbouring bits of the same byte.
     const unsigned shifted = static_cast<unsigned>(fieldValue) << MaskShift(mask);
     value = static_cast<uint8_t>((value & ~mask) | (shifted & mask));
-}
-
-void SetSetting(TAppState& all, int item, uint8_t mask, int value)
-{
-    if (IsSettingsItem(item))
-        SetField(all.Image[static_cast<size_t>(kSettingsBase + item)], mask, value);
 }
 
 bool GetMapBit(const TAppState& all, int mapOffset, int n)

@@ -16,9 +16,6 @@ void SetBit(uint8_t& value, int n, bool on);
 int FieldValue(uint8_t value, uint8_t mask);
 int GetField(uint8_t value, uint8_t mask, int max, int defaultValue);
 void SetField(uint8_t& value, uint8_t mask, int fieldValue);
-// Writes a field of settings item 0 to 63 (the image byte at kSettingsBase + item) by its bits; the program
-// reaches its settings by name through SettingsTable.h.
-void SetSetting(TAppState& all, int item, uint8_t mask, int value);
 // Entry n (1-based) of a bit map at the given image offset.
 bool GetMapBit(const TAppState& all, int mapOffset, int n);
 void SetMapBit(TAppState& all, int mapOffset, int n, bool on);

@@ -228,7 +228,7 @@ TEST(SetChannelField, BadNumbersWriteNothing)
 TEST(SetChannelField, VfoFrequencyAndOffset)
 {
     TCoreState s;
-    SetSetting(s.All, 9, 0x0F, 0); // 500 Hz class
+    SetSetting(s.All, TSetting::VfoStep, 0); // 500 Hz class
     EXPECT_EQ(Set(s, kVfoA, F::Offset, "0.6"), "0.60000");
     EXPECT_EQ(Set(s, kVfoA, F::RxFrequency, "145.0007"), "145.00050");
     EXPECT_EQ(Set(s, kVfoA, F::RxFrequency, ""), "136.00000"); // no frequency: the lowest enabled low edge

@@ -7,6 +7,7 @@
 
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
+#include "core/model/SettingsTable.h"
 #include "gui/channels/ChannelTestSupport.h"
 #include "gui/channels/VfoEditor.h"
 #include "helpers/TestSupport.h"
@@ -148,8 +149,8 @@ class TestFreqEdit : public QObject
     void StepChangeReencodesBothVfos()
     {
         // 500 Hz grid (step item 0) first: 145.0065 and 435.0065 lie on it but not on the 1.25 kHz grid.
-        SetSetting(gAll, 9, 0x0F, 0);
-        SetSetting(gAll, 9, 0xF0, 3);
+        SetSetting(gAll, TSetting::VfoStep, 0);
+        SetSetting(gAll, TSetting::FmStep, 3);
         SetVfo(kVfoA, "145.00650", "0.00650");
         SetVfo(kVfoB, "435.00650", "0.00650");
         QCOMPARE(RawFreq(kVfoA), 14500650u);
@@ -168,7 +169,7 @@ class TestFreqEdit : public QObject
 
     void StepIsShownFromTheSettingsByte()
     {
-        SetSetting(gAll, 9, 0x0F, 8);
+        SetSetting(gAll, TSetting::VfoStep, 8);
         Open();
         QCOMPARE(List("cxStep")->currentText(), QStringLiteral("100.00"));
         QCOMPARE(gAll.Image[kStepByte] & 0x0F, 8);
