@@ -52,7 +52,7 @@ class TestReadWindow : public QObject
         const auto before = gAll.Image;
         TMessageRecorder recorder;
         PressOkWhenShown<TReadWindow>();
-        QVERIFY(ShowReadRadio(nullptr));
+        QVERIFY(ShowReadWindow(nullptr));
         QCOMPARE(recorder.Texts(), QStringList{"Reading Completed."});
         for (int i = 0; i < kReadBytes; ++i) {
             if (!RewrittenByRead(i) && gAll.Image[i] != memory[static_cast<size_t>(i)])

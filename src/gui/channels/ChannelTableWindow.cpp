@@ -66,14 +66,6 @@ Qt::Alignment AlignmentOf(QChar letter)
     return (letter == u'R' ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
 }
 
-QStringList ToQtList(const std::vector<std::string>& items)
-{
-    QStringList list;
-    for (const std::string& item : items)
-        list << ToQt(item);
-    return list;
-}
-
 QString TrimRight(QString text)
 {
     while (text.endsWith(u' '))

@@ -47,10 +47,7 @@ void TVfoEditor::BuildForm()
     grid->addWidget(cxDups = NewList(this, "cxDups", {"OFF", "+Dup", "-Dup"}), 2, 1);
     const TSettingRow& step = SettingRow(TSetting::VfoStep);
     grid->addWidget(NewLabel(this, step.LabelName.c_str(), step.Caption.c_str()), 2, 2);
-    QStringList steps;
-    for (const std::string& item : step.Items)
-        steps << ToQt(item);
-    grid->addWidget(cxStep = NewList(this, step.ControlName.c_str(), steps), 2, 3);
+    grid->addWidget(cxStep = NewList(this, step.ControlName.c_str(), ToQtList(step.Items)), 2, 3);
     grid->addWidget(NewLabel(this, "lx04", "QT/DQT Decode"), 3, 0);
     grid->addWidget(cxRxDcts = new TToneCombo(QStringLiteral("cxRxDcts"), this), 3, 1);
     grid->addWidget(NewLabel(this, "lx05", "QT/DQT Encode"), 3, 2);

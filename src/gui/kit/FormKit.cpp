@@ -75,6 +75,14 @@ QString ToQt(const std::string& text)
     return QString::fromStdString(text);
 }
 
+QStringList ToQtList(const std::vector<std::string>& texts)
+{
+    QStringList items;
+    for (const std::string& text : texts)
+        items << ToQt(text);
+    return items;
+}
+
 QLabel* NewLabel(QWidget* parent, const char* name, const char* caption)
 {
     auto* label = new QLabel(QString::fromUtf8(caption), parent);

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -38,6 +39,7 @@ class TKeyFilter : public QObject
 // Qt and the language texts meet the core's UTF-8 strings here.
 std::string ToStd(const QString& text);
 QString ToQt(const std::string& text);
+QStringList ToQtList(const std::vector<std::string>& texts);
 // The trimmed text of a typed box.
 std::string BoxText(const QLineEdit* box);
 

@@ -7,26 +7,26 @@
 #include "gui/link/ReadWindow.h"
 #include "gui/link/WriteWindow.h"
 
-bool ShowReadRadio(QWidget* parent)
+bool ShowReadWindow(QWidget* parent)
 {
     TReadWindow dialog(parent);
     dialog.exec();
     return dialog.Completed();
 }
 
-void ShowWriteRadio(QWidget* parent)
+void ShowWriteWindow(QWidget* parent)
 {
     TWriteWindow dialog(parent);
     dialog.exec();
 }
 
-void ShowTestFrm(QWidget* parent)
+void ShowPowerTestWindow(QWidget* parent)
 {
     TPowerTestWindow dialog(parent);
     dialog.exec();
 }
 
-void ShowSetPort(QWidget* parent)
+void ShowPortWindow(QWidget* parent)
 {
     TPortWindow dialog(parent);
     dialog.exec();

@@ -3,11 +3,11 @@
 
 class QWidget;
 
-// Read from radio (command 20); true when a read completed and the image was replaced.
-bool ShowReadRadio(QWidget* parent);
-// Write to radio (command 21).
-void ShowWriteRadio(QWidget* parent);
-// Power test (command 22).
-void ShowTestFrm(QWidget* parent);
-// Communication port (command 31).
-void ShowSetPort(QWidget* parent);
+// Read from radio (TCommand::ReadFromRadio); true when a read completed and the image was replaced.
+bool ShowReadWindow(QWidget* parent);
+// Write to radio (TCommand::WriteToRadio).
+void ShowWriteWindow(QWidget* parent);
+// Power test (TCommand::PowerTest).
+void ShowPowerTestWindow(QWidget* parent);
+// Communication port (TCommand::Port).
+void ShowPortWindow(QWidget* parent);

@@ -577,16 +577,16 @@ void TMainWindow::ExecuteCommand(TCommand command)
         ReadCommand();
         break;
     case TCommand::WriteToRadio:
-        ShowWriteRadio(this);
+        ShowWriteWindow(this);
         break;
     case TCommand::PowerTest:
-        ShowTestFrm(this);
+        ShowPowerTestWindow(this);
         break;
     case TCommand::Model:
         ModelCommand();
         break;
     case TCommand::Port:
-        ShowSetPort(this);
+        ShowPortWindow(this);
         RefreshStatus();
         break;
     case TCommand::Language:
@@ -690,7 +690,7 @@ bool TMainWindow::SaveAsCommand()
 
 void TMainWindow::ReadCommand()
 {
-    if (!ShowReadRadio(this))
+    if (!ShowReadWindow(this))
         return;
     DataFileName.clear();
     RefreshStatus();

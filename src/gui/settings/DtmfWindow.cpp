@@ -15,6 +15,7 @@
 
 #include "core/files/StartUp.h"
 #include "core/model/Encodings.h"
+#include "gui/kit/FormKit.h"
 
 namespace
 {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/files/StartUp.h"
+#include "gui/kit/FormKit.h"
 
 TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
 {

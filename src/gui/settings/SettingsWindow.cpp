@@ -73,14 +73,6 @@ void TSettingsWindow::HideSetting(TSetting setting)
     findChild<QWidget*>(ToQt(SettingRow(setting).LabelName))->hide();
 }
 
-QStringList ToQtList(const std::vector<std::string>& texts)
-{
-    QStringList items;
-    for (const std::string& text : texts)
-        items << ToQt(text);
-    return items;
-}
-
 QString ControlName(TSetting setting)
 {
     return ToQt(SettingRow(setting).ControlName);

@@ -44,7 +44,6 @@ class TSettingsWindow : public TEditorWindow
     bool Filled = false;
 };
 
-QStringList ToQtList(const std::vector<std::string>& texts);
 // The setting's control object name, the key of its texts in the language file.
 QString ControlName(TSetting setting);
 // The setting's check box, named and captioned from its row.
