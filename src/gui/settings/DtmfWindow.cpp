@@ -246,12 +246,8 @@ void TDtmfWindow::EnableCodeBoxes()
 
 void TDtmfWindow::LoadDtmf()
 {
-    LoadList(cxRate, TSetting::DtmfSpeed);
-    LoadList(cxFiSv, TSetting::FirstDigitTime);
-    LoadList(cxFiDv, TSetting::FirstDigitDelay);
+    LoadLists();
     cxEfSv->setCurrentIndex(StarHashIndex(GetSetting(gAll, TSetting::StarHashTime)));
-    LoadList(cxTxTs, TSetting::CodeSpaceTime);
-    LoadList(cxAbcd, TSetting::CodeAbcd);
     cxBeep->setChecked(GetSetting(gAll, TSetting::DtmfSideTone) == 1);
     LoadList(cxPtts, TSetting::PttIdSelection);
     cxPtts->setCurrentIndex(kBothPttId);
@@ -259,13 +255,6 @@ void TDtmfWindow::LoadDtmf()
     cxEndv->setText(CodeText(kEndCode));
     const std::string id = ReadDigits(gAll, TSetting::IdCode, DigitCapacity(TSetting::IdCode), 9);
     cxIdSv->setText(id.size() < kIdMinLength ? QStringLiteral("000") : QString::fromStdString(id));
-    LoadList(cxGroup, TSetting::GroupCode);
-    LoadList(cxBack, TSetting::AutoResetTime);
-    LoadList(cxTxYs, TSetting::TxDecode);
-    LoadList(cxIdEs, TSetting::IdEdit);
-    LoadList(cxRxTs, TSetting::DecodeTimeOut);
-    LoadList(cxAcks, TSetting::Transpond);
-    LoadList(cxStunSw, TSetting::StunType);
     const int stunLength = std::min(GetSetting(gAll, TSetting::StunLength), DigitCapacity(TSetting::StunCode));
     cxStunSv->setText(stunLength > 0 ? QString::fromStdString(ReadDigits(gAll, TSetting::StunCode, stunLength, 15))
                                      : QString());
@@ -273,21 +262,10 @@ void TDtmfWindow::LoadDtmf()
 
 void TDtmfWindow::StoreDtmf()
 {
-    StoreList(cxRate, TSetting::DtmfSpeed);
-    StoreList(cxFiSv, TSetting::FirstDigitTime);
-    StoreList(cxFiDv, TSetting::FirstDigitDelay);
+    StoreLists();
     SetSetting(gAll, TSetting::StarHashTime, StarHashCode(cxEfSv->currentIndex()));
-    StoreList(cxTxTs, TSetting::CodeSpaceTime);
-    StoreList(cxAbcd, TSetting::CodeAbcd);
     SetSetting(gAll, TSetting::DtmfSideTone, cxBeep->isChecked() ? 1 : 0);
     StoreList(cxPtts, TSetting::PttIdSelection);
-    StoreList(cxGroup, TSetting::GroupCode);
-    StoreList(cxBack, TSetting::AutoResetTime);
-    StoreList(cxTxYs, TSetting::TxDecode);
-    StoreList(cxIdEs, TSetting::IdEdit);
-    StoreList(cxRxTs, TSetting::DecodeTimeOut);
-    StoreList(cxAcks, TSetting::Transpond);
-    StoreList(cxStunSw, TSetting::StunType);
     gAll.Modified = true;
 }
 

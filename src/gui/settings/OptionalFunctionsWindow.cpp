@@ -78,23 +78,10 @@ void TOptionalFunctionsWindow::Changed()
 
 void TOptionalFunctionsWindow::LoadOptions()
 {
-    LoadList(cxOpenSw, TSetting::OpenShow);
+    LoadLists();
     ShowIndex(cxModeSw, kModeIndexOfCode[GetSetting(gAll, TSetting::Mode)]);
-    LoadList(cxDWait, TSetting::DoubleWait);
-    LoadList(cxSqlLv, TSetting::SquelchLevel);
-    LoadList(cxTotSv, TSetting::TimeOut);
-    LoadList(cxChsNs, TSetting::ChannelNameShown);
     LoadBatterySave();
-    LoadList(cxSaveLs, TSetting::SuperSave);
-    LoadList(cxToneEs, TSetting::Beep);
     LoadVoice();
-    LoadList(cxLamp, TSetting::Lamp);
-    LoadList(cxColor, TSetting::Color);
-    LoadList(cxLockSw, TSetting::KeyLock);
-    LoadList(cxRoger, TSetting::TxOverTone);
-    LoadList(cxBatTx, TSetting::VoltageTxInhibit);
-    LoadList(cx3xxM, TSetting::Band4TxInhibit);
-    LoadList(cxRelay, TSetting::RelayStation);
     cxMenuSet->setChecked(GetSetting(gAll, TSetting::ManualSetting) == 1);
     cxRelaySet->setChecked(GetSetting(gAll, TSetting::RelaySetting) == 1);
     LoadRadioName();
@@ -103,24 +90,11 @@ void TOptionalFunctionsWindow::LoadOptions()
 
 void TOptionalFunctionsWindow::StoreOptions()
 {
-    StoreList(cxOpenSw, TSetting::OpenShow);
+    StoreLists();
     const int mode = cxModeSw->currentIndex();
     SetSetting(gAll, TSetting::Mode, mode >= 0 ? kModeCodeOfIndex[mode] : 15);
-    StoreList(cxDWait, TSetting::DoubleWait);
-    StoreList(cxSqlLv, TSetting::SquelchLevel);
-    StoreList(cxTotSv, TSetting::TimeOut);
-    StoreList(cxChsNs, TSetting::ChannelNameShown);
     StoreBatterySave();
     StoreVoice();
-    StoreList(cxSaveLs, TSetting::SuperSave);
-    StoreList(cxToneEs, TSetting::Beep);
-    StoreList(cxLamp, TSetting::Lamp);
-    StoreList(cxColor, TSetting::Color);
-    StoreList(cxLockSw, TSetting::KeyLock);
-    StoreList(cxRoger, TSetting::TxOverTone);
-    StoreList(cxBatTx, TSetting::VoltageTxInhibit);
-    StoreList(cx3xxM, TSetting::Band4TxInhibit);
-    StoreList(cxRelay, TSetting::RelayStation);
     SetSetting(gAll, TSetting::ManualSetting, cxMenuSet->isChecked() ? 1 : 0);
     SetSetting(gAll, TSetting::RelaySetting, cxRelaySet->isChecked() ? 1 : 0);
     StoreRadioName();

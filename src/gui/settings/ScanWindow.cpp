@@ -25,9 +25,7 @@ TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
 void TScanWindow::Fill()
 {
     cxScanPris->addItems(ToQtList(NumberTexts(1, gAll.ChannelCount)));
-    LoadList(cxScanMode, TSetting::ScanMode);
-    LoadList(cxScanRate, TSetting::ScanSpeed);
-    LoadList(cxScanBack, TSetting::DropoutDelay);
+    LoadLists();
     // A priority channel beyond the model's channels (129 passes the validation) shows "OFF"; it is written
     // back as 0 with the next change the user makes here.
     const int priority = GetSetting(gAll, TSetting::PriorityChannel);
@@ -38,9 +36,7 @@ void TScanWindow::Store()
 {
     if (Loading)
         return;
-    StoreList(cxScanMode, TSetting::ScanMode);
-    StoreList(cxScanRate, TSetting::ScanSpeed);
-    StoreList(cxScanBack, TSetting::DropoutDelay);
+    StoreLists();
     StoreList(cxScanPris, TSetting::PriorityChannel);
     gAll.Modified = true;
 }

@@ -64,7 +64,21 @@ QComboBox* TSettingsWindow::AddSetting(QGridLayout* grid, int row, int column, T
     list->setMinimumWidth(110);
     label->setBuddy(list);
     grid->addWidget(list, row, column + 1);
+    if (settingRow.Form == TSettingForm::List)
+        PlainLists.emplace_back(list, setting);
     return list;
+}
+
+void TSettingsWindow::LoadLists()
+{
+    for (const auto& [list, setting] : PlainLists)
+        LoadList(list, setting);
+}
+
+void TSettingsWindow::StoreLists()
+{
+    for (const auto& [list, setting] : PlainLists)
+        StoreList(list, setting);
 }
 
 void TSettingsWindow::HideSetting(TSetting setting)

@@ -5,6 +5,7 @@
 
 #include <QStringList>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/model/SettingsTable.h"
@@ -29,8 +30,12 @@ class TSettingsWindow : public TEditorWindow
     // The "&Close" button every settings window carries.
     QPushButton* AddCloseButton();
     // The setting's label and fixed drop-down list side by side in one grid row, named, captioned, filled and
-    // tagged from its row.
+    // tagged from its row. A plain list (an item per stored value) is also loaded and stored by LoadLists and
+    // StoreLists; a list whose items map to the stored value otherwise is left to its window.
     QComboBox* AddSetting(QGridLayout* grid, int row, int column, TSetting setting);
+    // Every plain list of the window shows its setting's value, or writes its index into it.
+    void LoadLists();
+    void StoreLists();
     QLabel* AddLabel(QGridLayout* grid, int row, int column, const char* name, const QString& caption);
     // The setting's label alone, for a control that is not a list.
     QLabel* AddLabel(QGridLayout* grid, int row, int column, TSetting setting);
@@ -42,6 +47,7 @@ class TSettingsWindow : public TEditorWindow
 
   private:
     bool Filled = false;
+    std::vector<std::pair<QComboBox*, TSetting>> PlainLists;
 };
 
 // The setting's control object name, the key of its texts in the language file.

@@ -23,17 +23,13 @@ TVoxWindow::TVoxWindow(QWidget* parent) : TSettingsWindow(parent)
 
 void TVoxWindow::Fill()
 {
-    LoadList(cxVoxLv, TSetting::VoxGain);
-    LoadList(cxVoxDv, TSetting::VoxDelay);
-    LoadList(cxVoxRs, TSetting::VoxRxInhibit);
+    LoadLists();
 }
 
 void TVoxWindow::Store()
 {
     if (Loading)
         return;
-    StoreList(cxVoxLv, TSetting::VoxGain);
-    StoreList(cxVoxDv, TSetting::VoxDelay);
-    StoreList(cxVoxRs, TSetting::VoxRxInhibit);
+    StoreLists();
     gAll.Modified = true;
 }
