@@ -113,16 +113,20 @@ void SetName(TAppState& all, int index, std::string& text)
     text = shown.substr(0, shown.find_last_not_of(' ') + 1);
 }
 
+// The channel's ID code: six DTMF digits in record bytes 15 to 17.
+constexpr int kIdCodeByte = 15;
+constexpr size_t kIdCodeBytes = 3;
+
+std::span<uint8_t> IdCodeBytes(TAppState& all, int index)
+{
+    return {&RecordByte(all, index, kIdCodeByte), kIdCodeBytes};
+}
+
 void SetIdCode(TAppState& all, int index, std::string& text)
 {
     if (text.size() < 3)
         text = (text + "000").substr(0, 3);
-    const std::string padded = text + "*************";
-    for (int i = 0; i < 6; ++i) {
-        uint8_t& byte = RecordByte(all, index, 15 + i / 2);
-        const int code = DtmfCode(padded[static_cast<size_t>(i)]);
-        SetField(byte, i % 2 == 0 ? 0xF0 : 0x0F, code);
-    }
+    WriteDigitCodes(IdCodeBytes(all, index), text);
 }
 
 int ItemNumber(const std::string& text)
@@ -153,14 +157,7 @@ uint8_t DecodeOptionBits(const TAppState& all, int index, const TChannelFieldRow
 
 std::string DecodeIdCode(const TAppState& all, int index)
 {
-    std::string code;
-    for (int i = 0; i < 6; ++i) {
-        const uint8_t byte = RecordByte(all, index, 15 + i / 2);
-        const int digit = i % 2 == 0 ? byte >> 4 : byte & 0x0F;
-        if (digit > 9)
-            break;
-        code += DtmfChar(digit);
-    }
+    const std::string code = DigitText({all.Image.data() + ChannelByte(index, kIdCodeByte), kIdCodeBytes}, 6, 9);
     return code.size() < 3 ? "000" : code;
 }
 

@@ -1,6 +1,7 @@
 // Field encodings: bits and settings fields, frequencies, tones, DTMF digits, name characters, time stamps.
 #include "core/model/Encodings.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <ctime>
@@ -359,6 +360,28 @@ char DtmfChar(int code)
 {
     static const char digits[] = "0123456789ABCD#*";
     return code >= 0 && code <= 15 ? digits[code] : ' ';
+}
+
+std::string DigitText(std::span<const uint8_t> bytes, int n, int limit)
+{
+    const int count = std::min(n, 2 * static_cast<int>(bytes.size()));
+    std::string text;
+    for (int i = 0; i < count; ++i) {
+        const int byte = bytes[static_cast<size_t>(i / 2)];
+        const int code = i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+        if (code > limit)
+            break;
+        text += DtmfChar(code);
+    }
+    return text;
+}
+
+void WriteDigitCodes(std::span<uint8_t> bytes, const std::string& text)
+{
+    std::string digits = text.substr(0, 2 * bytes.size());
+    digits.resize(2 * bytes.size(), '*');
+    for (size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<uint8_t>(DtmfCode(digits[2 * i]) * 16 + DtmfCode(digits[2 * i + 1]));
 }
 
 int NameCode(char c)

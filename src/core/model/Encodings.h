@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +46,11 @@ const std::vector<std::string>& ToneList();
 // ---- Characters and time ----
 int DtmfCode(char c);
 char DtmfChar(int code);
+// DTMF digit codes packed two to a byte, the first in the high nibble (the codes of the DTMF settings and of a
+// channel's ID code). Up to n digits, stopping before the first code above limit.
+std::string DigitText(std::span<const uint8_t> bytes, int n, int limit);
+// Fills every nibble with the digits of text, padded with "*"; digits beyond the bytes are dropped.
+void WriteDigitCodes(std::span<uint8_t> bytes, const std::string& text);
 int NameCode(char c);
 char NameChar(int code);
 // The text of count name character codes (channel name, power-on message), trailing spaces removed. Codes whose

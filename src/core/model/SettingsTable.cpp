@@ -1,13 +1,12 @@
 // The radio-wide settings, each described once.
 #include "core/model/SettingsTable.h"
 
-#include <algorithm>
-
 #include "core/model/Encodings.h"
 
 namespace
 {
-// The FM broadcast frequencies: memories 1 to 31 and, in slot 32, the current FM frequency.
+// The FM broadcast frequencies, 32 slots of 16 bits: memories 1 to 25 (slots 26 to 31 unused) and, in slot
+// 32, the current FM frequency.
 constexpr int kFmFrequencies = 0x1050;
 constexpr int kFmSlots = 32;
 
@@ -327,26 +326,12 @@ void ClampSetting(TAppState& all, const TSettingRow& row)
 
 std::string ReadDigits(const TAppState& all, TSetting id, int n, int limit)
 {
-    const std::span<const uint8_t> bytes = SettingBytes(all, id);
-    const int count = std::min(n, 2 * static_cast<int>(bytes.size()));
-    std::string text;
-    for (int i = 0; i < count; ++i) {
-        const int byte = bytes[static_cast<size_t>(i / 2)];
-        const int code = i % 2 == 0 ? byte >> 4 : byte & 0x0F;
-        if (code > limit)
-            break;
-        text += DtmfChar(code);
-    }
-    return text;
+    return DigitText(SettingBytes(all, id), n, limit);
 }
 
 void WriteDigits(TAppState& all, TSetting id, const std::string& text)
 {
-    const std::span<uint8_t> bytes = SettingBytes(all, id);
-    std::string digits = text.substr(0, 2 * bytes.size());
-    digits.resize(2 * bytes.size(), '*');
-    for (size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<uint8_t>(DtmfCode(digits[2 * i]) * 16 + DtmfCode(digits[2 * i + 1]));
+    WriteDigitCodes(SettingBytes(all, id), text);
 }
 
 std::string SettingValueText(const TAppState& all, const TSettingRow& row)
