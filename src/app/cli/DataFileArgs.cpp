@@ -3,9 +3,7 @@
 #include "core/files/DataFile.h"
 #include "core/files/StartUp.h"
 
-namespace
-{
-bool OpenForReading(const std::string& path)
+bool OpenDataFileArgument(const std::string& path)
 {
     std::string error;
     switch (OpenDataFile(gAll, gMacList, path, error)) {
@@ -20,7 +18,6 @@ bool OpenForReading(const std::string& path)
     CliFail(error);
     return false;
 }
-} // namespace
 
 bool OneFileArgument(const TCliArgs& args, const char* command)
 {
@@ -32,5 +29,5 @@ bool OneFileArgument(const TCliArgs& args, const char* command)
 
 bool OpenFileArgument(const TCliArgs& args, const char* command)
 {
-    return OneFileArgument(args, command) && OpenForReading(args[0]);
+    return OneFileArgument(args, command) && OpenDataFileArgument(args[0]);
 }

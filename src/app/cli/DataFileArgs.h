@@ -1,4 +1,4 @@
-// The data file argument of the file subcommands new, info, channels and fm.
+// The data file argument of the subcommands new, info, channels, fm and write.
 #pragma once
 
 #include <string>
@@ -10,5 +10,7 @@ inline constexpr int kFmMemories = 25;
 
 // True when the arguments are exactly one file name; otherwise prints what the command needs.
 bool OneFileArgument(const TCliArgs& args, const char* command);
+// Opens a data file as the Open command does; false after printing the reason.
+bool OpenDataFileArgument(const std::string& path);
 // OneFileArgument, then opens that data file as the Open command does; false after printing the reason.
 bool OpenFileArgument(const TCliArgs& args, const char* command);

@@ -1,7 +1,7 @@
 #include "app/cli/WriteCommand.h"
 
 #include "app/cli/CliLink.h"
-#include "core/files/DataFile.h"
+#include "app/cli/DataFileArgs.h"
 #include "core/files/StartUp.h"
 #include "core/link/WriteEngine.h"
 
@@ -11,15 +11,8 @@ int CmdWrite(const TCliArgs& args)
     const auto parsed = ParseLinkArgs(args, true);
     if (!parsed)
         return CliFail("write needs --port PORT, one file name and optionally --force");
-    std::string openError;
-    switch (OpenDataFile(gAll, gMacList, parsed->File, openError)) {
-    case TOpenResult::Ok:
-        break;
-    case TOpenResult::ModelUnknown:
-        return CliFail(gLanguage.ModError);
-    case TOpenResult::CannotOpen:
-        return CliFail(openError);
-    }
+    if (!OpenDataFileArgument(parsed->File))
+        return 1;
     TCliLink link(parsed->Port, "write", parsed->Force);
     TWriteEngine engine(gAll, gMacList, gLanguage, link.Port(), link.View());
     link.Run(engine);
