@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "app/cli/CliCommands.h"
+#include "app/cli/DiffCommand.h"
 #include "app/cli/ReadCommand.h"
 #include "app/cli/WriteCommand.h"
 #include "core/files/StartUp.h"
@@ -19,6 +20,7 @@ const TCliEntry kCommands[] = {
     {"fm", "FILE.dat", CmdFm},
     {"read", "--port PORT OUT.dat", CmdRead},
     {"write", "--port PORT [--force] IN.dat", CmdWrite},
+    {"diff", "A.dat B.dat", CmdDiff},
 };
 
 // The folder of the program file with a trailing "/", where the settings and language files are looked for.

@@ -60,6 +60,8 @@ class TAppState
     int SnCount = 0;
     bool TestEnabled = false;
     bool SerialEditable = false;
+    // Program > Verify after write: a write reads the radio back and compares every written block.
+    bool VerifyAfterWrite = true;
     std::array<uint8_t, kImageSize> Image{};
 };
 
