@@ -86,6 +86,7 @@ void LoadSettings(TAppState& all)
     if (all.SnCount == 0)
         all.SnCount = 1;
     all.VerifyAfterWrite = profile.ReadString(kProgramSection, kVerifyKey, "1") != "0";
+    all.BackupFolder = profile.ReadString("Backup", "Folder", "");
 
     ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
 }
