@@ -1,6 +1,7 @@
-// A full read and a full write through the program's own windows and serial adapter against the virtual
-// radio with 4800-baud wire time. Prints each transfer's time, the protocol floor (wire time of every byte
-// both ways plus the pauses the protocol mandates), their ratio, and the longest stall of the event loop.
+// A full read, a full write and a write with its read-back through the program's own windows and serial
+// adapter against the virtual radio with 4800-baud wire time. Prints each transfer's time, the protocol floor
+// (wire time of every byte both ways plus the pauses the protocol mandates), their ratio, and the longest
+// stall of the event loop.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -33,6 +34,8 @@ struct TTraffic {
     int Sent = 0;
     int Received = 0;
     int Frames = 0;
+    // Each session begins with the Ok pauses and the wake-up gap.
+    int Sessions = 1;
 
     void Add(int sent, int received)
     {
@@ -42,7 +45,8 @@ struct TTraffic {
     }
     double FloorMs() const
     {
-        return (Sent + Received) * kByteWireMs + Frames * TSerialLink::kPacingMs + kWakeupGapMs + kOkPausesMs;
+        return (Sent + Received) * kByteWireMs + Frames * TSerialLink::kPacingMs +
+               Sessions * (kWakeupGapMs + kOkPausesMs);
     }
 };
 
@@ -73,6 +77,23 @@ TTraffic WriteTraffic()
     TTraffic traffic = Opening();
     for (int block = 0; block < kWriteBlockCount; ++block)
         traffic.Add(kWriteFrameLength, 1);
+    traffic.Add(1, 0);
+    return traffic;
+}
+
+// The write, then the read-back of its blocks in a second session with the same opening and pauses.
+TTraffic VerifiedWriteTraffic()
+{
+    TTraffic traffic = WriteTraffic();
+    const TTraffic opening = Opening();
+    traffic.Sent += opening.Sent;
+    traffic.Received += opening.Received;
+    traffic.Frames += opening.Frames;
+    traffic.Sessions += 1;
+    for (int block = 0; block < kWriteBlockCount; ++block) {
+        traffic.Add(kBlockRequestLength, kDataReplyLength);
+        traffic.Add(1, 1);
+    }
     traffic.Add(1, 0);
     return traffic;
 }
@@ -147,7 +168,7 @@ template <class TWindow> TResult RunTransfer()
 void Report(const char* name, const TResult& result, const TTraffic& traffic)
 {
     const double floor = traffic.FloorMs();
-    std::printf("%-6s time %s ms  floor %s ms  ratio %s  longest stall %s ms  (%d frames, %d+%d bytes) %s\n", name,
+    std::printf("%-12s time %s ms  floor %s ms  ratio %s  longest stall %s ms  (%d frames, %d+%d bytes) %s\n", name,
                 FormatFixed(result.Ms, 1).c_str(), FormatFixed(floor, 1).c_str(),
                 FormatFixed(result.Ms / floor, 4).c_str(), FormatFixed(result.StallMs, 2).c_str(), traffic.Frames,
                 traffic.Sent, traffic.Received, result.Message.toStdString().c_str());
@@ -161,6 +182,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
     QTemporaryDir folder;
+    // The write window looks for backups to preview against: none of the user's.
+    qputenv("XDG_DATA_HOME", folder.path().toUtf8());
     InitState(gAll, gMacList, folder.path().toStdString() + "/");
     PrepareFirstImage(gAll, gMacList);
     NewDataSet(gAll, gMacList);
@@ -176,10 +199,14 @@ int main(int argc, char** argv)
     gAll.ComPort = radio.readLine().trimmed().toStdString();
 
     const TResult read = RunTransfer<TReadWindow>();
+    gAll.VerifyAfterWrite = false;
     const TResult write = RunTransfer<TWriteWindow>();
+    gAll.VerifyAfterWrite = true;
+    const TResult verified = RunTransfer<TWriteWindow>();
     radio.terminate();
     radio.waitForFinished(5000);
     Report("read", read, ReadTraffic());
     Report("write", write, WriteTraffic());
-    return read.Ms > 0 && write.Ms > 0 ? 0 : 1;
+    Report("write+verify", verified, VerifiedWriteTraffic());
+    return read.Ms > 0 && write.Ms > 0 && verified.Ms > 0 ? 0 : 1;
 }

@@ -49,6 +49,8 @@ enum class TCommand : int {
     CloseAll = 54,
     HelpTopics = 60,
     About = 61,
+    OpenBackup = 81,       // File > Open Backup...: the open dialog in the backups folder
+    VerifyAfterWrite = 82, // Program > Verify after write, a check item kept in the settings file
 };
 
 // Runs a command of the main window so that a window can open another without knowing it.

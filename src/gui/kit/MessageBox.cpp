@@ -47,11 +47,11 @@ void SetFileDialogResponder(TFileDialogResponder responder)
     gFileResponder = std::move(responder);
 }
 
-QString AskOpenFileName(QWidget* parent)
+QString AskOpenFileName(QWidget* parent, const QString& folder)
 {
     if (gFileResponder)
         return gFileResponder(false);
-    return QFileDialog::getOpenFileName(parent, QString(), QString(), kDataFilter);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, kDataFilter);
 }
 
 QString AskSaveFileName(QWidget* parent)

@@ -20,5 +20,6 @@ void SetMessageResponder(TMessageResponder responder);
 // The open and save dialogs go through one seam too; an empty result means the user cancelled.
 using TFileDialogResponder = std::function<QString(bool save)>;
 void SetFileDialogResponder(TFileDialogResponder responder);
-QString AskOpenFileName(QWidget* parent);
+// folder: where the dialog starts (empty: where it was last).
+QString AskOpenFileName(QWidget* parent, const QString& folder = {});
 QString AskSaveFileName(QWidget* parent);

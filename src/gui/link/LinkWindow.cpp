@@ -60,10 +60,10 @@ TTransferWindow::TTransferWindow(QWidget* parent, const char* formName, const QS
     pBar = new QProgressBar(this);
     pBar->setObjectName(QStringLiteral("pBar"));
     pBar->setMinimumWidth(320);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(pBar);
-    layout->addLayout(NewOkCancelRow(this, btnOk, btnCancel, false));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    Body = new QVBoxLayout(this);
+    Body->addWidget(pBar);
+    Body->addLayout(NewOkCancelRow(this, btnOk, btnCancel, false));
+    Body->setSizeConstraint(QLayout::SetFixedSize);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 

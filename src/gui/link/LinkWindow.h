@@ -10,6 +10,7 @@
 #include "qt/SerialLink.h"
 
 class QProgressBar;
+class QVBoxLayout;
 class QPushButton;
 class TTransferEngine;
 
@@ -52,6 +53,8 @@ class TTransferWindow : public TLinkWindow
   protected:
     TTransferWindow(QWidget* parent, const char* formName, const QString& caption);
     void AttachTransfer(std::unique_ptr<TTransferEngine> engine);
+    // The column the progress bar and the buttons stand in; a window may put more above them.
+    QVBoxLayout* Body;
     void showEvent(QShowEvent* event) override;
 
   private:

@@ -1,4 +1,5 @@
-// The write window: sends image blocks 0 to 294 to the radio (command 21).
+// The write window: shows what the write will change against the newest backup of the radio, then sends
+// image blocks 0 to 294 to the radio (command 21) and, with verify after write, reads them back.
 #pragma once
 
 #include <QWidget>
@@ -6,14 +7,25 @@
 #include "core/link/WriteEngine.h"
 #include "gui/link/LinkWindow.h"
 
+class QLabel;
+class QListWidget;
+
 class TWriteWindow : public TTransferWindow
 {
     Q_OBJECT
   public:
     explicit TWriteWindow(QWidget* parent = nullptr);
-    // The last write attempt reached "Writing Completed.".
+    // The last write attempt reached "Writing Completed." (and, with verify, read back as written).
     bool Succeeded() const { return Engine->Succeeded(); }
+    // The last attempt was read back and every block held what was written.
+    bool Verified() const { return Engine->Verified(); }
+
+    // The preview: its heading with the count of changes, and one line per change. Ok confirms it.
+    QLabel* lPreview;
+    QListWidget* lbPreview;
 
   private:
+    void ShowPreview();
+
     TWriteEngine* Engine;
 };

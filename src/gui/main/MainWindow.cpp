@@ -22,6 +22,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/files/Backups.h"
 #include "core/files/DataFile.h"
 #include "core/files/LanguageFile.h"
 #include "core/files/SettingsFile.h"
@@ -192,6 +193,7 @@ void TMainWindow::BuildMenus()
     nFile = AddMenu(bar, "nFile", tr("&File"));
     N1 = AddCommand(nFile, "N1", TCommand::New, tr("&New"), {}, QKeySequence(tr("Ctrl+N")));
     O1 = AddCommand(nFile, "O1", TCommand::Open, tr("&Open"), {}, QKeySequence(tr("Ctrl+O")));
+    nOpenBackup = AddCommand(nFile, "nOpenBackup", TCommand::OpenBackup, tr("Open &Backup..."));
     S2 = AddCommand(nFile, "S2", TCommand::Save, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
     A1 = AddCommand(nFile, "A1", TCommand::SaveAs, tr("Save &As"), {}, QKeySequence(tr("Ctrl+A")));
     nFile->addSeparator();
@@ -222,6 +224,9 @@ void TMainWindow::BuildMenus()
     nProgram = AddMenu(bar, "nProgram", tr("&Program"));
     R1 = AddCommand(nProgram, "R1", TCommand::ReadFromRadio, tr("&Read From Radio"), {}, QKeySequence(tr("Ctrl+R")));
     W2 = AddCommand(nProgram, "W2", TCommand::WriteToRadio, tr("&Write To Radio"), {}, QKeySequence(tr("Ctrl+W")));
+    nVerify = AddCommand(nProgram, "nVerify", TCommand::VerifyAfterWrite, tr("&Verify after write"));
+    nVerify->setCheckable(true);
+    nVerify->setChecked(gAll.VerifyAfterWrite);
     nProgram->addSeparator();
     T1 = AddCommand(nProgram, "T1", TCommand::PowerTest, tr("&Test Online"));
 
@@ -582,6 +587,12 @@ void TMainWindow::ExecuteCommand(TCommand command)
     case TCommand::PowerTest:
         ShowPowerTestWindow(this);
         break;
+    case TCommand::OpenBackup:
+        OpenCommand(QString::fromStdString(BackupFolder(gAll)));
+        break;
+    case TCommand::VerifyAfterWrite:
+        VerifyCommand();
+        break;
     case TCommand::Model:
         ModelCommand();
         break;
@@ -627,11 +638,11 @@ bool TMainWindow::NewCommand()
     return true;
 }
 
-void TMainWindow::OpenCommand()
+void TMainWindow::OpenCommand(const QString& folder)
 {
     if (!AskToSaveChanges())
         return;
-    const QString path = AskOpenFileName(this);
+    const QString path = AskOpenFileName(this, folder);
     if (path.isEmpty())
         return;
     const QString previous = DataFileName;
@@ -695,6 +706,16 @@ void TMainWindow::ReadCommand()
     DataFileName.clear();
     RefreshStatus();
     RefreshViews(TRefresh::ReopenTable);
+}
+
+// The check item shows the choice; the settings file keeps it for the next start.
+void TMainWindow::VerifyCommand()
+{
+    gAll.VerifyAfterWrite = !gAll.VerifyAfterWrite;
+    nVerify->setChecked(gAll.VerifyAfterWrite);
+    std::string error;
+    if (!SaveSettings(gAll, error))
+        ShowFileError(error);
 }
 
 void TMainWindow::ModelCommand()

@@ -44,7 +44,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
 
     // File commands; New and Save report whether they went through.
     bool NewCommand();
-    void OpenCommand();
+    // folder: where the open dialog starts (File > Open Backup... gives the backups folder).
+    void OpenCommand(const QString& folder = {});
     bool SaveCommand();
     bool SaveAsCommand();
 
@@ -78,6 +79,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QAction *T4, *nCool, *nBar;
     QAction *nC, *nH, *nV, *npl, *nCloseAll;
     QAction *nHelpTopics, *nAbout;
+    QAction *nOpenBackup, *nVerify;
     QAction *tbNew, *tbOpen, *tbSave, *ToolButton3, *tbPrint, *tbCom, *tbRead, *tbWrite, *tbHelp;
 
   protected:
@@ -103,6 +105,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     bool AskToSaveChanges();
     bool WriteDataFile();
     void ReadCommand();
+    void VerifyCommand();
     void ModelCommand();
     void LanguageCommand();
     void AboutCommand();
