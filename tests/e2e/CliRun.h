@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "core/files/DataFile.h"
+#include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 #include "core/model/ModelCatalogue.h"
 

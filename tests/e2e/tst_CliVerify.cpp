@@ -57,8 +57,6 @@ class TestCliVerify : public QObject
         QTest::newRow("a sound radio") << QStringList() << 0 << "written, verified";
         QTest::newRow("a radio that drops block 34")
             << QStringList{"--unstored", "34"} << 3 << "Verify failed: 1 blocks differ (CH-017).";
-        QTest::newRow("a radio that drops the VFO A block 258")
-            << QStringList{"--unstored", "258"} << 3 << "Verify failed: 1 blocks differ (VFO A).";
     }
 
     void verifyReadsTheRadioBack()

@@ -18,6 +18,8 @@ namespace fs = std::filesystem;
 // "YYYY-MM-DD_HHMMSS_": the time part every backup's name begins with.
 constexpr size_t kStampLength = 18;
 constexpr const char* kExtension = ".dat";
+// The year (two bytes), month, day, hour, minute and second of the write-time stamp.
+constexpr int kWriteTimeLength = 7;
 
 std::string WithSlash(std::string folder)
 {
@@ -155,7 +157,10 @@ TWritePreview BuildWritePreview(const TAppState& all, const TModelCatalogue& lis
     const std::optional<TBackup> backup = FindNewestBackup(all, list);
     if (!backup)
         return {texts.PreviewNoBackup, {}};
-    TWritePreview preview{{}, DiffDataSets(backup->State, all)};
+    // The write stamps its own time: the one the data set holds is never written.
+    TAppState written = all;
+    std::copy_n(backup->State.Image.begin() + kWriteTime, kWriteTimeLength, written.Image.begin() + kWriteTime);
+    TWritePreview preview{{}, DiffDataSets(backup->State, written)};
     const std::string name = fs::path(backup->Path).filename().string();
     preview.Heading = preview.Lines.empty()
                           ? FormatText(texts.PreviewSame, {name})

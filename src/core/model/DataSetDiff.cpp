@@ -5,6 +5,7 @@
 
 #include "core/model/ChannelCodec.h"
 #include "core/model/ChannelFields.h"
+#include "core/model/RadioInfo.h"
 #include "core/model/SettingsTable.h"
 
 namespace
@@ -107,6 +108,19 @@ void DiffSettings(const TAppState& before, const TAppState& after, std::vector<s
     }
 }
 
+// What the radio information window shows besides the model.
+void DiffRadioInfo(const TAppState& before, const TAppState& after, std::vector<std::string>& lines)
+{
+    const std::pair<const char*, std::string (*)(const TAppState&)> texts[] = {{"Write Time", WriteTimeText},
+                                                                               {"Serial Number", SerialNumberText}};
+    for (const auto& [label, text] : texts) {
+        const std::string was = text(before);
+        const std::string now = text(after);
+        if (was != now)
+            lines.push_back(Change(label, was, now));
+    }
+}
+
 // The blocks of the data file's part of the image in which the two differ.
 std::vector<int> DifferingBlocks(const TAppState& before, const TAppState& after)
 {
@@ -134,6 +148,7 @@ std::vector<std::string> DiffDataSets(const TAppState& before, const TAppState& 
     for (int index : {kVfoA, kVfoB})
         DiffChannel(a, b, index, lines);
     DiffSettings(before, after, lines);
+    DiffRadioInfo(before, after, lines);
     if (lines.empty()) {
         const std::vector<int> blocks = DifferingBlocks(before, after);
         if (!blocks.empty())

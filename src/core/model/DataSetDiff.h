@@ -9,7 +9,8 @@
 #include "core/model/AppState.h"
 
 // "CH-005 RX Frequency: 145.50000 → 145.52500", "CH-012: new channel 438.50000", "CH-020: cleared",
-// "Squelch level: 3 → 5", in channel order, then in the order of the settings table. Empty when the two
+// "Squelch level: 3 → 5", in channel order, then in the order of the settings table, then the write time and
+// serial number of the radio information window. Empty when the two
 // hold the same. Bytes that no channel or setting shows still count: they give one line naming their blocks.
 std::vector<std::string> DiffDataSets(const TAppState& before, const TAppState& after);
 

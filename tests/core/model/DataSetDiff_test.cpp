@@ -19,6 +19,8 @@ TCoreState Before()
     ResetChannel(s.All, 5, "145.5");
     ResetChannel(s.All, 20, "433.0");
     SetSetting(s.All, TSetting::SquelchLevel, 3);
+    // A new data set holds the time it was made: two made a second apart must not differ.
+    StampTime(s.All.Image.data() + kWriteTime, "2026-01-01 08:00:00");
     return s;
 }
 
@@ -52,6 +54,9 @@ TEST(DataSetDiff, EachChangeIsOneLineInTheTextsTheWindowsShow)
          [](TAppState& a) { Type(a, kVfoB, TChannelField::RxFrequency, "440.0"); },
          {"VFO B RX Frequency: 400.00000 \u2192 440.00000"}},
         {"a byte no window shows", [](TAppState& a) { a.Image[0x1100] ^= 0xFF; }, {"Other data differs: block 272"}},
+        {"the write time of the radio information",
+         [](TAppState& a) { StampTime(a.Image.data() + kWriteTime, "2026-12-10 14:15:30"); },
+         {"Write Time: 2026-01-01 08:00:00 \u2192 2026-12-10 14:15:30"}},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Name);
