@@ -136,3 +136,70 @@ TEST(Cli, FailuresPrintOneLineAndNothingElse)
     }
     EXPECT_EQ(RunCli(folder, "unknown").Status, 2);
 }
+
+TEST(Cli, SettingsListsAndSetChangesByTheSameLabels)
+{
+    TTempFolder folder;
+    const std::string file = MakeFile(folder);
+    const TRun listed = RunCli(folder, "settings '" + file + "'");
+    EXPECT_EQ(listed.Status, 0) << listed.Err;
+    EXPECT_NE(listed.Out.find("\nOptional Function / Squelch level = 5\n"), std::string::npos) << listed.Out;
+    EXPECT_NE(listed.Out.find("\nFM Information / Frequancy[MHz] 1 = 101.70000\n"), std::string::npos);
+    EXPECT_NE(listed.Out.find("\nRadio Information / Serial Number = AB 12\n"), std::string::npos);
+
+    const std::string out = folder.File("set.dat");
+    const TRun set = RunCli(folder, "set '" + file + "' 'Squelch Level=2' 'Scan Information / Scan Mode=SE' '" + out + "'");
+    EXPECT_EQ(set.Status, 0) << set.Err;
+    const TRun after = RunCli(folder, "settings '" + out + "'");
+    EXPECT_NE(after.Out.find("\nOptional Function / Squelch level = 2\n"), std::string::npos);
+    EXPECT_NE(after.Out.find("\nScan Information / Scan Mode = SE\n"), std::string::npos);
+    // Only the two settings differ.
+    EXPECT_EQ(std::count(after.Out.begin(), after.Out.end(), '\n'), std::count(listed.Out.begin(), listed.Out.end(), '\n'));
+
+    const TRun refused = RunCli(folder, "set '" + file + "' 'Squelch Level=2' 'Lamp=Bright' '" + folder.File("no.dat") + "'");
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_EQ(refused.Err, "qbh52-cli: Lamp: allowed values: Off, On, Auto\n");
+    EXPECT_EQ(folder.Read("no.dat"), "") << "nothing is written";
+}
+
+TEST(Cli, EveryCommandAnswersHelp)
+{
+    TTempFolder folder;
+    const TRun overview = RunCli(folder, "--help");
+    EXPECT_EQ(overview.Status, 0);
+    for (const char* command :
+         {"new", "info", "channels", "fm", "read", "write", "settings", "set", "export-csv", "import-csv"}) {
+        EXPECT_NE(overview.Out.find(std::string("\n  qbh52-cli ") + command + " "), std::string::npos) << command;
+        const TRun help = RunCli(folder, std::string(command) + " --help");
+        EXPECT_EQ(help.Status, 0) << command;
+        EXPECT_EQ(help.Out.rfind(std::string("usage: qbh52-cli ") + command + " ", 0), 0u) << help.Out;
+        EXPECT_EQ(help.Err, "");
+    }
+}
+
+// A usage error names what is wrong, then the command's usage, and exits 2 without touching a file.
+TEST(Cli, UsageErrorsExitTwo)
+{
+    TTempFolder folder;
+    const std::string file = MakeFile(folder);
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "usage:\n"},
+        {"unknown", "qbh52-cli: unknown command \"unknown\"\nusage:\n"},
+        {"info", "qbh52-cli: info needs exactly one file name\nusage: qbh52-cli info FILE.dat\n"},
+        {"settings a.dat b.dat", "usage: qbh52-cli settings FILE.dat\n"},
+        {"set '" + file + "' out.dat", "usage: qbh52-cli set "},
+        {"set '" + file + "' Squelch out.dat", "qbh52-cli: \"Squelch\" is not 'Field=value'\n"},
+        {"read out.dat", "usage: qbh52-cli read "},
+        {"export-csv '" + file + "'", "usage: qbh52-cli export-csv "},
+        {"import-csv in.csv", "usage: qbh52-cli import-csv "},
+        {"import-csv in.csv --into out.dat", "usage: qbh52-cli import-csv "},
+        {"import-csv in.csv --bogus out.dat", "usage: qbh52-cli import-csv "},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const TRun run = RunCli(folder, arguments);
+        EXPECT_EQ(run.Status, 2) << arguments;
+        EXPECT_NE(run.Err.find(message), std::string::npos) << arguments << ": " << run.Err;
+        EXPECT_EQ(run.Out, "") << arguments;
+    }
+    EXPECT_EQ(folder.Read("out.dat"), "");
+}

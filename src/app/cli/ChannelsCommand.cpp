@@ -89,8 +89,8 @@ std::string ChannelLine(int number, const TChannel& channel)
 
 int CmdChannels(const TCliArgs& args)
 {
-    if (!OpenFileArgument(args, "channels"))
-        return 1;
+    if (const int status = OpenFileArgument(args, "channels"))
+        return status;
     std::ostringstream out;
     out << TitleLine();
     for (int number = 1; number <= gAll.ChannelCount; ++number) {

@@ -19,15 +19,14 @@ bool OpenDataFileArgument(const std::string& path)
     return false;
 }
 
-bool OneFileArgument(const TCliArgs& args, const char* command)
+int OneFileArgument(const TCliArgs& args, const char* command)
 {
-    if (args.size() == 1)
-        return true;
-    CliFail(std::string(command) + " needs exactly one file name");
-    return false;
+    return args.size() == 1 ? 0 : CliUsage(command, std::string(command) + " needs exactly one file name");
 }
 
-bool OpenFileArgument(const TCliArgs& args, const char* command)
+int OpenFileArgument(const TCliArgs& args, const char* command)
 {
-    return OneFileArgument(args, command) && OpenDataFileArgument(args[0]);
+    if (const int status = OneFileArgument(args, command))
+        return status;
+    return OpenDataFileArgument(args[0]) ? 0 : 1;
 }
