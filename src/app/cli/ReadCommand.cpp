@@ -10,7 +10,7 @@ int CmdRead(const TCliArgs& args)
 {
     const auto parsed = ParseLinkArgs(args, false);
     if (!parsed)
-        return CliFail("read needs --port PORT and one file name");
+        return CliUsage("read", "read needs --port PORT and one file name");
     TCliLink link(parsed->Port, "read", false);
     TReadEngine engine(gAll, gMacList, gLanguage, link.Port(), link.View());
     link.Run(engine);

@@ -10,7 +10,7 @@ int CmdWrite(const TCliArgs& args)
 {
     const auto parsed = ParseLinkArgs(args, true);
     if (!parsed)
-        return CliFail("write needs --port PORT, one file name and optionally --force");
+        return CliUsage("write", "write needs --port PORT, one file name and optionally --force");
     if (!OpenDataFileArgument(parsed->File))
         return 1;
     TCliLink link(parsed->Port, "write", parsed->Force);

@@ -198,10 +198,13 @@ class TRowValues
         : Fields(fields), Place(place)
     {
     }
-    std::string operator[](TColumn column) const
+    // Surrounding spaces do not count.
+    std::string operator[](TColumn column) const { return Trim(Raw(column)); }
+    // As the file has it: a name keeps its leading spaces.
+    std::string Raw(TColumn column) const
     {
         const int at = Place[static_cast<size_t>(column)];
-        return at >= 0 && static_cast<size_t>(at) < Fields.size() ? Trim(Fields[static_cast<size_t>(at)]) : "";
+        return at >= 0 && static_cast<size_t>(at) < Fields.size() ? Fields[static_cast<size_t>(at)] : "";
     }
 
   private:
@@ -405,7 +408,7 @@ std::vector<std::string> StoreRow(TAppState& scratch, int channel, const TRowVal
     StoreText(scratch, channel, F::Power, std::to_string(ImportPower(values[TColumn::Power], changes)));
     StoreText(scratch, channel, F::ScanAdd, ImportScanned(values[TColumn::Skip], changes) ? "0" : "1");
     bool shortened = false;
-    const std::string name = FirstCharacters(values[TColumn::Name], kNameLength, shortened);
+    const std::string name = FirstCharacters(values.Raw(TColumn::Name), kNameLength, shortened);
     const std::string stored = StoreText(scratch, channel, F::Name, name);
     TChannel decoded;
     DecodeChannel(scratch, channel, decoded);
@@ -513,11 +516,11 @@ class TImporter
     {
         ++Result.Rows;
         const TRowValues values(record.Fields, place);
-        std::string location = values[TColumn::Location];
+        // A pasted row is reported by the channel it goes to.
+        const std::string location =
+            Source.FirstChannel ? std::to_string(*Source.FirstChannel + Result.Rows - 1) : values[TColumn::Location];
         try {
             const int channel = ChannelOf(values);
-            if (Source.FirstChannel)
-                location = std::to_string(channel);
             const double rx = BandFrequency(All, values[TColumn::Frequency], "Frequency");
             const double tx = ImportTransmit(All, values, rx);
             const int wide = ImportBandwidth(values);
