@@ -419,14 +419,6 @@ std::vector<std::string> StoreRow(TAppState& scratch, int channel, const TRowVal
     return changes;
 }
 
-TCsvChannel RecordOf(const TAppState& all, int channel)
-{
-    TCsvChannel record{channel, {}, !GetMapBit(all, kScanSkipMap, channel)};
-    for (int k = 0; k < 32; ++k)
-        record.Record[static_cast<size_t>(k)] = all.Image[static_cast<size_t>(ChannelByte(channel, k))];
-    return record;
-}
-
 // Where each column stands in the header; -1 for a column the file lacks.
 std::array<int, kColumnCount> HeaderPlaces(const std::vector<std::string>& header)
 {
@@ -479,7 +471,7 @@ class TImporter
         for (; record != parse.Records.end(); ++record)
             ImportRecord(*record, place);
         for (const auto& [channel, line] : Lines)
-            Result.Channels.push_back(RecordOf(Scratch, channel));
+            Result.Channels.push_back({channel, TakeChannel(Scratch, channel)});
         return std::move(Result);
     }
 
@@ -582,16 +574,11 @@ TCsvImport ImportChirpCsv(const TAppState& all, std::string_view text, const TCs
 
 void ApplyCsvImport(TAppState& all, const TCsvImport& import, bool replace)
 {
-    if (replace) {
+    if (replace)
         for (int channel = 1; channel <= all.ChannelCount; ++channel)
-            StoreText(all, channel, F::RxFrequency, "");
-    }
-    for (const TCsvChannel& channel : import.Channels) {
-        for (int k = 0; k < 32; ++k)
-            all.Image[static_cast<size_t>(ChannelByte(channel.Location, k))] = channel.Record[static_cast<size_t>(k)];
-        SetChannelUsed(all, kChannelEmptyMap, channel.Location, true);
-        SetChannelUsed(all, kScanSkipMap, channel.Location, channel.Scanned);
-    }
+            PutChannel(all, channel, {});
+    for (const TCsvChannel& channel : import.Channels)
+        PutChannel(all, channel.Location, channel.Channel);
 }
 
 std::string CsvReportText(const TCsvImport& import)

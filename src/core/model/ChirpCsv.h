@@ -4,14 +4,13 @@
 // each row it skipped whole or changed.
 #pragma once
 
-#include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/model/AppState.h"
+#include "core/model/ChannelOrder.h"
 
 // The columns, in CHIRP's order.
 const std::vector<std::string>& ChirpColumns();
@@ -30,11 +29,10 @@ struct TCsvNote {
     std::string Reason;
 };
 
-// One imported channel: its record, and whether it is scanned.
+// One imported channel and where it goes.
 struct TCsvChannel {
     int Location;
-    std::array<uint8_t, 32> Record;
-    bool Scanned;
+    TChannelSlot Channel;
 };
 
 struct TCsvImport {
