@@ -263,3 +263,42 @@ TEST(Cli, ImportCsvMergesOrReplacesAndWritesOnlyWhenARowWasImported)
         EXPECT_EQ(folder.Read("no.dat"), "") << csv;
     }
 }
+
+// diff exits as diff does: 0 same, 1 different, 2 for a usage or file error, and prints one line per change.
+TEST(Cli, DiffListsTheChangesAndExitsAsDiffDoes)
+{
+    TTempFolder folder;
+    const std::string radio = MakeFile(folder);
+    TCoreState s;
+    std::string error;
+    ASSERT_EQ(OpenDataFile(s.All, s.List, radio, error), TOpenResult::Ok) << error;
+    std::string text = "145.525";
+    SetChannelField(s.All, 1, TChannelField::RxFrequency, text);
+    SetChannelUsed(s.All, kChannelEmptyMap, 3, false);
+    ResetChannel(s.All, 12, "438.5");
+    SetSetting(s.All, TSetting::SquelchLevel, 3);
+    ASSERT_TRUE(SaveDataFile(s.All, folder.File("edited.dat"), error)) << error;
+    const std::string edited = folder.File("edited.dat");
+
+    const TRun differ = RunCli(folder, "diff '" + radio + "' '" + edited + "'");
+    EXPECT_EQ(differ.Status, 1) << differ.Err;
+    EXPECT_EQ(differ.Out, "CH-001 RX Frequency: 145.50000 \u2192 145.52500\n"
+                          "CH-003: cleared\n"
+                          "CH-012: new channel 438.50000\n"
+                          "Squelch level: 5 \u2192 3\n");
+    EXPECT_EQ(differ.Err, "");
+
+    const TRun same = RunCli(folder, "diff '" + radio + "' '" + radio + "'");
+    EXPECT_EQ(same.Status, 0) << same.Err;
+    EXPECT_EQ(same.Out, "");
+
+    folder.Write("short.dat", "PLP4");
+    for (const std::string& arguments :
+         {"diff '" + radio + "'", "diff '" + radio + "' '" + folder.File("none.dat") + "'",
+          "diff '" + folder.File("short.dat") + "' '" + radio + "'", "diff --force '" + radio + "' '" + radio + "'"}) {
+        const TRun run = RunCli(folder, arguments);
+        EXPECT_EQ(run.Status, 2) << arguments;
+        EXPECT_EQ(run.Out, "") << arguments;
+        EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << arguments;
+    }
+}

@@ -7,8 +7,6 @@
 #include "core/files/StartUp.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/ChannelFields.h"
-#include "core/model/Encodings.h"
-#include "core/model/Numbers.h"
 
 namespace
 {
@@ -41,35 +39,6 @@ std::string CsvLine(const std::vector<std::string>& values)
     return line + "\n";
 }
 
-std::string ListItem(const TChannelFieldRow& row, int index)
-{
-    return index >= 0 && index < static_cast<int>(row.Items.size()) ? row.Items[static_cast<size_t>(index)] : "";
-}
-
-std::string CellText(TChannelField field, int number, const TChannel& channel)
-{
-    const TChannelFieldRow& row = FieldRow(field);
-    switch (row.Kind) {
-    case TFieldKind::ChannelNumber:
-        return std::to_string(number);
-    case TFieldKind::Frequency: {
-        const double frequency = channel.*row.Frequency;
-        return frequency == -1 ? "" : FormatFreq(frequency);
-    }
-    case TFieldKind::Tone: {
-        const std::string& tone = channel.*row.Text;
-        return tone.empty() ? ToneList().front() : tone;
-    }
-    case TFieldKind::List:
-        return ListItem(row, ChannelListValue(channel, field));
-    case TFieldKind::NameText:
-    case TFieldKind::DtmfCode:
-        return channel.*row.Text;
-    default:
-        return "";
-    }
-}
-
 std::string TitleLine()
 {
     std::vector<std::string> titles;
@@ -82,7 +51,7 @@ std::string ChannelLine(int number, const TChannel& channel)
 {
     std::vector<std::string> cells;
     for (TChannelField field : kColumns)
-        cells.push_back(CellText(field, number, channel));
+        cells.push_back(ChannelFieldText(channel, field, number));
     return CsvLine(cells);
 }
 } // namespace

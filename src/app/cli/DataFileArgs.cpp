@@ -5,8 +5,13 @@
 
 bool OpenDataFileArgument(const std::string& path)
 {
+    return OpenDataFileInto(gAll, path);
+}
+
+bool OpenDataFileInto(TAppState& all, const std::string& path)
+{
     std::string error;
-    switch (OpenDataFile(gAll, gMacList, path, error)) {
+    switch (OpenDataFile(all, gMacList, path, error)) {
     case TOpenResult::Ok:
         return true;
     case TOpenResult::ModelUnknown:

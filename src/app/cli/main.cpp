@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "app/cli/CliCommands.h"
+#include "app/cli/DiffCommand.h"
 #include "app/cli/ReadCommand.h"
 #include "app/cli/WriteCommand.h"
 #include "core/files/StartUp.h"
@@ -20,8 +21,15 @@ const TCliEntry kCommands[] = {
     {"channels", "FILE.dat", "Prints the memory channels in use as CSV, as the channel table shows them.", CmdChannels},
     {"fm", "FILE.dat", "Prints the current FM frequency and the 25 FM memories as CSV.", CmdFm},
     {"read", "--port PORT OUT.dat", "Reads the radio's memory into a new data file.", CmdRead},
-    {"write", "--port PORT [--force] IN.dat",
-     "Writes a data file into the radio; --force writes even if the radio reports another model.", CmdWrite},
+    {"write", "--port PORT [--port PORT]... [--force] [--verify] [--dry-run] IN.dat",
+     "Writes a data file into one radio per --port, all at once, after printing what changes against the newest "
+     "backup of each radio; --force writes even if the radio reports another model, --verify reads each radio back "
+     "and compares (exit status 3 on a mismatch), --dry-run prints the changes and writes nothing.",
+     CmdWrite},
+    {"diff", "A.dat B.dat",
+     "Prints each change from A.dat to B.dat, one line per channel field or setting; exit status 0 when they are the "
+     "same, 1 when they differ, 2 on a usage or file error.",
+     CmdDiff},
     {"settings", "FILE.dat", "Prints every radio-wide setting as 'Window / Field = value' lines.", CmdSettings},
     {"set", "FILE.dat 'Field=value'... OUT.dat",
      "Changes settings by the labels 'settings' prints (a field, or 'Window / Field') and writes OUT.dat; an "

@@ -43,7 +43,15 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
                                                     {"WriteOk", &language.WriteOk},
                                                     {"PortError", &language.PortError},
                                                     {"ClearData", &language.ClearData},
-                                                    {"Modforce", &language.Modforce}};
+                                                    {"Modforce", &language.Modforce},
+                                                    {"VerifyOk", &language.VerifyOk},
+                                                    {"VerifyFailed", &language.VerifyFailed},
+                                                    {"VerifyNoAnswer", &language.VerifyNoAnswer},
+                                                    {"BackupSaved", &language.BackupSaved},
+                                                    {"BackupFailed", &language.BackupFailed},
+                                                    {"PreviewChanges", &language.PreviewChanges},
+                                                    {"PreviewSame", &language.PreviewSame},
+                                                    {"PreviewNoBackup", &language.PreviewNoBackup}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
 }

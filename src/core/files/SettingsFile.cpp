@@ -13,6 +13,8 @@ namespace
 {
 const char* const kSection = "SysInfo";
 const char* const kSettingsName = "SysInfo.Ini";
+const char* const kProgramSection = "Program";
+const char* const kVerifyKey = "VerifyAfterWrite";
 
 std::string ConfigFolder()
 {
@@ -83,6 +85,8 @@ void LoadSettings(TAppState& all)
     all.SnCount = ReadInt32(profile.ReadString(kSection, "SN_NumS", "1"), 1);
     if (all.SnCount == 0)
         all.SnCount = 1;
+    all.VerifyAfterWrite = profile.ReadString(kProgramSection, kVerifyKey, "1") != "0";
+    all.BackupFolder = profile.ReadString("Backup", "Folder", "");
 
     ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
 }
@@ -97,6 +101,7 @@ bool SaveSettings(const TAppState& all, std::string& error)
     profile.WriteString(kSection, "SN_Start", all.SnStart);
     profile.WriteString(kSection, "SN_Index", std::to_string(all.SnIndex));
     profile.WriteString(kSection, "SN_NumS", std::to_string(all.SnCount));
+    profile.WriteString(kProgramSection, kVerifyKey, all.VerifyAfterWrite ? "1" : "0");
     const std::string folder = path.substr(0, path.rfind('/') + 1);
     if (!folder.empty() && !MakeFolders(folder)) {
         error = "Cannot create folder \"" + folder + "\".";

@@ -11,5 +11,6 @@ std::string SettingsFilePath(const TAppState& all);
 // read-only installation beside the program.
 std::string SettingsReadPath(const TAppState& all);
 void LoadSettings(TAppState& all);
-// Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo, keeping the other lines.
+// Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo and VerifyAfterWrite (1 or 0,
+// on unless 0) into section Program, keeping the other lines.
 bool SaveSettings(const TAppState& all, std::string& error);

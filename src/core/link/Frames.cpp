@@ -1,5 +1,7 @@
 #include "core/link/Frames.h"
 
+#include <algorithm>
+
 #include "core/model/Numbers.h"
 
 namespace
@@ -53,6 +55,14 @@ TFrame BuildPowerWrite(int address, uint8_t value)
     frame.push_back(1);
     frame.push_back(value);
     return frame;
+}
+
+bool ReplyAnswers(const TFrame& request, std::span<const uint8_t> reply)
+{
+    if (request.size() < kBlockRequestLength || reply.size() < kBlockRequestLength)
+        return false;
+    return reply[0] == request[0] + kReplyCommandStep &&
+           std::equal(request.begin() + 1, request.begin() + 4, reply.begin() + 1);
 }
 
 std::optional<int> PortNumber(const std::string& portName)

@@ -331,3 +331,30 @@ void ResetChannel(TAppState& all, int index, const std::string& frequencyText)
         SetChannelField(all, index, row.Field, text);
     }
 }
+
+std::string ChannelFieldText(const TChannel& channel, TChannelField field, int number)
+{
+    const TChannelFieldRow& row = FieldRow(field);
+    switch (row.Kind) {
+    case TFieldKind::ChannelNumber:
+        return std::to_string(number);
+    case TFieldKind::Frequency: {
+        const double frequency = channel.*row.Frequency;
+        return frequency < 0 ? "" : FormatFreq(frequency);
+    }
+    case TFieldKind::Tone: {
+        const std::string& tone = channel.*row.Text;
+        return tone.empty() ? ToneList().front() : tone;
+    }
+    case TFieldKind::List: {
+        const auto index = static_cast<size_t>(ChannelListValue(channel, field));
+        return index < row.Items.size() ? row.Items[index] : "";
+    }
+    case TFieldKind::NameText:
+    case TFieldKind::DtmfCode:
+        return channel.*row.Text;
+    case TFieldKind::More:
+        break;
+    }
+    return "";
+}

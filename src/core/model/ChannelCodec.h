@@ -27,3 +27,6 @@ bool DecodeChannel(TAppState& all, int index, TChannel& channel);
 // Encodes one field; text is both input and output: the normalised text the caller shows next.
 void SetChannelField(TAppState& all, int index, TChannelField field, std::string& text);
 void ResetChannel(TAppState& all, int index, const std::string& frequencyText);
+// The text the channel table shows for a field of a decoded channel, with the built-in item texts: number is
+// the channel number the number column shows; a channel without a TX frequency shows an empty one.
+std::string ChannelFieldText(const TChannel& channel, TChannelField field, int number);

@@ -33,7 +33,9 @@ TEST(Settings, AnEmptyFolderGivesTheDefaultsAndSaveCreatesTheFile)
     EXPECT_EQ(SettingsFilePath(s.All), s.Folder.File("SysInfo.Ini"));
     std::string error;
     ASSERT_TRUE(SaveSettings(s.All, error)) << error;
-    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"), "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n");
+    EXPECT_EQ(
+        s.Folder.Read("SysInfo.Ini"),
+        "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n\n[Program]\nVerifyAfterWrite=1\n");
 }
 
 TEST(Settings, NumbersAreNormalised)
@@ -86,6 +88,27 @@ TEST(Settings, SaveKeepsOtherKeysAndWritesTheState)
     EXPECT_EQ(p.ReadString("SysInfo", "SN_Start", ""), "X9");
     EXPECT_EQ(p.ReadString("SysInfo", "Language_SW", ""), "English|Chinese");
     EXPECT_EQ(p.ReadString("Ports", "COM3", ""), "/dev/pts/4");
+}
+
+// Verify after write is on unless the settings file says 0, and a save keeps the choice.
+TEST(Settings, VerifyAfterWriteIsOnUnlessSwitchedOff)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},
+        {"[Program]\nVerifyAfterWrite=0\n", false},
+        {"[Program]\nVerifyAfterWrite=1\n", true},
+        {"[program]\nverifyafterwrite=no\n", true},
+    };
+    for (const auto& [lines, on] : cases) {
+        TSettingsState s;
+        s.Load(lines);
+        EXPECT_EQ(s.All.VerifyAfterWrite, on) << lines;
+        s.All.VerifyAfterWrite = !on;
+        std::string error;
+        ASSERT_TRUE(SaveSettings(s.All, error)) << error;
+        LoadSettings(s.All);
+        EXPECT_EQ(s.All.VerifyAfterWrite, !on) << lines;
+    }
 }
 
 TEST(Settings, AProgramFolderThatCannotBeWrittenUsesTheConfigFolder)
