@@ -41,35 +41,6 @@ std::string CsvLine(const std::vector<std::string>& values)
     return line + "\n";
 }
 
-std::string ListItem(const TChannelFieldRow& row, int index)
-{
-    return index >= 0 && index < static_cast<int>(row.Items.size()) ? row.Items[static_cast<size_t>(index)] : "";
-}
-
-std::string CellText(TChannelField field, int number, const TChannel& channel)
-{
-    const TChannelFieldRow& row = FieldRow(field);
-    switch (row.Kind) {
-    case TFieldKind::ChannelNumber:
-        return std::to_string(number);
-    case TFieldKind::Frequency: {
-        const double frequency = channel.*row.Frequency;
-        return frequency == -1 ? "" : FormatFreq(frequency);
-    }
-    case TFieldKind::Tone: {
-        const std::string& tone = channel.*row.Text;
-        return tone.empty() ? ToneList().front() : tone;
-    }
-    case TFieldKind::List:
-        return ListItem(row, ChannelListValue(channel, field));
-    case TFieldKind::NameText:
-    case TFieldKind::DtmfCode:
-        return channel.*row.Text;
-    default:
-        return "";
-    }
-}
-
 std::string TitleLine()
 {
     std::vector<std::string> titles;
@@ -82,7 +53,7 @@ std::string ChannelLine(int number, const TChannel& channel)
 {
     std::vector<std::string> cells;
     for (TChannelField field : kColumns)
-        cells.push_back(CellText(field, number, channel));
+        cells.push_back(ChannelCellText(channel, number, field));
     return CsvLine(cells);
 }
 } // namespace

@@ -22,3 +22,5 @@ int CmdNew(const TCliArgs& args);
 int CmdInfo(const TCliArgs& args);
 int CmdChannels(const TCliArgs& args);
 int CmdFm(const TCliArgs& args);
+// The printed pages as a PDF file (PrintCommand.cpp).
+int CmdPrint(const TCliArgs& args);

@@ -6,8 +6,10 @@
 #include "app/cli/CliCommands.h"
 #include "app/cli/ReadCommand.h"
 #include "app/cli/WriteCommand.h"
+#include "core/files/Locations.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "core/model/Version.h"
 
 namespace
 {
@@ -19,6 +21,7 @@ const TCliEntry kCommands[] = {
     {"fm", "FILE.dat", CmdFm},
     {"read", "--port PORT OUT.dat", CmdRead},
     {"write", "--port PORT [--force] IN.dat", CmdWrite},
+    {"print", "FILE.dat OUT.pdf", CmdPrint},
 };
 
 // The folder of the program file with a trailing "/", where the settings and language files are looked for.
@@ -36,7 +39,7 @@ int Usage()
     std::cerr << "usage:";
     for (const TCliEntry& command : kCommands)
         std::cerr << "\n  qbh52-cli " << command.Name << " " << command.Arguments;
-    std::cerr << "\n";
+    std::cerr << "\n  qbh52-cli --version\n";
     return 2;
 }
 } // namespace
@@ -52,6 +55,10 @@ int main(int argc, char** argv)
     if (argc < 2)
         return Usage();
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::cout << VersionText("qbh52-cli");
+        return 0;
+    }
     const TCliArgs args(argv + 2, argv + argc);
     for (const TCliEntry& command : kCommands) {
         if (name != command.Name)
@@ -59,6 +66,9 @@ int main(int argc, char** argv)
         try {
             // The state as the program has it once its main window is shown: a new data set of the first model.
             StartUp(ProgramFolder(argv[0]));
+            // The commands still work with the built-in English texts; the user learns why they are English.
+            if (const std::string problem = DataFolderProblem(gAll); !problem.empty())
+                std::cerr << "qbh52-cli: " << problem << "\n";
             PrepareFirstImage(gAll, gMacList);
             NewDataSet(gAll, gMacList);
             return command.Run(args);
