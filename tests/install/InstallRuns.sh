@@ -60,5 +60,10 @@ mv "$prefix" "$work/moved"
 [ ! -s "$work/err" ] || fail "the moved install complained: $(cat "$work/err")"
 rm -r "$work/moved/share/qbh52"
 "$work/moved/bin/qbh52-cli" info "$work/new.dat" >"$work/out" 2>"$work/err" || fail "info without data failed"
-grep -q "data folder \"$work/moved/bin/../share/qbh52/\" is missing" "$work/err" || fail "no word of the data: $(cat "$work/err")"
+missing="data folder \"$work/moved/bin/../share/qbh52/\" is missing"
+grep -q "$missing" "$work/err" || fail "qbh52-cli said no word of the data: $(cat "$work/err")"
+status=0
+timeout 20 "$work/moved/bin/qbh52" >"$work/out" 2>"$work/err" || status=$?
+[ "$status" -eq 124 ] || fail "qbh52 without its data ended with status $status: $(cat "$work/err")"
+grep -q "$missing" "$work/err" || fail "qbh52 said no word of the data: $(cat "$work/err")"
 echo "installed programs run from / under $prefix"

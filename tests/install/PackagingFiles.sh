@@ -15,7 +15,7 @@ desktop-file-validate --no-hints "$source/packaging/qbh52.desktop" || fail "desk
 appstreamcli validate --no-net "$source/packaging/org.qbh52.Programmer.metainfo.xml" >"$work/out" 2>&1 ||
     fail "appstreamcli: $(cat "$work/out")"
 
-# A data file is known by its header whatever its name, and a .dat file without the header is not taken.
+# The data file type is in the database with its header magic (a data file is known by it whatever its name).
 mkdir -p "$work/mime/packages"
 cp "$source/packaging/qbh52-mime.xml" "$work/mime/packages/qbh52.xml"
 update-mime-database "$work/mime" || fail "update-mime-database"

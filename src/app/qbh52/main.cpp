@@ -39,9 +39,9 @@ bool AnswersOnTheTerminal(int argc, char* argv[])
 }
 
 // What the program says once its window is up: a missing data folder, then the file it was asked to open.
-void AfterShow(TMainWindow& window, const QStringList& files)
+void AfterShow(TMainWindow& window, const std::string& problem, const QStringList& files)
 {
-    if (const std::string problem = DataFolderProblem(gAll); !problem.empty())
+    if (!problem.empty())
         ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(problem),
                        TMessageKind::Information);
     if (!files.isEmpty())
@@ -62,11 +62,15 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("qbh52"));
     QApplication::setWindowIcon(AppIcon());
     StartUp(QApplication::applicationDirPath().toStdString() + "/");
+    // Said on the terminal at once, and in a message once the window is up.
+    const std::string problem = DataFolderProblem(gAll);
+    if (!problem.empty())
+        std::fputs(("qbh52: " + problem + "\n").c_str(), stderr);
     TMainWindow mainFrm;
     // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
     mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
     mainFrm.showMaximized();
     const QStringList files = QApplication::arguments().mid(1);
-    QTimer::singleShot(0, &mainFrm, [&mainFrm, files] { AfterShow(mainFrm, files); });
+    QTimer::singleShot(0, &mainFrm, [&mainFrm, files, problem] { AfterShow(mainFrm, problem, files); });
     return app.exec();
 }
