@@ -51,7 +51,7 @@ std::string ChannelLine(int number, const TChannel& channel)
 {
     std::vector<std::string> cells;
     for (TChannelField field : kColumns)
-        cells.push_back(ChannelFieldText(channel, field, number));
+        cells.push_back(ChannelCellText(channel, number, field));
     return CsvLine(cells);
 }
 } // namespace

@@ -36,3 +36,5 @@ int CmdSet(const TCliArgs& args);
 // CHIRP CSV (ExportCsvCommand.cpp, ImportCsvCommand.cpp).
 int CmdExportCsv(const TCliArgs& args);
 int CmdImportCsv(const TCliArgs& args);
+// The printed pages as a PDF file (PrintCommand.cpp).
+int CmdPrint(const TCliArgs& args);

@@ -8,8 +8,10 @@
 #include "app/cli/DiffCommand.h"
 #include "app/cli/ReadCommand.h"
 #include "app/cli/WriteCommand.h"
+#include "core/files/Locations.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "core/model/Version.h"
 
 namespace
 {
@@ -41,6 +43,9 @@ const TCliEntry kCommands[] = {
      "writes OUT.dat; --replace clears the channels not in the file. The report goes to stderr; exit status 0 "
      "when OUT.dat was written, 1 when no row could be imported or a file failed.",
      CmdImportCsv},
+    {"print", "FILE.dat OUT.pdf",
+     "Writes the printed pages (the channel list and the radio-wide settings) as a PDF file, without a window.",
+     CmdPrint},
 };
 
 const TCliEntry* FindCommand(const std::string& name)
@@ -72,7 +77,7 @@ std::string Overview()
     std::string text = "usage:";
     for (const TCliEntry& command : kCommands)
         text += "\n  " + UsageLine(command) + "\n      " + command.Summary;
-    return text + "\n  qbh52-cli COMMAND --help\n";
+    return text + "\n  qbh52-cli COMMAND --help\n  qbh52-cli --version\n";
 }
 
 bool AsksForHelp(const std::string& argument)
@@ -101,6 +106,10 @@ int main(int argc, char** argv)
         return kCliUsageStatus;
     }
     const std::string name = argv[1];
+    if (name == "--version") {
+        std::cout << VersionText("qbh52-cli");
+        return 0;
+    }
     if (AsksForHelp(name)) {
         std::cout << Overview();
         return 0;
@@ -116,6 +125,9 @@ int main(int argc, char** argv)
     try {
         // The state as the program has it once its main window is shown: a new data set of the first model.
         StartUp(ProgramFolder(argv[0]));
+        // The commands still work with the built-in English texts; the user learns why they are English.
+        if (const std::string problem = DataFolderProblem(gAll); !problem.empty())
+            std::cerr << "qbh52-cli: " << problem << "\n";
         PrepareFirstImage(gAll, gMacList);
         NewDataSet(gAll, gMacList);
         return command->Run(args);

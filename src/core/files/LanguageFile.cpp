@@ -1,7 +1,7 @@
 #include "core/files/LanguageFile.h"
 
+#include "core/files/Locations.h"
 #include "core/files/Profile.h"
-#include "core/files/SafeFile.h"
 #include "core/files/SettingsFile.h"
 
 std::string LanguageFilePath(const TAppState& all, const std::string& languageName)
@@ -9,10 +9,7 @@ std::string LanguageFilePath(const TAppState& all, const std::string& languageNa
     // The name comes from the settings file; a name that would reach into another folder names no file.
     if (languageName.empty() || languageName.find('/') != std::string::npos)
         return "";
-    const std::string beside = all.AppDir + languageName + ".Ini";
-    if (IsRegularFile(beside))
-        return beside;
-    return std::string(QBH52_DATA_DIR) + languageName + ".Ini";
+    return DataFolder(all) + languageName + ".Ini";
 }
 
 void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)

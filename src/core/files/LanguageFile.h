@@ -7,7 +7,7 @@
 #include "core/files/MessageTexts.h"
 #include "core/model/AppState.h"
 
-// The language file of a language: LanguageName + ".Ini" in AppDir, else in the installed data folder.
+// The language file of a language: LanguageName + ".Ini" in the program's data folder (core/files/Locations.h).
 std::string LanguageFilePath(const TAppState& all, const std::string& languageName);
 void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName);
 // Appends the items of SysInfo keys `Language` (file names) and <LanguageName> (display names).

@@ -49,6 +49,7 @@ enum class TCommand : int {
     CloseAll = 54,
     HelpTopics = 60,
     About = 61,
+    ExportPdf = 70,
 };
 
 // Runs a command of the main window so that a window can open another without knowing it.

@@ -22,3 +22,5 @@ using TFileDialogResponder = std::function<QString(bool save)>;
 void SetFileDialogResponder(TFileDialogResponder responder);
 QString AskOpenFileName(QWidget* parent);
 QString AskSaveFileName(QWidget* parent);
+// The save dialog of File > Export PDF..., which offers the suggested name and asks before replacing a file.
+QString AskPdfFileName(QWidget* parent, const QString& suggested);

@@ -36,6 +36,7 @@
 #include "gui/main/EditorList.h"
 #include "gui/main/LanguageWindow.h"
 #include "gui/main/ModelWindow.h"
+#include "gui/main/PrintCommands.h"
 #include "qt/PortList.h"
 
 namespace
@@ -197,6 +198,7 @@ void TMainWindow::BuildMenus()
     nFile->addSeparator();
     P2 = AddCommand(nFile, "P2", TCommand::Print, tr("&Print"), {}, QKeySequence(tr("Ctrl+P")));
     V2 = AddCommand(nFile, "V2", TCommand::PrintPreview, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
+    nExportPdf = AddCommand(nFile, "nExportPdf", TCommand::ExportPdf, tr("E&xport PDF..."));
     nFile->addSeparator();
     nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
 
@@ -602,8 +604,17 @@ void TMainWindow::ExecuteCommand(TCommand command)
     case TCommand::About:
         AboutCommand();
         break;
+    case TCommand::Print:
+        PrintDataSet(this, DataFileName);
+        break;
+    case TCommand::PrintPreview:
+        PreviewDataSet(this, DataFileName);
+        break;
+    case TCommand::ExportPdf:
+        ExportPdf(this, DataFileName);
+        break;
     default:
-        break; // print, print preview, key function, help topics, test frequency: nothing to do
+        break; // key function, help topics, test frequency: nothing to do
     }
 }
 
@@ -632,8 +643,12 @@ void TMainWindow::OpenCommand()
     if (!AskToSaveChanges())
         return;
     const QString path = AskOpenFileName(this);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void TMainWindow::OpenFile(const QString& path)
+{
     const QString previous = DataFileName;
     DataFileName = path;
     std::string error;

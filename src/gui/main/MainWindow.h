@@ -45,6 +45,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
     // File commands; New and Save report whether they went through.
     bool NewCommand();
     void OpenCommand();
+    // Opens that data file as Open does once the file is chosen (also the program's file argument).
+    void OpenFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();
 
@@ -78,6 +80,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QAction *T4, *nCool, *nBar;
     QAction *nC, *nH, *nV, *npl, *nCloseAll;
     QAction *nHelpTopics, *nAbout;
+    QAction* nExportPdf;
     QAction *tbNew, *tbOpen, *tbSave, *ToolButton3, *tbPrint, *tbCom, *tbRead, *tbWrite, *tbHelp;
 
   protected:

@@ -12,7 +12,12 @@ struct TSettingsState {
     TTempFolder Folder;
     TAppState All;
     TModelCatalogue List;
-    TSettingsState() { InitState(All, List, Folder.Path); }
+    // A portable program's folder: the language files beside the program, so the settings file goes there too.
+    TSettingsState()
+    {
+        Folder.Write("English.Ini", "[Language]\n");
+        InitState(All, List, Folder.Path);
+    }
     void Load(const std::string& text)
     {
         Folder.Write("SysInfo.Ini", text);
@@ -117,7 +122,7 @@ TEST(Settings, AProgramFolderThatCannotBeWrittenUsesTheConfigFolder)
     TTempFolder config;
     s.All.AppDir = s.Folder.File("not-a-folder/");
     setenv("XDG_CONFIG_HOME", config.Path.c_str(), 1);
-    EXPECT_EQ(SettingsFilePath(s.All), config.Path + "/qbh52/SysInfo.Ini");
+    EXPECT_EQ(SettingsFilePath(s.All), config.File("qbh52/SysInfo.Ini"));
     s.All.ComPort = "COM8";
     std::string error;
     EXPECT_TRUE(SaveSettings(s.All, error)) << error;
