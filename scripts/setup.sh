@@ -3,7 +3,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev clang-format "$@")
+# clang and its runtime libraries build the fuzz targets (scripts/fuzz.sh).
+packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev clang-format clang libclang-rt-14-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

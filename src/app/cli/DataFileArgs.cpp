@@ -6,17 +6,12 @@
 bool OpenDataFileArgument(const std::string& path)
 {
     std::string error;
-    switch (OpenDataFile(gAll, gMacList, path, error)) {
-    case TOpenResult::Ok:
+    const TOpenResult result = OpenDataFile(gAll, gMacList, path, error, gLanguage);
+    if (result == TOpenResult::Ok)
         return true;
-    case TOpenResult::ModelUnknown:
-        CliFail(gLanguage.ModError);
-        return false;
-    case TOpenResult::CannotOpen:
-        break;
-    }
+    // A warning about a file that was loaded all the same goes to stderr; the command goes on.
     CliFail(error);
-    return false;
+    return IsLoaded(result);
 }
 
 bool OneFileArgument(const TCliArgs& args, const char* command)

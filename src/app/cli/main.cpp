@@ -58,7 +58,8 @@ int main(int argc, char** argv)
             continue;
         try {
             // The state as the program has it once its main window is shown: a new data set of the first model.
-            StartUp(ProgramFolder(argv[0]));
+            for (const std::string& problem : StartUp(ProgramFolder(argv[0])))
+                CliFail(problem);
             PrepareFirstImage(gAll, gMacList);
             NewDataSet(gAll, gMacList);
             return command.Run(args);

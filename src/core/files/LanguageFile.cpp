@@ -15,13 +15,14 @@ std::string LanguageFilePath(const TAppState& all, const std::string& languageNa
     return std::string(QBH52_DATA_DIR) + languageName + ".Ini";
 }
 
-void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
+std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
 {
     language = TMessageTexts();
     TProfile profile;
     const std::string path = LanguageFilePath(all, languageName);
-    if (path.empty() || !profile.Load(path))
-        return;
+    std::string problem;
+    if (path.empty() || !profile.Load(path, problem))
+        return problem;
     std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
                                                     {"ExitProgram", &language.ExitProgram},
                                                     {"OutRange", &language.OutRange},
@@ -43,9 +44,15 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
                                                     {"WriteOk", &language.WriteOk},
                                                     {"PortError", &language.PortError},
                                                     {"ClearData", &language.ClearData},
-                                                    {"Modforce", &language.Modforce}};
+                                                    {"Modforce", &language.Modforce},
+                                                    {"FileShort", &language.FileShort},
+                                                    {"FileLong", &language.FileLong},
+                                                    {"FileTooShort", &language.FileTooShort},
+                                                    {"BadSettings", &language.BadSettings},
+                                                    {"BadLanguage", &language.BadLanguage}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
+    return problem;
 }
 
 void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames,

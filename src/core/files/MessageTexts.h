@@ -1,6 +1,7 @@
 // The message texts the program shows, by language-file key.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 // The messages of the radio link, named as their language-file keys.
@@ -32,10 +33,36 @@ class TMessageTexts
     std::string PortError = "Cannot Open Commcmication Port.";
     std::string ClearData = "Do you wish to Clear Data?";
     std::string Modforce = "Do you wish to Force write data?";
+    // The hostile or damaged files the program meets; %1, %2 are filled in by FillIn.
+    std::string FileShort = "The data file is incomplete: it holds only %1 of the %2 bytes of a data file. "
+                            "The part it does not hold is that of a new data set.";
+    std::string FileLong = "The file is longer than a data file: its first %1 bytes were loaded, the rest of its "
+                           "%2 bytes was ignored.";
+    std::string FileTooShort = "The file is too short to be a data file.";
+    std::string BadSettings = "The settings file \"%1\" cannot be used (%2). The program goes on with the "
+                              "default settings and leaves the file as it is.";
+    std::string BadLanguage = "The language file \"%1\" cannot be used (%2). The program goes on with the "
+                              "built-in English texts.";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;
 };
+
+// The text with %1, %2, ... replaced by the values in turn; a % followed by anything else stays as it is.
+inline std::string FillIn(const std::string& text, std::initializer_list<std::string> values)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size()) {
+            result += values.begin()[n];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
 
 inline std::string TMessageTexts::LinkText(TLinkMessageKey key) const
 {

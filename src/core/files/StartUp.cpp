@@ -25,7 +25,7 @@ void InitState(TAppState& all, TModelCatalogue& list, const std::string& appDir)
     AddBuiltInModel(all, list);
 }
 
-void StartUp(const std::string& appDir)
+std::vector<std::string> StartUp(const std::string& appDir)
 {
     // Every number the program formats or parses goes through locale-independent code; the C library's
     // numeric locale is fixed as well for anything a library prints.
@@ -33,6 +33,13 @@ void StartUp(const std::string& appDir)
     InitState(gAll, gMacList, appDir);
     gChannel = TChannel();
     gLanguage = TMessageTexts();
-    LoadSettings(gAll);
-    LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
+    const std::string settingsProblem = LoadSettings(gAll);
+    const std::string languageProblem = LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
+    // Told once the language is known, so that the settings file's problem is told in it.
+    std::vector<std::string> problems;
+    if (!settingsProblem.empty())
+        problems.push_back(FillIn(gLanguage.BadSettings, {SettingsReadPath(gAll), settingsProblem}));
+    if (!languageProblem.empty())
+        problems.push_back(FillIn(gLanguage.BadLanguage, {LanguageFilePath(gAll, gAll.LanguageName), languageProblem}));
+    return problems;
 }

@@ -57,7 +57,7 @@ TFrame BuildPowerWrite(int address, uint8_t value)
 
 std::optional<int> PortNumber(const std::string& portName)
 {
-    if (!portName.empty() && portName.front() == '/')
+    if (portName.find('/') != std::string::npos)
         return 0;
     if (portName.size() < 4)
         return std::nullopt;
