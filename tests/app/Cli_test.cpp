@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "core/files/DataFile.h"
@@ -115,13 +116,16 @@ TEST(Cli, FailuresPrintOneLineAndNothingElse)
 {
     TTempFolder folder;
     folder.Write("short.dat", "PLP4");
+    mkfifo(folder.File("fifo.dat").c_str(), 0600); // never opened for writing: reading it would wait for ever
     std::string wrong(4768, '\xFF');
     wrong.replace(0, 5, "PLP48");
     folder.Write("wrong.dat", wrong);
     const std::pair<std::string, std::string> cases[] = {
         {"channels '" + folder.File("missing.dat") + "'",
          "qbh52-cli: Cannot open file \"" + folder.File("missing.dat") + "\". No such file or directory\n"},
-        {"info '" + folder.File("short.dat") + "'", "qbh52-cli: Model Type Wrong.\n"},
+        {"info '" + folder.File("short.dat") + "'", "qbh52-cli: The file is too short to be a data file.\n"},
+        {"info '" + folder.File("fifo.dat") + "'",
+         "qbh52-cli: Cannot open file \"" + folder.File("fifo.dat") + "\". Not a regular file\n"},
         {"fm '" + folder.File("wrong.dat") + "'", "qbh52-cli: Model Type Wrong.\n"},
         {"new '" + folder.File("no/such/folder.dat") + "'", ""},
     };

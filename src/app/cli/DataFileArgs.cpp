@@ -11,17 +11,12 @@ bool OpenDataFileArgument(const std::string& path)
 bool OpenDataFileInto(TAppState& all, const std::string& path)
 {
     std::string error;
-    switch (OpenDataFile(all, gMacList, path, error)) {
-    case TOpenResult::Ok:
+    const TOpenResult result = OpenDataFile(all, gMacList, path, error, gLanguage);
+    if (result == TOpenResult::Ok)
         return true;
-    case TOpenResult::ModelUnknown:
-        CliFail(gLanguage.ModError);
-        return false;
-    case TOpenResult::CannotOpen:
-        break;
-    }
+    // A warning about a file that was loaded all the same goes to stderr; the command goes on.
     CliFail(error);
-    return false;
+    return IsLoaded(result);
 }
 
 int OneFileArgument(const TCliArgs& args, const char* command)

@@ -124,10 +124,9 @@ int main(int argc, char** argv)
     }
     try {
         // The state as the program has it once its main window is shown: a new data set of the first model.
-        StartUp(ProgramFolder(argv[0]));
-        // The commands still work with the built-in English texts; the user learns why they are English.
-        if (const std::string problem = DataFolderProblem(gAll); !problem.empty())
-            std::cerr << "qbh52-cli: " << problem << "\n";
+        // The commands still work with the defaults and the built-in English texts; the user learns why.
+        for (const std::string& problem : StartUp(ProgramFolder(argv[0])))
+            CliFail(problem);
         PrepareFirstImage(gAll, gMacList);
         NewDataSet(gAll, gMacList);
         return command->Run(args);

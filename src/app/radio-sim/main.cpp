@@ -192,8 +192,8 @@ bool LoadMemory(const TOptions& options, TAppState& all, TModelCatalogue& list, 
         if (!EndsWith(options.Image, ".dat")) {
             if (!ReadRaw(options.Image, all.Image.data(), all.Image.size(), error))
                 return false;
-        } else if (OpenDataFile(all, list, options.Image, error) != TOpenResult::Ok) {
-            error = error.empty() ? options.Image + ": Model Type Wrong." : error;
+        } else if (const TOpenResult result = OpenDataFile(all, list, options.Image, error); !IsLoaded(result)) {
+            error = result == TOpenResult::CannotOpen ? error : options.Image + ": " + error;
             return false;
         }
     }

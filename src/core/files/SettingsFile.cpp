@@ -64,10 +64,11 @@ std::string SettingsReadPath(const TAppState& all)
     return IsRegularFile(path) || !IsRegularFile(shipped) ? path : shipped;
 }
 
-void LoadSettings(TAppState& all)
+std::string LoadSettings(TAppState& all)
 {
     TProfile profile;
-    profile.Load(SettingsReadPath(all));
+    std::string problem;
+    profile.Load(SettingsReadPath(all), problem);
     all.ComPort = profile.ReadString(kSection, "Com", "Com1");
     // Without a language choice the program stays with the first language.
     const std::string languageId = all.LanguageSelectable ? profile.ReadString(kSection, "Language_ID", "0") : "0";
@@ -80,6 +81,7 @@ void LoadSettings(TAppState& all)
     all.BackupFolder = profile.ReadString("Backup", "Folder", "");
 
     ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
+    return problem;
 }
 
 bool SaveSettings(const TAppState& all, std::string& error)
