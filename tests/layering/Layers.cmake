@@ -1,6 +1,7 @@
 # The include rules of the house, checked over a source tree.
 #
-# Layers, lowest first: core <- qt <- gui <- app, and sim on core alone. A file may include from its own layer
+# Layers, lowest first: core <- qt <- gui <- app, sim on core alone, and print (the printed pages, Qt Gui
+# without Widgets) on core, below gui/main and the command line. A file may include from its own layer
 # and from the layers below it. Inside a layer the folders are ranked as well: a folder may include from its
 # own rank and below, and two folders never include each other:
 #   core/model <- core/files <- core/link
@@ -10,6 +11,7 @@
 set(LAYER_RANK_core 1)
 set(LAYER_RANK_sim 2)
 set(LAYER_RANK_qt 2)
+set(LAYER_RANK_print 2)
 set(LAYER_RANK_gui 3)
 set(LAYER_RANK_app 4)
 
@@ -19,11 +21,12 @@ set(FOLDER_BELOW_core/files "core/model")
 set(FOLDER_BELOW_core/link "core/model;core/files")
 set(FOLDER_BELOW_sim "core/model;core/files;core/link")
 set(FOLDER_BELOW_qt "core/model;core/files;core/link")
+set(FOLDER_BELOW_print "core/model;core/files")
 set(FOLDER_BELOW_gui/kit "core/model;core/files;core/link;qt")
 set(FOLDER_BELOW_gui/channels "core/model;core/files;core/link;qt;gui/kit")
 set(FOLDER_BELOW_gui/settings "core/model;core/files;core/link;qt;gui/kit")
 set(FOLDER_BELOW_gui/link "core/model;core/files;core/link;qt;gui/kit")
-set(FOLDER_BELOW_gui/main "core/model;core/files;core/link;qt;gui/kit;gui/channels;gui/settings;gui/link")
+set(FOLDER_BELOW_gui/main "core/model;core/files;core/link;qt;print;gui/kit;gui/channels;gui/settings;gui/link")
 
 # The folder of a path below src/: "core/model", "gui/kit", "qt", "sim", "app/cli", ...
 function(source_folder path result)

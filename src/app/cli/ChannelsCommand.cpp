@@ -51,15 +51,15 @@ std::string ChannelLine(int number, const TChannel& channel)
 {
     std::vector<std::string> cells;
     for (TChannelField field : kColumns)
-        cells.push_back(ChannelFieldText(channel, field, number));
+        cells.push_back(ChannelCellText(channel, number, field));
     return CsvLine(cells);
 }
 } // namespace
 
 int CmdChannels(const TCliArgs& args)
 {
-    if (!OpenFileArgument(args, "channels"))
-        return 1;
+    if (const int status = OpenFileArgument(args, "channels"))
+        return status;
     std::ostringstream out;
     out << TitleLine();
     for (int number = 1; number <= gAll.ChannelCount; ++number) {

@@ -15,7 +15,7 @@ int CmdRead(const TCliArgs& args)
 {
     const auto parsed = ParseLinkArgs(args, false);
     if (!parsed)
-        return CliFail("read needs --port PORT and one file name");
+        return CliUsage("read", "read needs --port PORT and one file name");
     TCliLink link;
     TCliPort& port = link.AddPort(gAll, parsed->Ports.front(), "read", false, true);
     TReadEngine engine(gAll, gMacList, gLanguage, port.Serial, port.Observer);

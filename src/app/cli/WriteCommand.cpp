@@ -65,8 +65,9 @@ int CmdWrite(const TCliArgs& args)
 {
     const auto parsed = ParseLinkArgs(args, true);
     if (!parsed)
-        return CliFail("write needs --port PORT (once per radio), one file name and optionally --force, --verify "
-                       "and --dry-run");
+        return CliUsage("write",
+                        "write needs --port PORT (once per radio), one file name and optionally --force, --verify "
+                        "and --dry-run");
     if (!OpenDataFileArgument(parsed->File))
         return 1;
     PrintPreview();

@@ -1,24 +1,76 @@
 // QB-H52 Programmer: reads, edits, stores and writes the memory of the QB-H52 handheld radio.
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <clocale>
+#include <cstdio>
+#include <cstring>
 
+#include "core/files/Locations.h"
 #include "core/files/StartUp.h"
+#include "core/model/Version.h"
+#include "gui/kit/MessageBox.h"
 #include "gui/kit/Pictures.h"
 #include "gui/main/MainWindow.h"
 
+namespace
+{
+constexpr char kUsage[] = R"(Usage: qbh52 [FILE.dat]
+The QB-H52 Programmer: reads, edits, stores and writes the memory of the QB-H52 handheld radio.
+FILE.dat, when given, is opened as File > Open opens it.
+  --help     show this help
+  --version  show the version and the licence
+)";
+
+// --help and --version answer on the terminal without opening a window (nor needing a display).
+bool AnswersOnTheTerminal(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs(VersionText("qbh52").c_str(), stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
+// What the program says once its window is up: a missing data folder or an unusable settings or language
+// file, then the file it was asked to open.
+void AfterShow(TMainWindow& window, const std::vector<std::string>& problems, const QStringList& files)
+{
+    for (const std::string& problem : problems)
+        ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(problem),
+                       TMessageKind::Information);
+    if (!files.isEmpty())
+        window.OpenFile(files.first());
+}
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    if (AnswersOnTheTerminal(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     // Creating the application switched the C library to the user's number format; the radio's files and
     // texts always use "." as the decimal separator.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName(QStringLiteral("QB-H52"));
+    QApplication::setApplicationVersion(QString::fromStdString(ProgramVersion()));
+    QApplication::setDesktopFileName(QStringLiteral("qbh52"));
     QApplication::setWindowIcon(AppIcon());
-    StartUp(QApplication::applicationDirPath().toStdString() + "/");
+    // Said on the terminal at once, and in messages once the window is up; the program goes on either way.
+    const std::vector<std::string> problems = StartUp(QApplication::applicationDirPath().toStdString() + "/");
+    for (const std::string& problem : problems)
+        std::fputs(("qbh52: " + problem + "\n").c_str(), stderr);
     TMainWindow mainFrm;
     // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
     mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
     mainFrm.showMaximized();
+    const QStringList files = QApplication::arguments().mid(1);
+    QTimer::singleShot(0, &mainFrm, [&mainFrm, problems, files] { AfterShow(mainFrm, problems, files); });
     return app.exec();
 }

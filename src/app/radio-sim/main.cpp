@@ -14,6 +14,7 @@
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 #include "core/model/Numbers.h"
+#include "core/model/Version.h"
 #include "sim/PtyHost.h"
 #include "sim/RadioResponder.h"
 
@@ -52,6 +53,7 @@ On exit:
   --once              exit after the first session has ended (the program sent its end byte)
   --log               print every frame received on the error output
   --help              show this help
+  --version           show the version and the licence
 )";
 
 volatile std::sig_atomic_t gStop = 0;
@@ -190,8 +192,8 @@ bool LoadMemory(const TOptions& options, TAppState& all, TModelCatalogue& list, 
         if (!EndsWith(options.Image, ".dat")) {
             if (!ReadRaw(options.Image, all.Image.data(), all.Image.size(), error))
                 return false;
-        } else if (OpenDataFile(all, list, options.Image, error) != TOpenResult::Ok) {
-            error = error.empty() ? options.Image + ": Model Type Wrong." : error;
+        } else if (const TOpenResult result = OpenDataFile(all, list, options.Image, error); !IsLoaded(result)) {
+            error = result == TOpenResult::CannotOpen ? error : options.Image + ": " + error;
             return false;
         }
     }
@@ -242,6 +244,10 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0) {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::fputs(VersionText("qbh52-radio-sim").c_str(), stdout);
             return 0;
         }
     }

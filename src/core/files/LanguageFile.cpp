@@ -1,7 +1,7 @@
 #include "core/files/LanguageFile.h"
 
+#include "core/files/Locations.h"
 #include "core/files/Profile.h"
-#include "core/files/SafeFile.h"
 #include "core/files/SettingsFile.h"
 
 std::string LanguageFilePath(const TAppState& all, const std::string& languageName)
@@ -9,19 +9,17 @@ std::string LanguageFilePath(const TAppState& all, const std::string& languageNa
     // The name comes from the settings file; a name that would reach into another folder names no file.
     if (languageName.empty() || languageName.find('/') != std::string::npos)
         return "";
-    const std::string beside = all.AppDir + languageName + ".Ini";
-    if (IsRegularFile(beside))
-        return beside;
-    return std::string(QBH52_DATA_DIR) + languageName + ".Ini";
+    return DataFolder(all) + languageName + ".Ini";
 }
 
-void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
+std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
 {
     language = TMessageTexts();
     TProfile profile;
     const std::string path = LanguageFilePath(all, languageName);
-    if (path.empty() || !profile.Load(path))
-        return;
+    std::string problem;
+    if (path.empty() || !profile.Load(path, problem))
+        return problem;
     std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
                                                     {"ExitProgram", &language.ExitProgram},
                                                     {"OutRange", &language.OutRange},
@@ -51,9 +49,16 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
                                                     {"BackupFailed", &language.BackupFailed},
                                                     {"PreviewChanges", &language.PreviewChanges},
                                                     {"PreviewSame", &language.PreviewSame},
-                                                    {"PreviewNoBackup", &language.PreviewNoBackup}};
+                                                    {"PreviewNoBackup", &language.PreviewNoBackup},
+
+                                                    {"FileShort", &language.FileShort},
+                                                    {"FileLong", &language.FileLong},
+                                                    {"FileTooShort", &language.FileTooShort},
+                                                    {"BadSettings", &language.BadSettings},
+                                                    {"BadLanguage", &language.BadLanguage}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
+    return problem;
 }
 
 void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames,

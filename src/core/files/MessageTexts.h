@@ -52,6 +52,16 @@ class TMessageTexts
     std::string PreviewChanges = "%1 changes against the last read of this radio (%2):";
     std::string PreviewSame = "Nothing changes against the last read of this radio (%1).";
     std::string PreviewNoBackup = "There is no earlier read of this radio to compare the write with.";
+    // The hostile or damaged files the program meets; %1, %2 are filled in by FillIn.
+    std::string FileShort = "The data file is incomplete: it holds only %1 of the %2 bytes of a data file. "
+                            "The part it does not hold is that of a new data set.";
+    std::string FileLong = "The file is longer than a data file: its first %1 bytes were loaded, the rest of its "
+                           "%2 bytes was ignored.";
+    std::string FileTooShort = "The file is too short to be a data file.";
+    std::string BadSettings = "The settings file \"%1\" cannot be used (%2). The program goes on with the "
+                              "default settings and leaves the file as it is.";
+    std::string BadLanguage = "The language file \"%1\" cannot be used (%2). The program goes on with the "
+                              "built-in English texts.";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;

@@ -1,10 +1,10 @@
 #include "core/files/SettingsFile.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/files/Locations.h"
 #include "core/files/Profile.h"
 #include "core/files/SafeFile.h"
 #include "core/model/Numbers.h"
@@ -15,15 +15,6 @@ const char* const kSection = "SysInfo";
 const char* const kSettingsName = "SysInfo.Ini";
 const char* const kProgramSection = "Program";
 const char* const kVerifyKey = "VerifyAfterWrite";
-
-std::string ConfigFolder()
-{
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && xdg[0] == '/')
-        return std::string(xdg) + "/qbh52/";
-    const char* home = std::getenv("HOME");
-    return std::string(home && home[0] ? home : ".") + "/.config/qbh52/";
-}
 
 // A 64-bit decimal number kept in 32 bits, or the fallback when the text is not a whole number.
 int32_t ReadInt32(const std::string& text, int32_t fallback)
@@ -61,7 +52,7 @@ bool MakeFolders(const std::string& folder)
 std::string SettingsFilePath(const TAppState& all)
 {
     const std::string folder = all.AppDir.empty() ? "./" : all.AppDir;
-    if (access(folder.c_str(), W_OK) == 0)
+    if (IsPortable(all) && access(folder.c_str(), W_OK) == 0)
         return all.AppDir + kSettingsName;
     return ConfigFolder() + kSettingsName;
 }
@@ -69,14 +60,15 @@ std::string SettingsFilePath(const TAppState& all)
 std::string SettingsReadPath(const TAppState& all)
 {
     const std::string path = SettingsFilePath(all);
-    const std::string beside = all.AppDir + kSettingsName;
-    return IsRegularFile(path) || !IsRegularFile(beside) ? path : beside;
+    const std::string shipped = DataFolder(all) + kSettingsName;
+    return IsRegularFile(path) || !IsRegularFile(shipped) ? path : shipped;
 }
 
-void LoadSettings(TAppState& all)
+std::string LoadSettings(TAppState& all)
 {
     TProfile profile;
-    profile.Load(SettingsReadPath(all));
+    std::string problem;
+    profile.Load(SettingsReadPath(all), problem);
     all.ComPort = profile.ReadString(kSection, "Com", "Com1");
     // Without a language choice the program stays with the first language.
     const std::string languageId = all.LanguageSelectable ? profile.ReadString(kSection, "Language_ID", "0") : "0";
@@ -89,6 +81,7 @@ void LoadSettings(TAppState& all)
     all.BackupFolder = profile.ReadString("Backup", "Folder", "");
 
     ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
+    return problem;
 }
 
 bool SaveSettings(const TAppState& all, std::string& error)

@@ -67,7 +67,7 @@ bool ReplyAnswers(const TFrame& request, std::span<const uint8_t> reply)
 
 std::optional<int> PortNumber(const std::string& portName)
 {
-    if (!portName.empty() && portName.front() == '/')
+    if (portName.find('/') != std::string::npos)
         return 0;
     if (portName.size() < 4)
         return std::nullopt;

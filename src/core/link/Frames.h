@@ -60,6 +60,6 @@ TFrame BuildPowerWrite(int address, uint8_t value);
 bool ReplyAnswers(const TFrame& request, std::span<const uint8_t> reply);
 
 // The port number of a port name: "COM7" and "Com7" give 7 (the text from the fourth character on);
-// a device path ("/dev/ttyUSB0") gives 0, which draws a random handshake letter as numbers above 9 do;
-// nullopt when the name is neither.
+// a device path ("/dev/ttyUSB0", or "pts/3" relative to the working folder) gives 0, which draws a random handshake
+// letter as numbers above 9 do; nullopt when the name is neither.
 std::optional<int> PortNumber(const std::string& portName);

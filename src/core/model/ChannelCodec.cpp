@@ -281,6 +281,34 @@ bool DecodeChannel(TAppState& all, int index, TChannel& channel)
     return true;
 }
 
+std::string ChannelCellText(const TChannel& channel, int number, TChannelField field)
+{
+    const TChannelFieldRow& row = FieldRow(field);
+    switch (row.Kind) {
+    case TFieldKind::ChannelNumber:
+        return std::to_string(number);
+    case TFieldKind::Frequency: {
+        // A negative frequency is a channel without a TX frequency.
+        const double frequency = channel.*row.Frequency;
+        return frequency < 0 ? "" : FormatFreq(frequency);
+    }
+    case TFieldKind::Tone: {
+        const std::string& tone = channel.*row.Text;
+        return tone.empty() ? ToneList().front() : tone;
+    }
+    case TFieldKind::List: {
+        const int index = ChannelListValue(channel, field);
+        return index >= 0 && index < static_cast<int>(row.Items.size()) ? row.Items[static_cast<size_t>(index)] : "";
+    }
+    case TFieldKind::NameText:
+    case TFieldKind::DtmfCode:
+        return channel.*row.Text;
+    case TFieldKind::More:
+        break;
+    }
+    return "";
+}
+
 void SetChannelField(TAppState& all, int index, TChannelField field, std::string& text)
 {
     if (!IsMemory(index) && !IsVfo(index))
@@ -330,31 +358,4 @@ void ResetChannel(TAppState& all, int index, const std::string& frequencyText)
         text = row.NewChannelText;
         SetChannelField(all, index, row.Field, text);
     }
-}
-
-std::string ChannelFieldText(const TChannel& channel, TChannelField field, int number)
-{
-    const TChannelFieldRow& row = FieldRow(field);
-    switch (row.Kind) {
-    case TFieldKind::ChannelNumber:
-        return std::to_string(number);
-    case TFieldKind::Frequency: {
-        const double frequency = channel.*row.Frequency;
-        return frequency < 0 ? "" : FormatFreq(frequency);
-    }
-    case TFieldKind::Tone: {
-        const std::string& tone = channel.*row.Text;
-        return tone.empty() ? ToneList().front() : tone;
-    }
-    case TFieldKind::List: {
-        const auto index = static_cast<size_t>(ChannelListValue(channel, field));
-        return index < row.Items.size() ? row.Items[index] : "";
-    }
-    case TFieldKind::NameText:
-    case TFieldKind::DtmfCode:
-        return channel.*row.Text;
-    case TFieldKind::More:
-        break;
-    }
-    return "";
 }

@@ -24,9 +24,9 @@ void WriteChannelFreq(TAppState& all, int index, uint32_t n, TFreqWord word);
 bool IsChannelUsed(const TAppState& all, int index);
 void SetChannelUsed(TAppState& all, int mapOffset, int index, bool used);
 bool DecodeChannel(TAppState& all, int index, TChannel& channel);
+// The text a field of a decoded channel shows in the channel table, with the built-in English list items:
+// a frequency in MHz (empty without one), a tone (the first tone item for none), a list item, the name or code.
+std::string ChannelCellText(const TChannel& channel, int number, TChannelField field);
 // Encodes one field; text is both input and output: the normalised text the caller shows next.
 void SetChannelField(TAppState& all, int index, TChannelField field, std::string& text);
 void ResetChannel(TAppState& all, int index, const std::string& frequencyText);
-// The text the channel table shows for a field of a decoded channel, with the built-in item texts: number is
-// the channel number the number column shows; a channel without a TX frequency shows an empty one.
-std::string ChannelFieldText(const TChannel& channel, TChannelField field, int number);

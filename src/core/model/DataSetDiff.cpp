@@ -73,14 +73,14 @@ void DiffChannel(TAppState& before, TAppState& after, int index, std::vector<std
         return;
     }
     if (!inBefore) {
-        lines.push_back(label + ": new channel " + ChannelFieldText(b, TChannelField::RxFrequency, index));
+        lines.push_back(label + ": new channel " + ChannelCellText(b, index, TChannelField::RxFrequency));
         return;
     }
     for (const TChannelFieldRow& row : ChannelFieldTable()) {
         if (row.Kind == TFieldKind::ChannelNumber || row.Kind == TFieldKind::More || Derived(index, row.Field))
             continue;
-        const std::string was = ChannelFieldText(a, row.Field, index);
-        const std::string now = ChannelFieldText(b, row.Field, index);
+        const std::string was = ChannelCellText(a, index, row.Field);
+        const std::string now = ChannelCellText(b, index, row.Field);
         if (was != now)
             lines.push_back(Change(label + " " + row.ColumnTitle, was, now));
     }

@@ -61,11 +61,17 @@ class TRow
         Value.Tag = tag;
         return *this;
     }
+    TRow& Hidden()
+    {
+        Value.Hidden = true;
+        return *this;
+    }
     operator TSettingRow() const { return Value; }
 
   private:
     TRow(TSetting id, int offset, uint8_t mask, int length)
-        : Value{id, offset, mask, length, TSettingForm::Number, TSettingCheck::None, 0, 0, 0, {}, "", "", "", "", 0}
+        : Value{id, offset, mask, length, TSettingForm::Number, TSettingCheck::None, 0, 0, 0, {}, "", "",
+                "", "",     0,    false}
     {
     }
     TRow& Checked(TSettingCheck check, int min, int max, int defaultValue)
@@ -150,7 +156,8 @@ std::vector<TSettingRow> BuildTable()
         TRow::Field(S::RelaySetting, 6, 0x20).Control(kOptFun, "", "cxRelaySet", "Relay setting"),
         TRow::Field(S::Band4TxInhibit, 5, 0x80)
             .List({"Can Rx & Tx", "Inhibit Tx"})
-            .Control(kOptFun, "La26", "cx3xxM", "Freq. Rang-4"),
+            .Control(kOptFun, "La26", "cx3xxM", "Freq. Rang-4")
+            .Hidden(),
 
         TRow::Field(S::DtmfSpeed, 29, 0x0F)
             .Range(11, 2)
@@ -186,7 +193,8 @@ std::vector<TSettingRow> BuildTable()
         TRow::Field(S::EndCodeLength, 35, 0xF0),
         TRow::Field(S::PttIdSelection, 32, 0x03)
             .List({"OFF", "BOT", "EOT", "BOTH"})
-            .Control(kDtmfFun, "", "cxPtts", ""),
+            .Control(kDtmfFun, "", "cxPtts", "")
+            .Hidden(),
         TRow::Bytes(S::IdCode, kSettingsBase + 36, 3, F::Digits).Control(kDtmfFun, "clIdSv", "cxIdSv", "ID Code"),
         // Groups 5 and 6 pass the validation but have no item.
         TRow::Field(S::GroupCode, 31, 0x0F)
@@ -206,7 +214,8 @@ std::vector<TSettingRow> BuildTable()
         TRow::Field(S::Transpond, 33, 0xF0)
             .Range(2, 1)
             .List({"Off", "Alert", "ID Code"})
-            .Control(kDtmfFun, "clAcks", "cxAcks", "Transpond"),
+            .Control(kDtmfFun, "clAcks", "cxAcks", "Transpond")
+            .Hidden(),
         TRow::Field(S::StunType, 31, 0x80)
             .List({"Tx/Rx Inhibit", "Tx Inhibit"})
             .Control(kDtmfFun, "clStunSw", "cxStunSw", "Stun Type"),
@@ -254,7 +263,8 @@ std::vector<TSettingRow> BuildTable()
             .Control(kVoxFun, "clVoxDv", "cxVoxDv", "VOX Delay Time[s]"),
         TRow::Field(S::VoxRxInhibit, 8, 0x80)
             .List({"No", "Yes"})
-            .Control(kVoxFun, "clVoxRs", "cxVoxRs", "Vox Inhibit on Receive"),
+            .Control(kVoxFun, "clVoxRs", "cxVoxRs", "Vox Inhibit on Receive")
+            .Hidden(),
 
         // Item 2 (6.25 kHz) is the step that tunes on the 1.25 kHz grid.
         TRow::Field(S::VfoStep, 9, 0x0F)

@@ -130,6 +130,8 @@ struct TSettingRow {
     std::string Caption;
     // The list's translation tag: -2 never translated, -3 only item 0, 0 every item.
     int Tag;
+    // The window keeps the control out of the user's reach; it only carries the bits through.
+    bool Hidden;
 };
 
 // Every radio-wide setting, grouped by the window that edits it.

@@ -49,6 +49,7 @@ enum class TCommand : int {
     CloseAll = 54,
     HelpTopics = 60,
     About = 61,
+    ExportPdf = 70,
     OpenBackup = 81,       // File > Open Backup...: the open dialog in the backups folder
     VerifyAfterWrite = 82, // Program > Verify after write, a check item kept in the settings file
 };

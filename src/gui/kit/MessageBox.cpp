@@ -68,3 +68,16 @@ QString AskSaveFileName(QWidget* parent)
         return QString();
     return dialog.selectedFiles().first();
 }
+
+QString AskPdfFileName(QWidget* parent, const QString& suggested)
+{
+    if (gFileResponder)
+        return gFileResponder(true);
+    QFileDialog dialog(parent, QString(), suggested, QStringLiteral("PDF (*.pdf)"));
+    dialog.setObjectName(QStringLiteral("sdPdf"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().first();
+}

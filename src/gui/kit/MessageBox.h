@@ -23,3 +23,5 @@ void SetFileDialogResponder(TFileDialogResponder responder);
 // folder: where the dialog starts (empty: where it was last).
 QString AskOpenFileName(QWidget* parent, const QString& folder = {});
 QString AskSaveFileName(QWidget* parent);
+// The save dialog of File > Export PDF..., which offers the suggested name and asks before replacing a file.
+QString AskPdfFileName(QWidget* parent, const QString& suggested);

@@ -8,6 +8,8 @@
 
 namespace
 {
+// The icon rendered at 48 pixels serves every size up to that; the 256-pixel one the larger ones.
+constexpr int kSmallIconSize = 48;
 
 QPixmap Canvas(int size)
 {
@@ -81,34 +83,16 @@ QIcon HelpIcon()
 
 QPixmap AppPixmap(int size)
 {
-    QPixmap pixmap = Canvas(size);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 40, 40));
-    p.drawRoundedRect(QRectF(19, 1, 3, 10), 1.5, 1.5); // antenna
-    QLinearGradient body(8, 0, 24, 0);
-    body.setColorAt(0, QColor(70, 70, 75));
-    body.setColorAt(1, QColor(25, 25, 30));
-    p.setBrush(body);
-    p.drawRoundedRect(QRectF(8, 8, 16, 23), 3, 3);
-    p.setBrush(QColor(140, 210, 120));
-    p.drawRect(QRectF(10.5, 11, 11, 6)); // display
-    p.setBrush(QColor(150, 150, 155));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 3; ++col)
-            p.drawEllipse(QPointF(12.5 + 3.5 * col, 21 + 3 * row), 1.1, 1.1); // keypad
-    p.setBrush(QColor(220, 60, 40));
-    p.drawEllipse(QPointF(11, 4), 2, 2); // power knob
-    return pixmap;
+    const QPixmap icon(size <= kSmallIconSize ? QStringLiteral(":/icons/qbh52-48.png")
+                                              : QStringLiteral(":/icons/qbh52-256.png"));
+    return icon.scaled(size, size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
 QIcon AppIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
-        icon.addPixmap(AppPixmap(size));
+    icon.addFile(QStringLiteral(":/icons/qbh52-48.png"));
+    icon.addFile(QStringLiteral(":/icons/qbh52-256.png"));
     return icon;
 }
 

@@ -1,10 +1,12 @@
-// The program's own pictures, drawn in code so that they need no resource files.
+// The program's own pictures: the application icon from packaging/icons (built into the program), the others
+// drawn in code.
 #pragma once
 
 #include <QIcon>
 #include <QPixmap>
 
-// The handheld radio that stands for the program: window icon, About box, root of the tree.
+// The handheld radio that stands for the program (packaging/icons/qbh52.svg, rendered at 48 and 256 pixels):
+// window icon, About box, root of the tree.
 QPixmap AppPixmap(int size);
 QIcon AppIcon();
 // The tile the main window's document area is painted with.

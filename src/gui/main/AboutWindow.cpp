@@ -2,9 +2,11 @@
 
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <algorithm>
 
 #include "core/files/StartUp.h"
+#include "core/model/Version.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/Pictures.h"
 
@@ -14,10 +16,10 @@ namespace
 constexpr std::array<int, 9> kLineTops = {15, 40, 66, 92, 118, 143, 169, 195, 221};
 constexpr int kLineHeight = 13;
 constexpr int kTextLeft = 64;
-// Room kept under the last filled line, measured on the outer window.
-constexpr int kBottomMargin = 55;
-// The caption bar and borders that the window manager adds outside the client area.
-constexpr int kFrameHeight = 30;
+// The Close button sits under the last filled line, right-aligned.
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonMargin = 10;
 // Lines 1 to 5 always count; lines 6 to 9 only when they hold text.
 constexpr int kAlwaysShownLines = 5;
 
@@ -37,6 +39,10 @@ TAboutWindow::TAboutWindow(QWidget* parent) : QDialog(parent)
         Lines[i]->setFont(lineFont);
         Lines[i]->move(kTextLeft, kLineTops[i]);
     }
+    btClose = new QPushButton(QStringLiteral("Close"), this);
+    btClose->setObjectName(QStringLiteral("btClose"));
+    btClose->setDefault(true);
+    connect(btClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TAboutWindow::showEvent(QShowEvent* event)
@@ -49,6 +55,7 @@ void TAboutWindow::FormShow()
 {
     ImApp->setPixmap(AppPixmap(32));
     ApplyLanguage(this, true);
+    Lines[1]->setText(Lines[1]->text().replace(QStringLiteral("%1"), QString::fromStdString(ProgramVersion())));
     setWindowTitle(QString::fromStdString(gAll.AppTitle));
     FitToLines();
 }
@@ -60,11 +67,14 @@ void TAboutWindow::FitToLines()
         line->resize(line->sizeHint().width(), kLineHeight);
         width = std::max(width, kTextLeft + line->width() + 24);
     }
-    int outerHeight = Lines[kAlwaysShownLines - 1]->geometry().bottom() + 1 + kBottomMargin;
+    int lastBottom = Lines[kAlwaysShownLines - 1]->geometry().bottom() + 1;
     for (int i = kAlwaysShownLines; i < static_cast<int>(Lines.size()); ++i)
         if (!Lines[i]->text().trimmed().isEmpty())
-            outerHeight = Lines[i]->geometry().bottom() + 1 + kBottomMargin;
-    setFixedSize(width, outerHeight - kFrameHeight);
+            lastBottom = Lines[i]->geometry().bottom() + 1;
+    const int height = lastBottom + kButtonMargin + kButtonHeight + kButtonMargin;
+    btClose->setGeometry(width - kButtonWidth - kButtonMargin, height - kButtonHeight - kButtonMargin, kButtonWidth,
+                         kButtonHeight);
+    setFixedSize(width, height);
 }
 
 void TAboutWindow::mousePressEvent(QMouseEvent* event)

@@ -1,10 +1,12 @@
-// The About box: the program's icon and up to nine lines of text from the language file.
+// The About box: the program's icon, up to nine lines of text from the language file (line 2 names the version
+// where it says %1) and a Close button.
 #pragma once
 
 #include <QDialog>
 #include <array>
 
 class QLabel;
+class QPushButton;
 
 class TAboutWindow : public QDialog
 {
@@ -14,6 +16,7 @@ class TAboutWindow : public QDialog
 
     QLabel* ImApp;
     std::array<QLabel*, 9> Lines{}; // lStr1 to lStr9
+    QPushButton* btClose;
 
   protected:
     void showEvent(QShowEvent* event) override;

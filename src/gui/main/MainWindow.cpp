@@ -37,6 +37,7 @@
 #include "gui/main/EditorList.h"
 #include "gui/main/LanguageWindow.h"
 #include "gui/main/ModelWindow.h"
+#include "gui/main/PrintCommands.h"
 #include "qt/PortList.h"
 
 namespace
@@ -199,6 +200,7 @@ void TMainWindow::BuildMenus()
     nFile->addSeparator();
     P2 = AddCommand(nFile, "P2", TCommand::Print, tr("&Print"), {}, QKeySequence(tr("Ctrl+P")));
     V2 = AddCommand(nFile, "V2", TCommand::PrintPreview, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
+    nExportPdf = AddCommand(nFile, "nExportPdf", TCommand::ExportPdf, tr("E&xport PDF..."));
     nFile->addSeparator();
     nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
 
@@ -613,8 +615,17 @@ void TMainWindow::ExecuteCommand(TCommand command)
     case TCommand::About:
         AboutCommand();
         break;
+    case TCommand::Print:
+        PrintDataSet(this, DataFileName);
+        break;
+    case TCommand::PrintPreview:
+        PreviewDataSet(this, DataFileName);
+        break;
+    case TCommand::ExportPdf:
+        ExportPdf(this, DataFileName);
+        break;
     default:
-        break; // print, print preview, key function, help topics, test frequency: nothing to do
+        break; // key function, help topics, test frequency: nothing to do
     }
 }
 
@@ -643,20 +654,30 @@ void TMainWindow::OpenCommand(const QString& folder)
     if (!AskToSaveChanges())
         return;
     const QString path = AskOpenFileName(this, folder);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        OpenFile(path);
+}
+
+void TMainWindow::OpenFile(const QString& path)
+{
     const QString previous = DataFileName;
     DataFileName = path;
     std::string error;
-    switch (OpenDataFile(gAll, gMacList, path.toStdString(), error)) {
+    const TOpenResult result = OpenDataFile(gAll, gMacList, path.toStdString(), error, gLanguage);
+    switch (result) {
     case TOpenResult::Ok:
+    case TOpenResult::Incomplete:
+    case TOpenResult::Oversized:
         RefreshStatus();
         RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
+        if (result != TOpenResult::Ok)
+            Message(error, TMessageKind::Information);
         break;
     case TOpenResult::ModelUnknown:
+    case TOpenResult::TooShort:
         DataFileName.clear();
-        Message(gLanguage.ModError, TMessageKind::Information);
+        Message(error, TMessageKind::Information);
         break;
     case TOpenResult::CannotOpen:
         // The image still belongs to the previous file: a later Save must not overwrite the unreadable one.

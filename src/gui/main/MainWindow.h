@@ -46,6 +46,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
     bool NewCommand();
     // folder: where the open dialog starts (File > Open Backup... gives the backups folder).
     void OpenCommand(const QString& folder = {});
+    // Opens that data file as Open does once the file is chosen (also the program's file argument).
+    void OpenFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();
 
@@ -79,6 +81,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QAction *T4, *nCool, *nBar;
     QAction *nC, *nH, *nV, *npl, *nCloseAll;
     QAction *nHelpTopics, *nAbout;
+    QAction* nExportPdf;
     QAction *nOpenBackup, *nVerify;
     QAction *tbNew, *tbOpen, *tbSave, *ToolButton3, *tbPrint, *tbCom, *tbRead, *tbWrite, *tbHelp;
 

@@ -14,16 +14,11 @@
 #include <algorithm>
 
 #include "core/files/StartUp.h"
-#include "core/model/Encodings.h"
+#include "core/model/SettingTexts.h"
 #include "gui/kit/FormKit.h"
 
 namespace
 {
-constexpr int kBeginTag = 1;
-constexpr int kEndTag = 2;
-constexpr int kIdTag = 3;
-constexpr int kStunTag = 4;
-constexpr int kIdMinLength = 3;
 constexpr int kBothPttId = 3;
 
 // Lets only the characters of a code into its box, typed or pasted by keyboard; letters count in either case.
@@ -68,58 +63,12 @@ class TCodeKeys : public QObject
     QLineEdit* Box;
 };
 
-// The star/hash tone list shows "0" first, but the radio's code 0 is 100 ms and code 3 is none.
-int StarHashIndex(int code)
-{
-    return (code + 1) % 4;
-}
-
-int StarHashCode(int index)
-{
-    return index >= 1 && index <= 3 ? index - 1 : 3;
-}
-
-// A begin or end code and the two settings that go with it.
-struct TTxCode {
-    TSetting Digits;
-    TSetting NoCode;
-    TSetting LengthLess1;
-};
-
-constexpr TTxCode kBeginCode = {TSetting::BeginCode, TSetting::NoBeginCode, TSetting::BeginCodeLength};
-constexpr TTxCode kEndCode = {TSetting::EndCode, TSetting::NoEndCode, TSetting::EndCodeLength};
-
-// The digits a code box can hold: two to a byte of its setting.
-int DigitCapacity(TSetting code)
-{
-    return 2 * SettingRow(code).Length;
-}
-
-// A begin or end code: none when its "no code" bit is set, else as many digits as its length says.
-QString CodeText(const TTxCode& code)
-{
-    if (GetSetting(gAll, code.NoCode) != 0)
-        return QString();
-    return QString::fromStdString(ReadDigits(gAll, code.Digits, GetSetting(gAll, code.LengthLess1) + 1, 15));
-}
-
-// A begin or end code: an empty box only sets its "no code" bit and keeps the stored digits and length.
-void StoreTxCode(const std::string& text, const TTxCode& code)
-{
-    if (text.empty()) {
-        SetSetting(gAll, code.NoCode, 1);
-        return;
-    }
-    SetSetting(gAll, code.NoCode, 0);
-    SetSetting(gAll, code.LengthLess1, static_cast<int>(text.size()) - 1);
-    WriteDigits(gAll, code.Digits, text);
-}
 } // namespace
 
 TDtmfWindow::TDtmfWindow(QWidget* parent) : TSettingsWindow(parent)
 {
     setObjectName(QStringLiteral("fDtmfFun"));
-    setWindowTitle(QStringLiteral("DTMF Function"));
+    setWindowTitle(ToQt(SettingsWindowTitle(objectName().toStdString())));
     auto* layout = new QGridLayout(this);
     pcDtmf = new QTabWidget(this);
     pcDtmf->setObjectName(QStringLiteral("pcDtmf"));
@@ -163,8 +112,8 @@ QWidget* TDtmfWindow::BuildEncodePage()
     pttId->setObjectName(QStringLiteral("cgPtts"));
     pageLayout->addWidget(pttId);
     auto* pttGrid = new QGridLayout(pttId);
-    cxEntv = AddCodeBox(pttGrid, 0, TSetting::BeginCode, kBeginTag);
-    cxEndv = AddCodeBox(pttGrid, 1, TSetting::EndCode, kEndTag);
+    cxEntv = AddCodeBox(pttGrid, 0, TSetting::BeginCode);
+    cxEndv = AddCodeBox(pttGrid, 1, TSetting::EndCode);
     // Every load selects "BOTH", so both code boxes stay enabled; the list is kept for its bits only.
     cxPtts = new QComboBox(pttId);
     cxPtts->setObjectName(ControlName(TSetting::PttIdSelection));
@@ -182,7 +131,7 @@ QWidget* TDtmfWindow::BuildDecodePage()
     decode->setObjectName(QStringLiteral("cgDeCode"));
     pageLayout->addWidget(decode);
     auto* grid = new QGridLayout(decode);
-    cxIdSv = AddCodeBox(grid, 0, TSetting::IdCode, kIdTag);
+    cxIdSv = AddCodeBox(grid, 0, TSetting::IdCode);
     cxIdSv->setText(QStringLiteral("000"));
     cxGroup = AddSetting(grid, 1, 0, TSetting::GroupCode);
     cxBack = AddSetting(grid, 2, 0, TSetting::AutoResetTime);
@@ -190,36 +139,34 @@ QWidget* TDtmfWindow::BuildDecodePage()
     cxIdEs = AddSetting(grid, 4, 0, TSetting::IdEdit);
     cxRxTs = AddSetting(grid, 5, 0, TSetting::DecodeTimeOut);
     cxAcks = AddSetting(grid, 6, 0, TSetting::Transpond);
-    HideSetting(TSetting::Transpond);
 
     auto* stun = new QGroupBox(QStringLiteral("Stun"), page);
     stun->setObjectName(QStringLiteral("cgStun"));
     pageLayout->addWidget(stun);
     auto* stunGrid = new QGridLayout(stun);
     cxStunSw = AddSetting(stunGrid, 0, 0, TSetting::StunType);
-    cxStunSv = AddCodeBox(stunGrid, 1, TSetting::StunCode, kStunTag);
+    cxStunSv = AddCodeBox(stunGrid, 1, TSetting::StunCode);
     return page;
 }
 
-QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code, int tag)
+QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code)
 {
     AddLabel(grid, row, 0, code);
     auto* box = new QLineEdit(this);
     box->setObjectName(ControlName(code));
-    box->setProperty("tag", tag);
-    box->setMaxLength(DigitCapacity(code));
-    new TCodeKeys(tag == kIdTag ? QStringLiteral("0123456789") : QStringLiteral("0123456789ABCD#*"), box);
+    box->setMaxLength(DtmfCodeCapacity(code));
+    new TCodeKeys(QString::fromStdString(DtmfCodeCharacters(code)), box);
     grid->addWidget(box, row, 1);
-    connect(box, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+    connect(box, &QLineEdit::textEdited, this, [this, box, code](const QString& text) {
         // The codes are shown in upper case however the letters were typed or pasted.
         if (text != text.toUpper()) {
             const int cursor = box->cursorPosition();
             box->setText(text.toUpper());
             box->setCursorPosition(cursor);
         }
-        StoreCode(box);
+        StoreCode(box, code);
     });
-    connect(box, &QLineEdit::returnPressed, this, [this, box] { StoreCode(box); });
+    connect(box, &QLineEdit::returnPressed, this, [this, box, code] { StoreCode(box, code); });
     return box;
 }
 
@@ -247,51 +194,28 @@ void TDtmfWindow::EnableCodeBoxes()
 void TDtmfWindow::LoadDtmf()
 {
     LoadLists();
-    cxEfSv->setCurrentIndex(StarHashIndex(GetSetting(gAll, TSetting::StarHashTime)));
-    cxBeep->setChecked(GetSetting(gAll, TSetting::DtmfSideTone) == 1);
+    LoadCheck(cxBeep, TSetting::DtmfSideTone);
     LoadList(cxPtts, TSetting::PttIdSelection);
     cxPtts->setCurrentIndex(kBothPttId);
-    cxEntv->setText(CodeText(kBeginCode));
-    cxEndv->setText(CodeText(kEndCode));
-    const std::string id = ReadDigits(gAll, TSetting::IdCode, DigitCapacity(TSetting::IdCode), 9);
-    cxIdSv->setText(id.size() < kIdMinLength ? QStringLiteral("000") : QString::fromStdString(id));
-    const int stunLength = std::min(GetSetting(gAll, TSetting::StunLength), DigitCapacity(TSetting::StunCode));
-    cxStunSv->setText(stunLength > 0 ? QString::fromStdString(ReadDigits(gAll, TSetting::StunCode, stunLength, 15))
-                                     : QString());
+    for (const auto& [box, code] : {std::pair{cxEntv, TSetting::BeginCode}, std::pair{cxEndv, TSetting::EndCode},
+                                    std::pair{cxIdSv, TSetting::IdCode}, std::pair{cxStunSv, TSetting::StunCode}})
+        box->setText(QString::fromStdString(DtmfCodeText(gAll, code)));
 }
 
 void TDtmfWindow::StoreDtmf()
 {
     StoreLists();
-    SetSetting(gAll, TSetting::StarHashTime, StarHashCode(cxEfSv->currentIndex()));
-    SetSetting(gAll, TSetting::DtmfSideTone, cxBeep->isChecked() ? 1 : 0);
+    StoreCheck(cxBeep, TSetting::DtmfSideTone);
     StoreList(cxPtts, TSetting::PttIdSelection);
     gAll.Modified = true;
 }
 
-void TDtmfWindow::StoreCode(QLineEdit* box)
+void TDtmfWindow::StoreCode(const QLineEdit* box, TSetting code)
 {
     if (Loading)
         return;
     Loading = true;
-    std::string text = box->text().trimmed().toStdString();
-    switch (box->property("tag").toInt()) {
-    case kBeginTag:
-        StoreTxCode(text, kBeginCode);
-        break;
-    case kEndTag:
-        StoreTxCode(text, kEndCode);
-        break;
-    case kIdTag:
-        if (text.size() < kIdMinLength)
-            text.resize(kIdMinLength, '0');
-        WriteDigits(gAll, TSetting::IdCode, text);
-        break;
-    case kStunTag:
-        SetSetting(gAll, TSetting::StunLength, static_cast<int>(text.size()));
-        WriteDigits(gAll, TSetting::StunCode, text);
-        break;
-    }
+    StoreDtmfCode(gAll, code, box->text().trimmed().toStdString());
     // Also an emptied begin or end code, which writes no digits, is a change to keep.
     gAll.Modified = true;
     Loading = false;

@@ -17,7 +17,7 @@ class TDtmfWindow : public TSettingsWindow
     void LoadDtmf();
     void StoreDtmf();
     // Writes one code box: begin (tag 1), end (tag 2), ID (tag 3) or stun (tag 4).
-    void StoreCode(QLineEdit* box);
+    void StoreCode(const QLineEdit* box, TSetting code);
 
   protected:
     void Fill() override;
@@ -26,7 +26,7 @@ class TDtmfWindow : public TSettingsWindow
     QWidget* BuildEncodePage();
     QWidget* BuildDecodePage();
     // The code's label and box, the box holding as many characters as the code has digits.
-    QLineEdit* AddCodeBox(QGridLayout* grid, int row, TSetting code, int tag);
+    QLineEdit* AddCodeBox(QGridLayout* grid, int row, TSetting code);
     void ListChanged();
     void EnableCodeBoxes();
 

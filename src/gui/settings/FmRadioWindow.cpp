@@ -14,6 +14,7 @@
 #include "core/files/StartUp.h"
 #include "core/model/FmCodec.h"
 #include "core/model/Numbers.h"
+#include "core/model/SettingTexts.h"
 #include "gui/kit/FormKit.h"
 #include "gui/kit/Grid.h"
 #include "gui/kit/MessageBox.h"
@@ -73,7 +74,7 @@ QLineEdit* BoundBox(QWidget* parent, const char* name)
 TFmRadioWindow::TFmRadioWindow(QWidget* parent) : TSettingsWindow(parent)
 {
     setObjectName(QStringLiteral("fFmFun"));
-    setWindowTitle(QStringLiteral("FM Information"));
+    setWindowTitle(ToQt(SettingsWindowTitle(objectName().toStdString())));
     auto* layout = new QGridLayout(this);
     pcFm = new QTabWidget(this);
     pcFm->setObjectName(QStringLiteral("pcFm"));
@@ -200,18 +201,16 @@ void TFmRadioWindow::LoadFmChannels()
 void TFmRadioWindow::LoadFmSettings()
 {
     LoadFmChannels();
-    // Steps 1 to 3 are the items; step 0 shows the first.
-    const int step = GetSetting(gAll, TSetting::FmStep);
-    cxStep->setCurrentIndex(step >= 1 && step <= 3 ? step - 1 : 0);
-    cxFmDw->setChecked(GetSetting(gAll, TSetting::FmReceiverOn) == 0);
+    LoadLists();
+    LoadCheck(cxFmDw, TSetting::FmReceiverOn);
     cxFM_Min->setText(QString::fromStdString(FormatFixed(gAll.FmMinLimit, 3)));
     cxFM_Max->setText(QString::fromStdString(FormatFixed(gAll.FmMaxLimit, 3)));
 }
 
 void TFmRadioWindow::StoreFmSettings()
 {
-    SetSetting(gAll, TSetting::FmStep, cxStep->currentIndex() + 1);
-    SetSetting(gAll, TSetting::FmReceiverOn, cxFmDw->isChecked() ? 0 : 1);
+    StoreLists();
+    StoreCheck(cxFmDw, TSetting::FmReceiverOn);
     gAll.Modified = true;
 }
 

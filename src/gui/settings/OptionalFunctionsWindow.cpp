@@ -9,21 +9,13 @@
 
 #include "core/files/StartUp.h"
 #include "core/model/Encodings.h"
+#include "core/model/SettingTexts.h"
 #include "gui/kit/FormKit.h"
-
-namespace
-{
-// The mode list's index for each stored mode code, and the code each index writes.
-constexpr std::array<int, 16> kModeIndexOfCode = {4, 4, 4, 4, 3, 3, 3, 3, 2, 1, 2, 0, 2, 1, 2, 0};
-constexpr std::array<int, 5> kModeCodeOfIndex = {15, 13, 14, 7, 3};
-constexpr uint8_t kManualFreqYes = 0xAA;
-constexpr uint8_t kManualFreqNo = 0xFF;
-} // namespace
 
 TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsWindow(parent)
 {
     setObjectName(QStringLiteral("fOptFun"));
-    setWindowTitle(QStringLiteral("Optional Function"));
+    setWindowTitle(ToQt(SettingsWindowTitle(objectName().toStdString())));
     auto* grid = new QGridLayout(this);
     cxOpenSw = AddSetting(grid, 0, 0, TSetting::OpenShow);
     AddLabel(grid, 0, 2, TSetting::RadioName);
@@ -54,7 +46,6 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
     grid->addWidget(cxRelaySet, 9, 2, 1, 2);
     // The band-4 transmit switch is kept out of the user's reach; its bit is carried through unchanged.
     cx3xxM = AddSetting(grid, 10, 0, TSetting::Band4TxInhibit);
-    HideSetting(TSetting::Band4TxInhibit);
     grid->addWidget(AddCloseButton(), 11, 3);
 
     for (QComboBox* list : findChildren<QComboBox*>())
@@ -79,58 +70,18 @@ void TOptionalFunctionsWindow::Changed()
 void TOptionalFunctionsWindow::LoadOptions()
 {
     LoadLists();
-    ShowIndex(cxModeSw, kModeIndexOfCode[GetSetting(gAll, TSetting::Mode)]);
-    LoadBatterySave();
-    LoadVoice();
-    cxMenuSet->setChecked(GetSetting(gAll, TSetting::ManualSetting) == 1);
-    cxRelaySet->setChecked(GetSetting(gAll, TSetting::RelaySetting) == 1);
+    LoadCheck(cxMenuSet, TSetting::ManualSetting);
+    LoadCheck(cxRelaySet, TSetting::RelaySetting);
     LoadRadioName();
-    cxFrq_Use->setCurrentIndex(gAll.ManualFreq == kManualFreqYes ? 0 : 1);
 }
 
 void TOptionalFunctionsWindow::StoreOptions()
 {
     StoreLists();
-    const int mode = cxModeSw->currentIndex();
-    SetSetting(gAll, TSetting::Mode, mode >= 0 ? kModeCodeOfIndex[mode] : 15);
-    StoreBatterySave();
-    StoreVoice();
-    SetSetting(gAll, TSetting::ManualSetting, cxMenuSet->isChecked() ? 1 : 0);
-    SetSetting(gAll, TSetting::RelaySetting, cxRelaySet->isChecked() ? 1 : 0);
+    StoreCheck(cxMenuSet, TSetting::ManualSetting);
+    StoreCheck(cxRelaySet, TSetting::RelaySetting);
     StoreRadioName();
-    gAll.ManualFreq = cxFrq_Use->currentIndex() == 1 ? kManualFreqNo : kManualFreqYes;
-    SetSetting(gAll, TSetting::ManualFreq, gAll.ManualFreq);
     gAll.Modified = true;
-}
-
-// Battery saving is on when its bit is set; the ratio stays as it is when saving is off.
-void TOptionalFunctionsWindow::LoadBatterySave()
-{
-    cxRxSav->setCurrentIndex(
-        GetSetting(gAll, TSetting::BatterySave) == 0 ? 0 : GetSetting(gAll, TSetting::BatterySaveRatio) + 1);
-}
-
-void TOptionalFunctionsWindow::StoreBatterySave()
-{
-    const int index = cxRxSav->currentIndex();
-    SetSetting(gAll, TSetting::BatterySave, index > 0 ? 1 : 0);
-    if (index > 0)
-        SetSetting(gAll, TSetting::BatterySaveRatio, index - 1);
-}
-
-// The voice prompts are on when their bit is set; the language stays as it is when they are off.
-void TOptionalFunctionsWindow::LoadVoice()
-{
-    cxWavsSw->setCurrentIndex(GetSetting(gAll, TSetting::Voice) == 0 ? 0
-                                                                     : GetSetting(gAll, TSetting::VoiceChinese) + 1);
-}
-
-void TOptionalFunctionsWindow::StoreVoice()
-{
-    const int index = cxWavsSw->currentIndex();
-    SetSetting(gAll, TSetting::Voice, index > 0 ? 1 : 0);
-    if (index > 0)
-        SetSetting(gAll, TSetting::VoiceChinese, index - 1);
 }
 
 void TOptionalFunctionsWindow::LoadRadioName()

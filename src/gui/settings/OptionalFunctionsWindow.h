@@ -21,10 +21,6 @@ class TOptionalFunctionsWindow : public TSettingsWindow
 
   private:
     void Changed();
-    void LoadBatterySave();
-    void StoreBatterySave();
-    void LoadVoice();
-    void StoreVoice();
     void LoadRadioName();
     void StoreRadioName();
 

@@ -5,12 +5,13 @@
 #include <QPushButton>
 
 #include "core/files/StartUp.h"
+#include "core/model/SettingTexts.h"
 #include "gui/kit/FormKit.h"
 
 TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
 {
     setObjectName(QStringLiteral("fScanFun"));
-    setWindowTitle(QStringLiteral("Scan Information"));
+    setWindowTitle(ToQt(SettingsWindowTitle(objectName().toStdString())));
     auto* grid = new QGridLayout(this);
     cxScanMode = AddSetting(grid, 0, 0, TSetting::ScanMode);
     cxScanRate = AddSetting(grid, 1, 0, TSetting::ScanSpeed);
@@ -25,11 +26,9 @@ TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
 void TScanWindow::Fill()
 {
     cxScanPris->addItems(ToQtList(NumberTexts(1, gAll.ChannelCount)));
-    LoadLists();
     // A priority channel beyond the model's channels (129 passes the validation) shows "OFF"; it is written
     // back as 0 with the next change the user makes here.
-    const int priority = GetSetting(gAll, TSetting::PriorityChannel);
-    cxScanPris->setCurrentIndex(priority <= gAll.ChannelCount ? priority : 0);
+    LoadLists();
 }
 
 void TScanWindow::Store()
@@ -37,6 +36,5 @@ void TScanWindow::Store()
     if (Loading)
         return;
     StoreLists();
-    StoreList(cxScanPris, TSetting::PriorityChannel);
     gAll.Modified = true;
 }

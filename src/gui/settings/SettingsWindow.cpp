@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "core/files/StartUp.h"
+#include "core/model/SettingTexts.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/FormKit.h"
 
@@ -64,8 +65,10 @@ QComboBox* TSettingsWindow::AddSetting(QGridLayout* grid, int row, int column, T
     list->setMinimumWidth(110);
     label->setBuddy(list);
     grid->addWidget(list, row, column + 1);
-    if (settingRow.Form == TSettingForm::List)
-        PlainLists.emplace_back(list, setting);
+    // A hidden list still carries its bits through.
+    label->setHidden(settingRow.Hidden);
+    list->setHidden(settingRow.Hidden);
+    PlainLists.emplace_back(list, setting);
     return list;
 }
 
@@ -79,12 +82,6 @@ void TSettingsWindow::StoreLists()
 {
     for (const auto& [list, setting] : PlainLists)
         StoreList(list, setting);
-}
-
-void TSettingsWindow::HideSetting(TSetting setting)
-{
-    findChild<QWidget*>(ControlName(setting))->hide();
-    findChild<QWidget*>(ToQt(SettingRow(setting).LabelName))->hide();
 }
 
 QString ControlName(TSetting setting)
@@ -106,11 +103,20 @@ void ShowIndex(QComboBox* list, int index)
 
 void LoadList(QComboBox* list, TSetting setting)
 {
-    ShowIndex(list, GetSetting(gAll, setting));
+    ShowIndex(list, ShownItem(gAll, setting));
 }
 
 void StoreList(const QComboBox* list, TSetting setting)
 {
-    if (list->currentIndex() >= 0)
-        SetSetting(gAll, setting, list->currentIndex());
+    StoreItem(gAll, setting, list->currentIndex());
+}
+
+void LoadCheck(QCheckBox* box, TSetting setting)
+{
+    box->setChecked(SettingChecked(gAll, setting));
+}
+
+void StoreCheck(const QCheckBox* box, TSetting setting)
+{
+    StoreChecked(gAll, setting, box->isChecked());
 }

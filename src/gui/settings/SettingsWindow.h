@@ -30,17 +30,15 @@ class TSettingsWindow : public TEditorWindow
     // The "&Close" button every settings window carries.
     QPushButton* AddCloseButton();
     // The setting's label and fixed drop-down list side by side in one grid row, named, captioned, filled and
-    // tagged from its row. A plain list (an item per stored value) is also loaded and stored by LoadLists and
-    // StoreLists; a list whose items map to the stored value otherwise is left to its window.
+    // tagged from its row, and hidden where its row keeps it out of the user's reach. LoadLists and StoreLists
+    // load and store it.
     QComboBox* AddSetting(QGridLayout* grid, int row, int column, TSetting setting);
-    // Every plain list of the window shows its setting's value, or writes its index into it.
+    // Every list of the window shows its setting's value, or stores the item it shows into it.
     void LoadLists();
     void StoreLists();
     QLabel* AddLabel(QGridLayout* grid, int row, int column, const char* name, const QString& caption);
     // The setting's label alone, for a control that is not a list.
     QLabel* AddLabel(QGridLayout* grid, int row, int column, TSetting setting);
-    // Hides the setting's control and its label; a hidden list still carries its bits through.
-    void HideSetting(TSetting setting);
 
     // True while the window fills its own controls: their change signals must not write the image.
     bool Loading = false;
@@ -56,8 +54,11 @@ QString ControlName(TSetting setting);
 QCheckBox* NewSettingCheck(QWidget* parent, TSetting setting);
 // Selects a stored index; an index beyond the list leaves the list with no selection.
 void ShowIndex(QComboBox* list, int index);
-// Shows the setting's value as the list index.
+// Selects the item the setting's value shows (core/model/SettingTexts).
 void LoadList(QComboBox* list, TSetting setting);
-// Writes the list index into the setting. A list with no selection (its stored value had no item) leaves the
+// Stores the selected item into the setting. A list with no selection (its stored value had no item) leaves the
 // setting as it was, so that no bits of the neighbouring fields are overwritten.
 void StoreList(const QComboBox* list, TSetting setting);
+// A check box's state from its setting, and back.
+void LoadCheck(QCheckBox* box, TSetting setting);
+void StoreCheck(const QCheckBox* box, TSetting setting);

@@ -11,7 +11,12 @@ struct TLanguageState {
     TTempFolder Folder;
     TAppState All;
     TModelCatalogue List;
-    TLanguageState() { InitState(All, List, Folder.Path); }
+    // A portable program's folder: the language files beside the program.
+    TLanguageState()
+    {
+        Folder.Write("English.Ini", "[Language]\n");
+        InitState(All, List, Folder.Path);
+    }
 };
 } // namespace
 
@@ -71,11 +76,9 @@ TEST(LanguageLists, FromTheSettingsFile)
     EXPECT_EQ(files, (std::vector<std::string>{"English", "Chinese", "German"}));
 }
 
-TEST(LanguageFiles, LookedUpBesideTheProgramFirst)
+TEST(LanguageFiles, ANameThatReachesIntoAnotherFolderNamesNoFile)
 {
     TLanguageState s;
-    s.Folder.Write("English.Ini", "[Language]\n");
-    EXPECT_EQ(LanguageFilePath(s.All, "English"), s.Folder.File("English.Ini"));
-    EXPECT_EQ(LanguageFilePath(s.All, "Chinese"), std::string(QBH52_DATA_DIR) + "Chinese.Ini");
+    EXPECT_EQ(LanguageFilePath(s.All, "Chinese"), s.Folder.File("Chinese.Ini"));
     EXPECT_EQ(LanguageFilePath(s.All, "../etc/passwd"), "");
 }

@@ -15,6 +15,7 @@
 #include "core/files/LanguageFile.h"
 #include "core/files/Profile.h"
 #include "core/files/StartUp.h"
+#include "core/model/Version.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/EditorWindow.h"
 #include "gui/main/AboutWindow.h"
@@ -256,11 +257,24 @@ class TestLanguages : public QObject
         about.show();
         QCOMPARE(about.windowTitle(), QStringLiteral("QB-H52"));
         QCOMPARE(about.Lines[0]->text(), firstText);
-        const int outerBottom = about.Lines[lastLine - 1]->geometry().bottom() + 1 + 55;
-        // The window manager's caption bar and borders take 30 pixels of the outer height.
-        QCOMPARE(about.height(), outerBottom - 30);
+        // The Close button comes right under the last filled line, and the box ends under the button.
+        const int lastBottom = about.Lines[lastLine - 1]->geometry().bottom() + 1;
+        QCOMPARE(about.btClose->geometry().top(), lastBottom + 10);
+        QCOMPARE(about.height(), about.btClose->geometry().bottom() + 1 + 10);
         QTest::mouseClick(about.Lines[1], Qt::LeftButton);
         QVERIFY(!about.isVisible());
+        about.show();
+        QTest::mouseClick(about.btClose, Qt::LeftButton);
+        QVERIFY(!about.isVisible());
+    }
+
+    void aboutBoxNamesTheVersionAndTheLicence()
+    {
+        TAboutWindow about;
+        about.show();
+        QCOMPARE(about.Lines[1]->text(), QStringLiteral("Version ") + QString::fromStdString(ProgramVersion()));
+        QVERIFY(about.Lines[5]->text().contains(QStringLiteral("GNU GPL version 3 or later")));
+        QCOMPARE(about.btClose->text(), QStringLiteral("&Close"));
     }
 
     // Both shipped files carry every message, and the Chinese file really translates them.

@@ -1,0 +1,42 @@
+#include "core/files/Locations.h"
+
+#include <cstdlib>
+#include <unistd.h>
+
+#include "core/files/SafeFile.h"
+
+namespace
+{
+// The English language file stands for all the data: every other language falls back to it.
+const char* const kEnglishFile = "English.Ini";
+} // namespace
+
+bool IsPortable(const TAppState& all)
+{
+    return IsRegularFile(all.AppDir + kEnglishFile);
+}
+
+std::string DataFolder(const TAppState& all)
+{
+    return IsPortable(all) ? all.AppDir : all.AppDir + QBH52_DATA_FROM_BIN;
+}
+
+std::string ConfigFolder()
+{
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    std::string base = xdg && xdg[0] == '/' ? xdg : std::string(home && home[0] ? home : ".") + "/.config";
+    while (base.size() > 1 && base.back() == '/')
+        base.pop_back();
+    return base + "/qbh52/";
+}
+
+std::string DataFolderProblem(const TAppState& all)
+{
+    const std::string english = DataFolder(all) + kEnglishFile;
+    if (IsRegularFile(english) && access(english.c_str(), R_OK) == 0)
+        return "";
+    return "The program's data folder \"" + DataFolder(all) + "\" is missing or cannot be read (" + kEnglishFile +
+           " is not there). The windows show their built-in English texts; reinstalling the program restores "
+           "the folder.";
+}
