@@ -183,6 +183,8 @@ TEST(Settings, AFolderOrFifoInPlaceOfTheFileGivesTheDefaultsAndAMessage)
 TEST(Settings, StartUpTellsWhatIsWrongWithTheSettingsAndLanguageFiles)
 {
     TTempFolder folder;
+    // A portable program's folder holds its language files: without them the data folder is missing.
+    folder.Write("English.Ini", "[Language]\n");
     EXPECT_TRUE(StartUp(folder.Path).empty());
     folder.Write("SysInfo.Ini", "[SysInfo]\nCom=" + std::string(2 * 1024 * 1024, 'x') + "\n");
     folder.Write("English.Ini", "[Language]\nReadOk=" + std::string(2 * 1024 * 1024, 'y') + "\n");
