@@ -4,6 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build qt6-base-dev qt6-serialport-dev libgtest-dev clang-format "$@")
+# clang and its runtime libraries build the fuzz targets (scripts/fuzz.sh).
+packages+=(clang libclang-rt-14-dev)
 # The checks of the printed pages, the desktop files and the manual pages, and the .deb's dependencies.
 packages+=(poppler-utils desktop-file-utils appstream shared-mime-info man-db dpkg-dev)
 missing=()

@@ -1,5 +1,6 @@
 #include "qt/SerialLink.h"
 
+#include <QFileInfo>
 #include <span>
 #include <utility>
 
@@ -53,7 +54,10 @@ void TSerialLink::ConfigureTimer(QTimer& timer)
 bool TSerialLink::OpenPort(std::string& reason)
 {
     ClosePort();
-    const QString name = QString::fromStdString(All.ComPort);
+    // A device path is taken relative to the working folder, as every path on a command line is.
+    QString name = QString::fromStdString(All.ComPort);
+    if (name.contains(QLatin1Char('/')))
+        name = QFileInfo(name).absoluteFilePath();
     const QString device = PortDevice(All, name);
     if (device.isEmpty()) {
         reason = "No serial device is known as " + All.ComPort + ".";

@@ -126,31 +126,20 @@ void TRadioResponder::HandleSessionFrame(const TFrame& frame, size_t after, TSim
         break;
     case kReadCommand:
         if (BlockFrame(after, out)) {
-            std::vector<uint8_t> reply(frame.begin(), frame.end());
-            reply[0] = kWriteCommand;
-            const auto data = TableBytes(Memory, FrameAddress(frame));
-            reply.insert(reply.end(), data.begin(), data.end());
-            Reply(reply, after, out);
+            const int skip = StrikesAt(Faults.NextBlockAtBlock) ? kBlockSize : 0;
+            Reply(DataReply(frame, kWriteCommand, FrameAddress(frame) + skip), after, out);
         }
         break;
     case kWriteCommand:
         if (BlockFrame(after, out)) {
-            const int address = FrameAddress(frame);
-            for (int i = 0; i < kBlockSize && address + i < kImageSize; ++i)
-                Memory[address + i] = frame[4 + i];
-            if (address % kBlockSize == 0 && address / kBlockSize < kWriteBlockCount)
-                Written[address / kBlockSize] = true;
+            if (!StrikesAt(Faults.UnstoredAtBlock))
+                StoreBlock(frame);
             Ack(after, out);
         }
         break;
     case kPowerReadCommand:
-        if (BlockFrame(after, out)) {
-            std::vector<uint8_t> reply(frame.begin(), frame.end());
-            reply[0] = kPowerWriteCommand;
-            const auto data = TableBytes(PowerTable, FrameAddress(frame));
-            reply.insert(reply.end(), data.begin(), data.end());
-            Reply(reply, after, out);
-        }
+        if (BlockFrame(after, out))
+            Reply(DataReply(frame, kPowerWriteCommand, FrameAddress(frame)), after, out);
         break;
     case kPowerWriteCommand:
         if (BlockFrame(after, out)) {
@@ -162,6 +151,15 @@ void TRadioResponder::HandleSessionFrame(const TFrame& frame, size_t after, TSim
     default:
         break;
     }
+}
+
+void TRadioResponder::StoreBlock(const TFrame& frame)
+{
+    const int address = FrameAddress(frame);
+    for (int i = 0; i < kBlockSize && address + i < kImageSize; ++i)
+        Memory[address + i] = frame[4 + i];
+    if (address % kBlockSize == 0 && address / kBlockSize < kWriteBlockCount)
+        Written[address / kBlockSize] = true;
 }
 
 // Counts a block frame of the session and applies the faults that strike at it; false: no answer.
@@ -183,7 +181,7 @@ bool TRadioResponder::BlockFrame(size_t after, TSimOutput& out)
 
 void TRadioResponder::Ack(size_t after, TSimOutput& out)
 {
-    const bool wrong = !WrongAckGiven && Faults.WrongAckAtBlock >= 0 && SessionBlocks == Faults.WrongAckAtBlock + 1;
+    const bool wrong = !WrongAckGiven && StrikesAt(Faults.WrongAckAtBlock);
     WrongAckGiven = WrongAckGiven || wrong;
     Reply({wrong ? kRefusal : kAckByte}, after, out);
 }
@@ -199,6 +197,16 @@ void TRadioResponder::Reply(std::vector<uint8_t> bytes, size_t after, TSimOutput
     const auto half = bytes.begin() + static_cast<std::ptrdiff_t>(bytes.size() / 2);
     out.Pieces.push_back({std::vector<uint8_t>(bytes.begin(), half), after});
     out.Pieces.push_back({std::vector<uint8_t>(half, bytes.end()), after});
+}
+
+// The request's length byte, the command raised by 5 and the 16 bytes of the table at address.
+std::vector<uint8_t> TRadioResponder::DataReply(const TFrame& frame, uint8_t command, int address) const
+{
+    std::vector<uint8_t> reply{command, static_cast<uint8_t>((address >> 8) & 0xFF),
+                               static_cast<uint8_t>(address & 0xFF), frame[3]};
+    const auto data = command == kWriteCommand ? TableBytes(Memory, address) : TableBytes(PowerTable, address);
+    reply.insert(reply.end(), data.begin(), data.end());
+    return reply;
 }
 
 std::vector<uint8_t> TRadioResponder::IdentReply() const

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "core/files/DataFile.h"
@@ -115,13 +116,16 @@ TEST(Cli, FailuresPrintOneLineAndNothingElse)
 {
     TTempFolder folder;
     folder.Write("short.dat", "PLP4");
+    mkfifo(folder.File("fifo.dat").c_str(), 0600); // never opened for writing: reading it would wait for ever
     std::string wrong(4768, '\xFF');
     wrong.replace(0, 5, "PLP48");
     folder.Write("wrong.dat", wrong);
     const std::pair<std::string, std::string> cases[] = {
         {"channels '" + folder.File("missing.dat") + "'",
          "qbh52-cli: Cannot open file \"" + folder.File("missing.dat") + "\". No such file or directory\n"},
-        {"info '" + folder.File("short.dat") + "'", "qbh52-cli: Model Type Wrong.\n"},
+        {"info '" + folder.File("short.dat") + "'", "qbh52-cli: The file is too short to be a data file.\n"},
+        {"info '" + folder.File("fifo.dat") + "'",
+         "qbh52-cli: Cannot open file \"" + folder.File("fifo.dat") + "\". Not a regular file\n"},
         {"fm '" + folder.File("wrong.dat") + "'", "qbh52-cli: Model Type Wrong.\n"},
         {"new '" + folder.File("no/such/folder.dat") + "'", ""},
     };
@@ -135,4 +139,170 @@ TEST(Cli, FailuresPrintOneLineAndNothingElse)
         EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << arguments;
     }
     EXPECT_EQ(RunCli(folder, "unknown").Status, 2);
+}
+
+TEST(Cli, SettingsListsAndSetChangesByTheSameLabels)
+{
+    TTempFolder folder;
+    const std::string file = MakeFile(folder);
+    const TRun listed = RunCli(folder, "settings '" + file + "'");
+    EXPECT_EQ(listed.Status, 0) << listed.Err;
+    EXPECT_NE(listed.Out.find("\nOptional Function / Squelch level = 5\n"), std::string::npos) << listed.Out;
+    EXPECT_NE(listed.Out.find("\nFM Information / Frequancy[MHz] 1 = 101.70000\n"), std::string::npos);
+    EXPECT_NE(listed.Out.find("\nRadio Information / Serial Number = AB 12\n"), std::string::npos);
+
+    const std::string out = folder.File("set.dat");
+    const TRun set =
+        RunCli(folder, "set '" + file + "' 'Squelch Level=2' 'Scan Information / Scan Mode=SE' '" + out + "'");
+    EXPECT_EQ(set.Status, 0) << set.Err;
+    const TRun after = RunCli(folder, "settings '" + out + "'");
+    EXPECT_NE(after.Out.find("\nOptional Function / Squelch level = 2\n"), std::string::npos);
+    EXPECT_NE(after.Out.find("\nScan Information / Scan Mode = SE\n"), std::string::npos);
+    // Only the two settings differ.
+    EXPECT_EQ(std::count(after.Out.begin(), after.Out.end(), '\n'),
+              std::count(listed.Out.begin(), listed.Out.end(), '\n'));
+
+    const TRun refused =
+        RunCli(folder, "set '" + file + "' 'Squelch Level=2' 'Lamp=Bright' '" + folder.File("no.dat") + "'");
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_EQ(refused.Err, "qbh52-cli: Lamp: allowed values: Off, On, Auto\n");
+    EXPECT_EQ(folder.Read("no.dat"), "") << "nothing is written";
+}
+
+TEST(Cli, EveryCommandAnswersHelp)
+{
+    TTempFolder folder;
+    const TRun overview = RunCli(folder, "--help");
+    EXPECT_EQ(overview.Status, 0);
+    for (const char* command :
+         {"new", "info", "channels", "fm", "read", "write", "settings", "set", "export-csv", "import-csv"}) {
+        EXPECT_NE(overview.Out.find(std::string("\n  qbh52-cli ") + command + " "), std::string::npos) << command;
+        const TRun help = RunCli(folder, std::string(command) + " --help");
+        EXPECT_EQ(help.Status, 0) << command;
+        EXPECT_EQ(help.Out.rfind(std::string("usage: qbh52-cli ") + command + " ", 0), 0u) << help.Out;
+        EXPECT_EQ(help.Err, "");
+    }
+}
+
+// A usage error names what is wrong, then the command's usage, and exits 2 without touching a file.
+TEST(Cli, UsageErrorsExitTwo)
+{
+    TTempFolder folder;
+    const std::string file = MakeFile(folder);
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "usage:\n"},
+        {"unknown", "qbh52-cli: unknown command \"unknown\"\nusage:\n"},
+        {"info", "qbh52-cli: info needs exactly one file name\nusage: qbh52-cli info FILE.dat\n"},
+        {"settings a.dat b.dat", "usage: qbh52-cli settings FILE.dat\n"},
+        {"set '" + file + "' out.dat", "usage: qbh52-cli set "},
+        {"set '" + file + "' Squelch out.dat", "qbh52-cli: \"Squelch\" is not 'Field=value'\n"},
+        {"read out.dat", "usage: qbh52-cli read "},
+        {"export-csv '" + file + "'", "usage: qbh52-cli export-csv "},
+        {"import-csv in.csv", "usage: qbh52-cli import-csv "},
+        {"import-csv in.csv --into out.dat", "usage: qbh52-cli import-csv "},
+        {"import-csv in.csv --bogus out.dat", "usage: qbh52-cli import-csv "},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const TRun run = RunCli(folder, arguments);
+        EXPECT_EQ(run.Status, 2) << arguments;
+        EXPECT_NE(run.Err.find(message), std::string::npos) << arguments << ": " << run.Err;
+        EXPECT_EQ(run.Out, "") << arguments;
+    }
+    EXPECT_EQ(folder.Read("out.dat"), "");
+}
+
+TEST(Cli, ExportCsvThenImportCsvGivesTheSameChannels)
+{
+    TTempFolder folder;
+    const std::string file = MakeFile(folder);
+    const TRun exported = RunCli(folder, "export-csv '" + file + "' '" + folder.File("out.csv") + "'");
+    EXPECT_EQ(exported.Status, 0) << exported.Err;
+    const std::string csv = folder.Read("out.csv");
+    EXPECT_EQ(csv.rfind("Location,Name,Frequency,Duplex,Offset,Tone,", 0), 0u) << csv;
+    EXPECT_NE(
+        csv.find("\r\n2,\"A\"\"B,C\",446.006250,off,0.000000,Cross,88.5,88.5,023,RN,023,DTCS->Tone,NFM,37.50,,1.0W,"),
+        std::string::npos)
+        << csv;
+
+    const TRun imported =
+        RunCli(folder, "import-csv '" + folder.File("out.csv") + "' '" + folder.File("back.dat") + "'");
+    EXPECT_EQ(imported.Status, 0) << imported.Err;
+    EXPECT_EQ(imported.Err, "4 of 4 rows imported into 4 channels, 0 skipped.\n");
+    EXPECT_EQ(RunCli(folder, "export-csv '" + folder.File("back.dat") + "' '" + folder.File("back.csv") + "'").Status,
+              0);
+    EXPECT_EQ(folder.Read("back.csv"), csv);
+}
+
+TEST(Cli, ImportCsvMergesOrReplacesAndWritesOnlyWhenARowWasImported)
+{
+    TTempFolder folder;
+    const std::string base = MakeFile(folder);
+    folder.Write("one.csv", "Location,Frequency,Name\n3,146.52,SIMPLEX\n500,146.0,HIGH\n");
+    const TRun merged = RunCli(folder, "import-csv '" + folder.File("one.csv") + "' --into '" + base + "' '" +
+                                           folder.File("m.dat") + "'");
+    EXPECT_EQ(merged.Status, 0) << merged.Err;
+    EXPECT_EQ(merged.Err, "1 of 2 rows imported into 1 channels, 1 skipped.\n"
+                          "line 3, Location 500: skipped: Location 500 is not a channel 1 to 128\n");
+    const std::string mergedChannels = RunCli(folder, "channels '" + folder.File("m.dat") + "'").Out;
+    EXPECT_NE(mergedChannels.find("\n3,146.52000,146.52000,"), std::string::npos) << mergedChannels;
+    EXPECT_NE(mergedChannels.find("\n128,136.00000,"), std::string::npos) << "kept";
+
+    const TRun replaced = RunCli(folder, "import-csv --replace '" + folder.File("one.csv") + "' --into '" + base +
+                                             "' '" + folder.File("r.dat") + "'");
+    EXPECT_EQ(replaced.Status, 0) << replaced.Err;
+    const std::string replacedChannels = RunCli(folder, "channels '" + folder.File("r.dat") + "'").Out;
+    EXPECT_EQ(std::count(replacedChannels.begin(), replacedChannels.end(), '\n'), 2) << replacedChannels;
+
+    folder.Write("none.csv", "Location,Frequency\n0,146.0\n");
+    folder.Write("bad.csv", "Location,Frequency\n1,\"146.0\n");
+    const std::pair<std::string, std::string> failures[] = {
+        {"none.csv", "qbh52-cli: " + folder.File("none.csv") + ": no row could be imported; "},
+        {"bad.csv", "qbh52-cli: " + folder.File("bad.csv") + ": line 2: a quoted field is not closed\n"},
+        {"missing.csv", "qbh52-cli: Cannot open file \"" + folder.File("missing.csv") + "\"."},
+    };
+    for (const auto& [csv, message] : failures) {
+        const TRun run = RunCli(folder, "import-csv '" + folder.File(csv) + "' '" + folder.File("no.dat") + "'");
+        EXPECT_EQ(run.Status, 1) << csv;
+        EXPECT_NE(run.Err.find(message), std::string::npos) << run.Err;
+        EXPECT_EQ(folder.Read("no.dat"), "") << csv;
+    }
+}
+
+// diff exits as diff does: 0 same, 1 different, 2 for a usage or file error, and prints one line per change.
+TEST(Cli, DiffListsTheChangesAndExitsAsDiffDoes)
+{
+    TTempFolder folder;
+    const std::string radio = MakeFile(folder);
+    TCoreState s;
+    std::string error;
+    ASSERT_EQ(OpenDataFile(s.All, s.List, radio, error), TOpenResult::Ok) << error;
+    std::string text = "145.525";
+    SetChannelField(s.All, 1, TChannelField::RxFrequency, text);
+    SetChannelUsed(s.All, kChannelEmptyMap, 3, false);
+    ResetChannel(s.All, 12, "438.5");
+    SetSetting(s.All, TSetting::SquelchLevel, 3);
+    ASSERT_TRUE(SaveDataFile(s.All, folder.File("edited.dat"), error)) << error;
+    const std::string edited = folder.File("edited.dat");
+
+    const TRun differ = RunCli(folder, "diff '" + radio + "' '" + edited + "'");
+    EXPECT_EQ(differ.Status, 1) << differ.Err;
+    EXPECT_EQ(differ.Out, "CH-001 RX Frequency: 145.50000 \u2192 145.52500\n"
+                          "CH-003: cleared\n"
+                          "CH-012: new channel 438.50000\n"
+                          "Squelch level: 5 \u2192 3\n");
+    EXPECT_EQ(differ.Err, "");
+
+    const TRun same = RunCli(folder, "diff '" + radio + "' '" + radio + "'");
+    EXPECT_EQ(same.Status, 0) << same.Err;
+    EXPECT_EQ(same.Out, "");
+
+    folder.Write("short.dat", "PLP4");
+    for (const std::string& arguments :
+         {"diff '" + radio + "'", "diff '" + radio + "' '" + folder.File("none.dat") + "'",
+          "diff '" + folder.File("short.dat") + "' '" + radio + "'", "diff --force '" + radio + "' '" + radio + "'"}) {
+        const TRun run = RunCli(folder, arguments);
+        EXPECT_EQ(run.Status, 2) << arguments;
+        EXPECT_EQ(run.Out, "") << arguments;
+        EXPECT_EQ(std::count(run.Err.begin(), run.Err.end(), '\n'), 1) << arguments;
+    }
 }

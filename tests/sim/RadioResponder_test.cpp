@@ -87,4 +87,31 @@ TEST(RadioSimTest, LineErrorLosesTheRestOfTheInputAndStrikesAsOftenAsAsked)
     EXPECT_FALSE(radio.Receive(BuildReadRequest(1)).LineError);
 }
 
+// The two faults that look sound on the line: a read answered for the block after the one asked, a write
+// acknowledged but not stored. Each strikes at its block frame of every session, and only there.
+TEST(RadioSimTest, FaultsThatAnswerSoundlyButWrongStrikeAtTheirBlock)
+{
+    TRadioResponder radio;
+    for (int i = 0; i < kImageSize; ++i)
+        radio.Memory[i] = static_cast<uint8_t>(i);
+    radio.Faults.NextBlockAtBlock = 1;
+    radio.Faults.UnstoredAtBlock = 2;
+    uint8_t image[kImageSize] = {};
+    for (int session = 0; session < 2; ++session) {
+        radio.Receive(BuildHandshake(1, 0));
+        EXPECT_EQ(Joined(radio.Receive(BuildReadRequest(7)))[2], 0x70);
+        const auto next = Joined(radio.Receive(BuildReadRequest(7)));
+        ASSERT_EQ(next.size(), 20u);
+        EXPECT_EQ(next[2], 0x80);
+        EXPECT_EQ(next[4], 0x80);
+        EXPECT_EQ(Joined(radio.Receive(BuildWriteFrame(image, 9))), std::vector<uint8_t>{0x06});
+        EXPECT_EQ(radio.Memory[9 * 16], 0x90);
+        EXPECT_FALSE(radio.Written[9]);
+        EXPECT_EQ(Joined(radio.Receive(BuildWriteFrame(image, 10))), std::vector<uint8_t>{0x06});
+        EXPECT_EQ(radio.Memory[10 * 16], 0x00);
+        radio.Memory[10 * 16] = 0xA0;
+        radio.Receive(TFrame{0x45});
+    }
+}
+
 } // namespace

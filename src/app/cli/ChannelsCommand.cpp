@@ -7,8 +7,6 @@
 #include "core/files/StartUp.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/ChannelFields.h"
-#include "core/model/Encodings.h"
-#include "core/model/Numbers.h"
 
 namespace
 {
@@ -60,8 +58,8 @@ std::string ChannelLine(int number, const TChannel& channel)
 
 int CmdChannels(const TCliArgs& args)
 {
-    if (!OpenFileArgument(args, "channels"))
-        return 1;
+    if (const int status = OpenFileArgument(args, "channels"))
+        return status;
     std::ostringstream out;
     out << TitleLine();
     for (int number = 1; number <= gAll.ChannelCount; ++number) {

@@ -6,27 +6,31 @@
 
 #include "core/files/StartUp.h"
 
-std::optional<TLinkArgs> ParseLinkArgs(const TCliArgs& args, bool allowForce)
+std::optional<TLinkArgs> ParseLinkArgs(const TCliArgs& args, bool write)
 {
     TLinkArgs parsed;
     for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--port" && i + 1 < args.size())
-            parsed.Port = args[++i];
-        else if (args[i] == "--force" && allowForce)
+        if (args[i] == "--port" && i + 1 < args.size() && (write || parsed.Ports.empty()))
+            parsed.Ports.push_back(args[++i]);
+        else if (args[i] == "--force" && write)
             parsed.Force = true;
+        else if (args[i] == "--verify" && write)
+            parsed.Verify = true;
+        else if (args[i] == "--dry-run" && write)
+            parsed.DryRun = true;
         else if (parsed.File.empty() && !args[i].starts_with("--"))
             parsed.File = args[i];
         else
             return std::nullopt;
     }
-    if (parsed.Port.empty() || parsed.File.empty())
+    if ((parsed.Ports.empty() && !parsed.DryRun) || parsed.File.empty())
         return std::nullopt;
     return parsed;
 }
 
 void TCliObserver::Progress(int position, int maximum)
 {
-    if (position == Shown || Over)
+    if (!ShowProgress || position == Shown || Ended)
         return;
     Shown = position;
     std::cerr << "\r" << Verb << ": " << position << "/" << maximum << std::flush;
@@ -34,10 +38,10 @@ void TCliObserver::Progress(int position, int maximum)
 
 void TCliObserver::ShowMessage(const TLinkMessage& message)
 {
-    const bool success = message.Key == TLinkMessageKey::ReadOk || message.Key == TLinkMessageKey::WriteOk;
+    const bool success = message.Key == TLinkMessageKey::ReadOk || message.Key == TLinkMessageKey::WriteOk ||
+                         message.Key == TLinkMessageKey::VerifyOk;
     if (!success && Error.empty())
         Error = message.Text;
-    Over = true;
     Stop();
 }
 
@@ -48,10 +52,11 @@ bool TCliObserver::Ask(const TLinkMessage& message, TQuestion)
     return Force;
 }
 
-// The engine goes on with what follows the message (the read replaces the image) before the loop ends.
 void TCliObserver::Stop()
 {
-    QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
+    if (std::exchange(Ended, true))
+        return;
+    Over();
 }
 
 TEventLoop::TEventLoop() : App(Argc, Argv)
@@ -59,24 +64,44 @@ TEventLoop::TEventLoop() : App(Argc, Argv)
     std::setlocale(LC_NUMERIC, "C");
 }
 
-// The serial adapter opens the port the state names, as the windows do.
-TCliLink::TCliLink(const std::string& port, const char* verb, bool force) : Observer(verb, force), Serial(gAll)
+TCliPort::TCliPort(TAppState& all, const char* verb, bool force, bool progress, std::function<void()> over)
+    : All(all), Observer(verb, force, progress, std::move(over)), Serial(all)
 {
-    gAll.ComPort = port;
 }
 
-void TCliLink::Run(TTransferEngine& engine)
+std::string TCliPort::Failure() const
 {
-    Serial.SetEngine(&engine);
-    engine.Open();
-    engine.Start();
-    QCoreApplication::exec();
-    engine.Cancel();
-    Serial.SetEngine(nullptr);
+    return Observer.Error.empty() ? gLanguage.ComError : Observer.Error;
+}
+
+TCliPort& TCliLink::AddPort(TAppState& all, const std::string& port, const char* verb, bool force, bool progress)
+{
+    all.ComPort = port;
+    Ports.push_back(std::make_unique<TCliPort>(all, verb, force, progress, [this] { PortOver(); }));
+    return *Ports.back();
+}
+
+// The windows open their engines the same way: the port opens when the window shows, then Ok.
+void TCliLink::Run(const std::vector<std::pair<TCliPort*, TTransferEngine*>>& transfers)
+{
+    Running = transfers.size();
+    for (const auto& [port, engine] : transfers) {
+        port->Serial.SetEngine(engine);
+        engine->Open();
+        engine->Start();
+    }
+    if (Running > 0)
+        QCoreApplication::exec();
+    for (const auto& [port, engine] : transfers) {
+        engine->Cancel();
+        port->Serial.SetEngine(nullptr);
+    }
     std::cerr << "\n";
 }
 
-std::string TCliLink::Failure() const
+// The engine goes on with what follows its last message (the read replaces the image) before the loop ends.
+void TCliLink::PortOver()
 {
-    return Observer.Error.empty() ? gLanguage.ComError : Observer.Error;
+    if (Running > 0 && --Running == 0)
+        QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
 }

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/cli/CliCommands.h"
 #include "core/link/LinkObserver.h"
@@ -13,19 +16,27 @@
 #include "qt/SerialLink.h"
 
 struct TLinkArgs {
-    std::string Port;
+    // One port for a read; a write goes to every port given, all at once.
+    std::vector<std::string> Ports;
     std::string File;
     bool Force = false;
+    bool Verify = false;
+    bool DryRun = false;
 };
 
-// --port PORT and one file name, and --force where allowForce; nullopt for anything else.
-std::optional<TLinkArgs> ParseLinkArgs(const TCliArgs& args, bool allowForce);
+// --port PORT and one file name; for a write also more ports, --force, --verify and --dry-run (which needs
+// no port). nullopt for anything else.
+std::optional<TLinkArgs> ParseLinkArgs(const TCliArgs& args, bool write);
 
-// Stands where a window would: shows progress on stderr and ends the event loop when the transfer is over.
+// Stands where a window would: shows progress on stderr and reports when the transfer is over.
 class TCliObserver : public TLinkObserver
 {
   public:
-    TCliObserver(const char* verb, bool force) : Verb(verb), Force(force) {}
+    // over runs once, when the first message or the close request ends the transfer.
+    TCliObserver(const char* verb, bool force, bool progress, std::function<void()> over)
+        : Verb(verb), Force(force), ShowProgress(progress), Over(std::move(over))
+    {
+    }
 
     void Progress(int position, int maximum) override;
     void ShowMessage(const TLinkMessage& message) override;
@@ -41,9 +52,11 @@ class TCliObserver : public TLinkObserver
 
     const char* Verb;
     bool Force;
+    bool ShowProgress;
+    std::function<void()> Over;
     int Shown = -1;
     // A message ends the transfer; the engine's later progress resets are not shown.
-    bool Over = false;
+    bool Ended = false;
 };
 
 // The event loop the serial adapter needs; the number format stays "." whatever the user's locale.
@@ -59,23 +72,32 @@ class TEventLoop
     QCoreApplication App;
 };
 
-// One transfer's link on the port given on the command line: build the engine over Port() and View(), then
-// Run it.
+// One transfer's side of a link: the state whose port it opens, the serial adapter over it and the observer.
+struct TCliPort {
+    TCliPort(TAppState& all, const char* verb, bool force, bool progress, std::function<void()> over);
+    TAppState& All;
+    TCliObserver Observer;
+    TSerialLink Serial;
+    // Why the transfer did not reach its result: the message shown, else the connection error text.
+    std::string Failure() const;
+};
+
+// The event loop and the transfers on it: build each engine over a port's Serial and Observer, then Run them
+// all at once. The ports share nothing but the loop, so one falling silent stops none of the others.
 class TCliLink
 {
   public:
-    // verb names the transfer in the progress line; force answers Yes to the force-write question.
-    TCliLink(const std::string& port, const char* verb, bool force);
+    TCliLink() = default;
 
-    TLinkTransport& Port() { return Serial; }
-    TLinkObserver& View() { return Observer; }
-    // Runs the engine from the window's opening and Ok to the end of the transfer.
-    void Run(TTransferEngine& engine);
-    // Why a transfer did not reach its result: the message shown, else the connection error text.
-    std::string Failure() const;
+    // A transfer over the port that all names (its ComPort is set to port).
+    TCliPort& AddPort(TAppState& all, const std::string& port, const char* verb, bool force, bool progress);
+    // Runs every engine from the window's opening and Ok until each transfer is over.
+    void Run(const std::vector<std::pair<TCliPort*, TTransferEngine*>>& transfers);
 
   private:
+    void PortOver();
+
     TEventLoop Loop;
-    TCliObserver Observer;
-    TSerialLink Serial;
+    std::vector<std::unique_ptr<TCliPort>> Ports;
+    size_t Running = 0;
 };

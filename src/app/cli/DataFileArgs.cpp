@@ -5,29 +5,28 @@
 
 bool OpenDataFileArgument(const std::string& path)
 {
+    return OpenDataFileInto(gAll, path);
+}
+
+bool OpenDataFileInto(TAppState& all, const std::string& path)
+{
     std::string error;
-    switch (OpenDataFile(gAll, gMacList, path, error)) {
-    case TOpenResult::Ok:
+    const TOpenResult result = OpenDataFile(all, gMacList, path, error, gLanguage);
+    if (result == TOpenResult::Ok)
         return true;
-    case TOpenResult::ModelUnknown:
-        CliFail(gLanguage.ModError);
-        return false;
-    case TOpenResult::CannotOpen:
-        break;
-    }
+    // A warning about a file that was loaded all the same goes to stderr; the command goes on.
     CliFail(error);
-    return false;
+    return IsLoaded(result);
 }
 
-bool OneFileArgument(const TCliArgs& args, const char* command)
+int OneFileArgument(const TCliArgs& args, const char* command)
 {
-    if (args.size() == 1)
-        return true;
-    CliFail(std::string(command) + " needs exactly one file name");
-    return false;
+    return args.size() == 1 ? 0 : CliUsage(command, std::string(command) + " needs exactly one file name");
 }
 
-bool OpenFileArgument(const TCliArgs& args, const char* command)
+int OpenFileArgument(const TCliArgs& args, const char* command)
 {
-    return OneFileArgument(args, command) && OpenDataFileArgument(args[0]);
+    if (const int status = OneFileArgument(args, command))
+        return status;
+    return OpenDataFileArgument(args[0]) ? 0 : 1;
 }

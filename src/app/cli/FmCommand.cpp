@@ -19,8 +19,8 @@ std::string FmText(double frequency)
 
 int CmdFm(const TCliArgs& args)
 {
-    if (!OpenFileArgument(args, "fm"))
-        return 1;
+    if (const int status = OpenFileArgument(args, "fm"))
+        return status;
     std::ostringstream out;
     out << "No.,Frequency\n";
     out << "Current," << FmText(DecodeFmChannel(gAll, kFmCurrentChannel)) << "\n";

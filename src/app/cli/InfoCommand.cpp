@@ -29,8 +29,8 @@ int CountUsedFmChannels()
 
 int CmdInfo(const TCliArgs& args)
 {
-    if (!OpenFileArgument(args, "info"))
-        return 1;
+    if (const int status = OpenFileArgument(args, "info"))
+        return status;
     std::ostringstream out;
     out << "Model Type: " << gAll.ModelName << "\n"
         << "Frequency[MHz]: " << gAll.BandText << "\n"

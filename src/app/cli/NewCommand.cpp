@@ -5,8 +5,8 @@
 
 int CmdNew(const TCliArgs& args)
 {
-    if (!OneFileArgument(args, "new"))
-        return 1;
+    if (const int status = OneFileArgument(args, "new"))
+        return status;
     std::string error;
     if (!SaveDataFile(gAll, args[0], error))
         return CliFail(error);

@@ -38,10 +38,11 @@ bool AnswersOnTheTerminal(int argc, char* argv[])
     return false;
 }
 
-// What the program says once its window is up: a missing data folder, then the file it was asked to open.
-void AfterShow(TMainWindow& window, const std::string& problem, const QStringList& files)
+// What the program says once its window is up: a missing data folder or an unusable settings or language
+// file, then the file it was asked to open.
+void AfterShow(TMainWindow& window, const std::vector<std::string>& problems, const QStringList& files)
 {
-    if (!problem.empty())
+    for (const std::string& problem : problems)
         ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(problem),
                        TMessageKind::Information);
     if (!files.isEmpty())
@@ -61,16 +62,15 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QString::fromStdString(ProgramVersion()));
     QApplication::setDesktopFileName(QStringLiteral("qbh52"));
     QApplication::setWindowIcon(AppIcon());
-    StartUp(QApplication::applicationDirPath().toStdString() + "/");
-    // Said on the terminal at once, and in a message once the window is up.
-    const std::string problem = DataFolderProblem(gAll);
-    if (!problem.empty())
+    // Said on the terminal at once, and in messages once the window is up; the program goes on either way.
+    const std::vector<std::string> problems = StartUp(QApplication::applicationDirPath().toStdString() + "/");
+    for (const std::string& problem : problems)
         std::fputs(("qbh52: " + problem + "\n").c_str(), stderr);
     TMainWindow mainFrm;
     // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
     mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
     mainFrm.showMaximized();
     const QStringList files = QApplication::arguments().mid(1);
-    QTimer::singleShot(0, &mainFrm, [&mainFrm, files, problem] { AfterShow(mainFrm, problem, files); });
+    QTimer::singleShot(0, &mainFrm, [&mainFrm, problems, files] { AfterShow(mainFrm, problems, files); });
     return app.exec();
 }

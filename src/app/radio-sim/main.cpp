@@ -45,6 +45,8 @@ Faults (block frames are read, write and power-table frames, counted from 0 in e
   --line-error N      hang up the device instead of answering block frame N (a new device takes its place;
                       use --link to keep one path)
   --line-errors K     how many times --line-error strikes (default 1)
+  --next-block N      answer read block frame N with the address and bytes of the block after it
+  --unstored N        acknowledge write block frame N without storing its bytes
 On exit:
   --save FILE         save the memory, with everything written to it, as a data file (*.dat) or a raw dump
   --save-power FILE   save the power table as a raw file
@@ -136,6 +138,8 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
         {"--wrong-ack", count(radio.Faults.WrongAckAtBlock)},
         {"--line-error", count(radio.Faults.LineErrorAtBlock)},
         {"--line-errors", count(radio.Faults.LineErrorCount)},
+        {"--next-block", count(radio.Faults.NextBlockAtBlock)},
+        {"--unstored", count(radio.Faults.UnstoredAtBlock)},
         {"--save",
          [&](const std::string& v) {
              options.Save = v;
@@ -188,8 +192,8 @@ bool LoadMemory(const TOptions& options, TAppState& all, TModelCatalogue& list, 
         if (!EndsWith(options.Image, ".dat")) {
             if (!ReadRaw(options.Image, all.Image.data(), all.Image.size(), error))
                 return false;
-        } else if (OpenDataFile(all, list, options.Image, error) != TOpenResult::Ok) {
-            error = error.empty() ? options.Image + ": Model Type Wrong." : error;
+        } else if (const TOpenResult result = OpenDataFile(all, list, options.Image, error); !IsLoaded(result)) {
+            error = result == TOpenResult::CannotOpen ? error : options.Image + ": " + error;
             return false;
         }
     }

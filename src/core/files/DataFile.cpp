@@ -1,8 +1,5 @@
 #include "core/files/DataFile.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
 #include <vector>
 
 #include "core/files/SafeFile.h"
@@ -28,32 +25,6 @@ std::vector<uint8_t> BuildFile(const TAppState& all)
     return bytes;
 }
 
-// Reads at most the size of a data file; a longer file's rest is never read. False with errno on a read error.
-bool ReadDataFile(const std::string& path, std::vector<uint8_t>& bytes)
-{
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    bytes.assign(kDataFileSize, 0);
-    size_t have = 0;
-    while (have < bytes.size()) {
-        const ssize_t got = read(fd, bytes.data() + have, bytes.size() - have);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            const int error = errno;
-            close(fd);
-            errno = error;
-            return false;
-        }
-        if (got == 0)
-            break;
-        have += static_cast<size_t>(got);
-    }
-    close(fd);
-    bytes.resize(have);
-    return true;
-}
 } // namespace
 
 bool SaveDataFile(TAppState& all, const std::string& path, std::string& error)
@@ -68,25 +39,44 @@ bool SaveDataFile(TAppState& all, const std::string& path, std::string& error)
     return true;
 }
 
-TOpenResult OpenDataFile(TAppState& all, const TModelCatalogue& list, const std::string& path, std::string& error)
+TOpenResult OpenDataFile(TAppState& all, const TModelCatalogue& list, const std::string& path, std::string& error,
+                         const TMessageTexts& texts)
 {
-    std::vector<uint8_t> bytes;
-    if (!ReadDataFile(path, bytes)) {
-        error = "Cannot open file \"" + path + "\". " + SystemErrorText(errno);
+    std::string bytes, reason;
+    uint64_t fileSize = 0;
+    if (!ReadRegularFile(path, kDataFileSize, bytes, fileSize, reason)) {
+        error = "Cannot open file \"" + path + "\". " + reason;
         return TOpenResult::CannotOpen;
     }
     // A file shorter than the header has no model identifier.
-    if (bytes.size() < static_cast<size_t>(kHeaderSize))
+    if (bytes.size() < static_cast<size_t>(kHeaderSize)) {
+        error = texts.FileTooShort;
+        return TOpenResult::TooShort;
+    }
+    const std::string modelId = bytes.substr(1, 4);
+    if (!list.FindById(modelId)) {
+        error = texts.ModError;
         return TOpenResult::ModelUnknown;
-    const std::string modelId(bytes.begin() + 1, bytes.begin() + 5);
-    if (!list.FindById(modelId))
-        return TOpenResult::ModelUnknown;
-    // A file that ends inside the image blocks fills only what it holds; the rest of the image stays.
+    }
+    const bool incomplete = bytes.size() < static_cast<size_t>(kDataFileSize);
+    if (incomplete) {
+        all.ModelId = modelId;
+        NewImage(all);
+        SelectModel(all, list, modelId, true);
+    }
     std::copy(bytes.begin() + kHeaderSize, bytes.end(), all.Image.begin() + kFirstBlockOffset);
     ValidateSettings(all);
     SelectModel(all, list, modelId, false);
     DeriveBands(all, list);
     StoreBandLimits(all);
     all.Modified = false;
+    if (incomplete) {
+        error = FormatText(texts.FileShort, {std::to_string(bytes.size()), std::to_string(kDataFileSize)});
+        return TOpenResult::Incomplete;
+    }
+    if (fileSize > static_cast<uint64_t>(kDataFileSize)) {
+        error = FormatText(texts.FileLong, {std::to_string(kDataFileSize), std::to_string(fileSize)});
+        return TOpenResult::Oversized;
+    }
     return TOpenResult::Ok;
 }

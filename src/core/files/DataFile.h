@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/files/MessageTexts.h"
 #include "core/model/AppState.h"
 #include "core/model/ModelCatalogue.h"
 
@@ -10,14 +11,27 @@ inline constexpr int kDataFileSize = 4768;
 
 enum class TOpenResult {
     Ok,
-    ModelUnknown, // "Model Type Wrong.": nothing changed
-    CannotOpen,   // error holds "Cannot open file "%s". %s"
+    Incomplete,   // loaded onto a new data set; error holds FileShort (how many bytes the file held)
+    Oversized,    // loaded; error holds FileLong (the rest of the file was ignored)
+    ModelUnknown, // error holds ModError ("Model Type Wrong."): nothing changed
+    TooShort,     // shorter than the header: error holds FileTooShort, nothing changed
+    CannotOpen,   // error holds "Cannot open file "%s". %s": nothing changed
 };
+
+// True when the file's data set is now in the image (perhaps with a warning in error).
+inline bool IsLoaded(TOpenResult result)
+{
+    return result == TOpenResult::Ok || result == TOpenResult::Incomplete || result == TOpenResult::Oversized;
+}
 
 // Writes the header and blocks 1 to 297 to a temporary file beside path and renames it over path once every
 // byte is written and flushed. On success Modified := false; on failure the old file and Modified stay and
 // error holds "Cannot create file "%s". %s".
 bool SaveDataFile(TAppState& all, const std::string& path, std::string& error);
 // Loads path into the image and runs ValidateSettings, SelectModel (file's model), DeriveBands, StoreBandLimits,
-// then Modified := false. A file of an unknown model or one that cannot be opened leaves everything unchanged.
-TOpenResult OpenDataFile(TAppState& all, const TModelCatalogue& list, const std::string& path, std::string& error);
+// then Modified := false. A file that ends early is loaded onto a new data set of its model, so that nothing of
+// the previous one stays in the blocks it does not hold. A file of an unknown model, one too short for a header
+// or one that cannot be opened (only regular files are) leaves everything unchanged. Every result but Ok leaves
+// its message, in the language of texts, in error.
+TOpenResult OpenDataFile(TAppState& all, const TModelCatalogue& list, const std::string& path, std::string& error,
+                         const TMessageTexts& texts = TMessageTexts());

@@ -12,13 +12,14 @@ std::string LanguageFilePath(const TAppState& all, const std::string& languageNa
     return DataFolder(all) + languageName + ".Ini";
 }
 
-void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
+std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
 {
     language = TMessageTexts();
     TProfile profile;
     const std::string path = LanguageFilePath(all, languageName);
-    if (path.empty() || !profile.Load(path))
-        return;
+    std::string problem;
+    if (path.empty() || !profile.Load(path, problem))
+        return problem;
     std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
                                                     {"ExitProgram", &language.ExitProgram},
                                                     {"OutRange", &language.OutRange},
@@ -40,9 +41,24 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
                                                     {"WriteOk", &language.WriteOk},
                                                     {"PortError", &language.PortError},
                                                     {"ClearData", &language.ClearData},
-                                                    {"Modforce", &language.Modforce}};
+                                                    {"Modforce", &language.Modforce},
+                                                    {"VerifyOk", &language.VerifyOk},
+                                                    {"VerifyFailed", &language.VerifyFailed},
+                                                    {"VerifyNoAnswer", &language.VerifyNoAnswer},
+                                                    {"BackupSaved", &language.BackupSaved},
+                                                    {"BackupFailed", &language.BackupFailed},
+                                                    {"PreviewChanges", &language.PreviewChanges},
+                                                    {"PreviewSame", &language.PreviewSame},
+                                                    {"PreviewNoBackup", &language.PreviewNoBackup},
+
+                                                    {"FileShort", &language.FileShort},
+                                                    {"FileLong", &language.FileLong},
+                                                    {"FileTooShort", &language.FileTooShort},
+                                                    {"BadSettings", &language.BadSettings},
+                                                    {"BadLanguage", &language.BadLanguage}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
+    return problem;
 }
 
 void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames,

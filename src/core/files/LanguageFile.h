@@ -9,7 +9,9 @@
 
 // The language file of a language: LanguageName + ".Ini" in the program's data folder (core/files/Locations.h).
 std::string LanguageFilePath(const TAppState& all, const std::string& languageName);
-void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName);
+// The texts of a language; a file that cannot be used keeps the built-in texts and its problem comes back
+// (empty when there is none).
+std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName);
 // Appends the items of SysInfo keys `Language` (file names) and <LanguageName> (display names).
 void ReadLanguageLists(const TAppState& all, std::vector<std::string>& displayNames,
                        std::vector<std::string>& fileNames);

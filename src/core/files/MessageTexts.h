@@ -1,10 +1,21 @@
 // The message texts the program shows, by language-file key.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 // The messages of the radio link, named as their language-file keys.
-enum class TLinkMessageKey { PortError, ComError, ModError, ReadOk, WriteOk, Modforce };
+enum class TLinkMessageKey {
+    PortError,
+    ComError,
+    ModError,
+    ReadOk,
+    WriteOk,
+    Modforce,
+    VerifyOk,       // the write was read back and every block holds what was written
+    VerifyFailed,   // %1 blocks read back otherwise than written, %2 names what they hold
+    VerifyNoAnswer, // the radio fell silent while it was read back
+};
 
 // The message texts, all UTF-8; the built-in English values stand until a language file replaces them.
 class TMessageTexts
@@ -32,10 +43,32 @@ class TMessageTexts
     std::string PortError = "Cannot Open Commcmication Port.";
     std::string ClearData = "Do you wish to Clear Data?";
     std::string Modforce = "Do you wish to Force write data?";
+    std::string VerifyOk = "Writing Completed. Every block was read back as written.";
+    std::string VerifyFailed = "Verify failed: %1 blocks differ (%2).";
+    std::string VerifyNoAnswer = "Verify failed: the radio stopped answering while it was read back. The data was "
+                                 "written but could not be checked.";
+    std::string BackupSaved = "Backup saved: %1";
+    std::string BackupFailed = "Backup failed: %1";
+    std::string PreviewChanges = "%1 changes against the last read of this radio (%2):";
+    std::string PreviewSame = "Nothing changes against the last read of this radio (%1).";
+    std::string PreviewNoBackup = "There is no earlier read of this radio to compare the write with.";
+    // The hostile or damaged files the program meets; %1, %2 are filled in by FillIn.
+    std::string FileShort = "The data file is incomplete: it holds only %1 of the %2 bytes of a data file. "
+                            "The part it does not hold is that of a new data set.";
+    std::string FileLong = "The file is longer than a data file: its first %1 bytes were loaded, the rest of its "
+                           "%2 bytes was ignored.";
+    std::string FileTooShort = "The file is too short to be a data file.";
+    std::string BadSettings = "The settings file \"%1\" cannot be used (%2). The program goes on with the "
+                              "default settings and leaves the file as it is.";
+    std::string BadLanguage = "The language file \"%1\" cannot be used (%2). The program goes on with the "
+                              "built-in English texts.";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;
 };
+
+// The text with %1, %2, ... replaced by the arguments in order.
+std::string FormatText(const std::string& text, std::initializer_list<std::string> args);
 
 inline std::string TMessageTexts::LinkText(TLinkMessageKey key) const
 {
@@ -52,6 +85,27 @@ inline std::string TMessageTexts::LinkText(TLinkMessageKey key) const
         return WriteOk;
     case TLinkMessageKey::Modforce:
         return ModError + Modforce;
+    case TLinkMessageKey::VerifyOk:
+        return VerifyOk;
+    case TLinkMessageKey::VerifyFailed:
+        return VerifyFailed;
+    case TLinkMessageKey::VerifyNoAnswer:
+        return VerifyNoAnswer;
     }
     return {};
+}
+
+inline std::string FormatText(const std::string& text, std::initializer_list<std::string> args)
+{
+    std::string result;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const size_t n = i + 1 < text.size() ? static_cast<size_t>(text[i + 1] - '1') : args.size();
+        if (text[i] == '%' && n < args.size()) {
+            result += *(args.begin() + n);
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
 }

@@ -1,39 +1,44 @@
 #include "core/files/Profile.h"
 
 #include <cerrno>
-#include <fstream>
 #include <iconv.h>
-#include <iterator>
+#include <string_view>
 
 #include "core/files/SafeFile.h"
 
 namespace
 {
-std::string Lower(std::string text)
+using std::string_view;
+
+char LowerChar(char c)
 {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-std::string Trim(const std::string& text)
+string_view Trim(string_view text)
 {
     const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
+    if (first == string_view::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-bool SameName(const std::string& a, const std::string& b)
+// Names match without regard to letter case; the spaces around the file's name do not count.
+bool SameName(string_view fileName, string_view wanted)
 {
-    return Lower(Trim(a)) == Lower(b);
+    const string_view name = Trim(fileName);
+    if (name.size() != wanted.size())
+        return false;
+    for (size_t i = 0; i < name.size(); ++i)
+        if (LowerChar(name[i]) != LowerChar(wanted[i]))
+            return false;
+    return true;
 }
 
 // The section name of a "[name]" line; false for any other line.
-bool SectionName(const std::string& line, std::string& name)
+bool SectionName(string_view line, string_view& name)
 {
-    const std::string trimmed = Trim(line);
+    const string_view trimmed = Trim(line);
     if (trimmed.size() < 2 || trimmed.front() != '[' || trimmed.back() != ']')
         return false;
     name = trimmed.substr(1, trimmed.size() - 2);
@@ -41,14 +46,25 @@ bool SectionName(const std::string& line, std::string& name)
 }
 
 // Splits "key=value"; comment lines and lines without "=" are no entries.
-bool SplitEntry(const std::string& line, std::string& key, std::string& value)
+bool SplitEntry(string_view line, string_view& key, string_view& value)
 {
     const size_t equals = line.find('=');
-    if (equals == std::string::npos || Trim(line).rfind(';', 0) == 0)
+    if (equals == string_view::npos || Trim(line).substr(0, 1) == ";")
         return false;
     key = line.substr(0, equals);
     value = line.substr(equals + 1);
     return true;
+}
+
+// Calls visit(start, line) for every line of a text whose lines all end with "\n", until visit returns false.
+template <class TVisit> void ForEachLine(const std::string& text, TVisit visit)
+{
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = text.find('\n', start);
+        if (!visit(start, string_view(text).substr(start, end - start)))
+            return;
+        start = end + 1;
+    }
 }
 
 bool IsValidUtf8(const std::string& text)
@@ -101,31 +117,53 @@ std::string DecodeText(std::string bytes)
 
 bool TProfile::Load(const std::string& path)
 {
-    FileLines.clear();
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::string problem;
+    return Load(path, problem);
+}
+
+bool TProfile::Load(const std::string& path, std::string& problem)
+{
+    Text.clear();
+    problem.clear();
+    std::string bytes, reason;
+    uint64_t fileSize = 0;
+    if (!ReadRegularFile(path, kMaxFileSize, bytes, fileSize, reason)) {
+        // A file that is not there is no problem: its keys read their defaults.
+        if (errno != ENOENT && errno != ENOTDIR)
+            problem = reason;
         return false;
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
+    }
+    if (fileSize > kMaxFileSize) {
+        problem = "larger than " + std::to_string(kMaxFileSize / 1024) + " KB";
         return false;
+    }
     LoadText(DecodeText(std::move(bytes)));
     return true;
 }
 
 void TProfile::LoadText(const std::string& text)
 {
-    FileLines.clear();
-    size_t start = 0;
-    while (start < text.size()) {
+    Text.clear();
+    Text.reserve(text.size() + 1);
+    for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        std::string line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        FileLines.push_back(std::move(line));
+        const size_t length = end - start - (end > start && text[end - 1] == '\r' ? 1 : 0);
+        Text.append(text, start, length);
+        Text += '\n';
         start = end + 1;
     }
+}
+
+std::vector<std::string> TProfile::Lines() const
+{
+    std::vector<std::string> lines;
+    ForEachLine(Text, [&lines](size_t, string_view line) {
+        lines.emplace_back(line);
+        return true;
+    });
+    return lines;
 }
 
 std::string TProfile::ReadString(const std::string& section, const std::string& key,
@@ -133,19 +171,19 @@ std::string TProfile::ReadString(const std::string& section, const std::string& 
 {
     if (key.empty())
         return defaultValue;
-    const std::string wantedSection = Lower(section);
-    const std::string wantedKey = Lower(key);
     bool inSection = false;
-    std::string name, entryKey, value;
-    for (const std::string& line : FileLines) {
+    std::string result = defaultValue;
+    ForEachLine(Text, [&](size_t, string_view line) {
+        string_view name, entryKey, value;
         if (SectionName(line, name)) {
-            inSection = SameName(name, wantedSection);
-            continue;
+            inSection = SameName(name, section);
+        } else if (inSection && SplitEntry(line, entryKey, value) && SameName(entryKey, key)) {
+            result = std::string(value);
+            return false;
         }
-        if (inSection && SplitEntry(line, entryKey, value) && SameName(entryKey, wantedKey))
-            return value;
-    }
-    return defaultValue;
+        return true;
+    });
+    return result;
 }
 
 void TProfile::WriteString(const std::string& section, const std::string& key, const std::string& value)
@@ -155,44 +193,49 @@ void TProfile::WriteString(const std::string& section, const std::string& key, c
     for (char& c : cleanValue)
         if (c == '\r' || c == '\n')
             c = ' ';
-    const std::string newLine = key + "=" + cleanValue;
-    std::string name, entryKey, entryValue;
-    size_t sectionEnd = std::string::npos;
+    // Where the entry goes: in place of the key's line, else after the section's last line that is not blank.
+    size_t replaceAt = std::string::npos, replaceLength = 0, insertAt = std::string::npos;
+    std::string replacement;
     bool inSection = false;
-    for (size_t i = 0; i < FileLines.size(); ++i) {
-        if (SectionName(FileLines[i], name)) {
+    string_view lastLine;
+    ForEachLine(Text, [&](size_t start, string_view line) {
+        lastLine = line;
+        string_view name, entryKey, entryValue;
+        if (SectionName(line, name)) {
             if (inSection)
-                break;
-            inSection = SameName(name, Lower(section));
+                return false;
+            inSection = SameName(name, section);
             if (inSection)
-                sectionEnd = i + 1;
-            continue;
+                insertAt = start + line.size() + 1;
+            return true;
         }
         if (!inSection)
-            continue;
-        if (SplitEntry(FileLines[i], entryKey, entryValue) && SameName(entryKey, Lower(key))) {
-            FileLines[i] = Trim(entryKey) + "=" + cleanValue;
-            return;
+            return true;
+        if (SplitEntry(line, entryKey, entryValue) && SameName(entryKey, key)) {
+            replaceAt = start;
+            replaceLength = line.size();
+            replacement = std::string(Trim(entryKey)) + "=" + cleanValue;
+            return false;
         }
-        if (!Trim(FileLines[i]).empty())
-            sectionEnd = i + 1;
+        if (!Trim(line).empty())
+            insertAt = start + line.size() + 1;
+        return true;
+    });
+    const std::string newLine = key + "=" + cleanValue + "\n";
+    if (replaceAt != std::string::npos) {
+        Text.replace(replaceAt, replaceLength, replacement);
+    } else if (insertAt != std::string::npos) {
+        Text.insert(insertAt, newLine);
+    } else {
+        if (!Trim(lastLine).empty())
+            Text += '\n';
+        Text += "[" + section + "]\n" + newLine;
     }
-    if (sectionEnd != std::string::npos) {
-        FileLines.insert(FileLines.begin() + static_cast<std::ptrdiff_t>(sectionEnd), newLine);
-        return;
-    }
-    if (!FileLines.empty() && !Trim(FileLines.back()).empty())
-        FileLines.push_back("");
-    FileLines.push_back("[" + section + "]");
-    FileLines.push_back(newLine);
 }
 
 bool TProfile::Save(const std::string& path, std::string& error) const
 {
-    std::string text;
-    for (const std::string& line : FileLines)
-        text += line + "\n";
-    return WriteFileSafely(path, text.data(), text.size(), error);
+    return WriteFileSafely(path, Text.data(), Text.size(), error);
 }
 
 std::vector<std::string> SplitList(const std::string& value)

@@ -9,19 +9,27 @@
 class TProfile
 {
   public:
+    // A settings or language file larger than this is refused: no real one comes near it.
+    static constexpr size_t kMaxFileSize = 1024 * 1024;
+
     // Reads a file; a missing or unreadable file gives an empty profile (every key reads its default).
     // Language files are decoded from UTF-8 (a byte-order mark is skipped) or, when not valid UTF-8, GB18030.
     bool Load(const std::string& path);
+    // The same; when the file exists but cannot be used (a folder, a FIFO, unreadable, larger than
+    // kMaxFileSize) problem says why. Only regular files are opened, so nothing ever waits on a FIFO or device.
+    bool Load(const std::string& path, std::string& problem);
     // Parses text that is already UTF-8.
     void LoadText(const std::string& text);
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     // Writes the lines to path through a temporary file; false with the system's reason in error on failure.
     bool Save(const std::string& path, std::string& error) const;
-    const std::vector<std::string>& Lines() const { return FileLines; }
+    std::vector<std::string> Lines() const;
 
   private:
-    std::vector<std::string> FileLines;
+    // The file's lines, each ended by "\n" (a "\r" before it dropped): kept as one text, so that reading costs
+    // little more than the file's size however many lines it has.
+    std::string Text;
 };
 
 // Splits a list value into items: "|" separates; a space or control character also ends an item;

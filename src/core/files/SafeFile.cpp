@@ -1,8 +1,8 @@
 #include "core/files/SafeFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,6 +10,8 @@
 
 namespace
 {
+const char* const kNotRegular = "Not a regular file";
+
 // Opens a temporary file in the folder of path; the name is unique so an old leftover is never reused.
 int CreateTemporary(const std::string& path, std::string& temporary)
 {
@@ -21,6 +23,29 @@ int CreateTemporary(const std::string& path, std::string& temporary)
             return fd;
     }
     return -1;
+}
+
+// The file a path finally names once every symbolic link on its last part is followed; a link that points
+// nowhere yet names the file it would point to. False with errno ELOOP on a loop of links.
+bool FollowLinks(const std::string& path, std::string& target)
+{
+    constexpr int kMaxLinks = 40; // the system's own limit for a path
+    target = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        struct stat info = {};
+        if (lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode))
+            return true;
+        std::string link(static_cast<size_t>(info.st_size) + 256, '\0');
+        const ssize_t length = readlink(target.c_str(), link.data(), link.size());
+        if (length < 0)
+            return true;
+        link.resize(static_cast<size_t>(length));
+        // A relative link is relative to the folder the link lies in.
+        const size_t slash = target.rfind('/');
+        target = link.front() == '/' || slash == std::string::npos ? link : target.substr(0, slash + 1) + link;
+    }
+    errno = ELOOP;
+    return false;
 }
 
 bool WriteAll(int fd, const void* data, size_t size)
@@ -55,21 +80,18 @@ std::string SystemErrorText(int error)
 
 bool WriteFileSafely(const std::string& path, const void* data, size_t size, std::string& error)
 {
-    // An existing file is replaced where it really lies, so a symbolic link to it stays a link; anything but a
-    // regular file (a device, a folder) is never replaced.
-    std::string target = path;
-    struct stat old = {};
-    const bool exists = stat(path.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) {
-        error = SystemErrorText(S_ISDIR(old.st_mode) ? EISDIR : EINVAL);
+    // The file is replaced where it really lies, so a symbolic link to it stays a link; anything but a regular
+    // file (a device, a folder) is never replaced.
+    std::string target;
+    if (!FollowLinks(path, target)) {
+        error = SystemErrorText(errno);
         return false;
     }
-    if (exists) {
-        char* resolved = realpath(path.c_str(), nullptr);
-        if (resolved) {
-            target = resolved;
-            free(resolved);
-        }
+    struct stat old = {};
+    const bool exists = stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        error = S_ISDIR(old.st_mode) ? SystemErrorText(EISDIR) : kNotRegular;
+        return false;
     }
     std::string temporary;
     const int fd = CreateTemporary(target, temporary);
@@ -95,4 +117,42 @@ bool WriteFileSafely(const std::string& path, const void* data, size_t size, std
         error = SystemErrorText(failure);
     }
     return ok;
+}
+
+bool ReadRegularFile(const std::string& path, size_t limit, std::string& bytes, uint64_t& fileSize, std::string& reason)
+{
+    bytes.clear();
+    fileSize = 0;
+    // Opening a FIFO without O_NONBLOCK waits for a writer; with it the open returns at once and fstat tells.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        reason = SystemErrorText(errno);
+        return false;
+    }
+    struct stat info = {};
+    int failure = fstat(fd, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : !S_ISREG(info.st_mode) ? EINVAL : 0;
+    if (failure == 0) {
+        fileSize = static_cast<uint64_t>(info.st_size);
+        bytes.resize(static_cast<size_t>(std::min<uint64_t>(fileSize, limit)));
+        size_t have = 0;
+        while (have < bytes.size()) {
+            const ssize_t got = read(fd, bytes.data() + have, bytes.size() - have);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got <= 0) {
+                failure = got < 0 ? errno : 0;
+                break;
+            }
+            have += static_cast<size_t>(got);
+        }
+        bytes.resize(have);
+    }
+    close(fd);
+    if (failure != 0) {
+        bytes.clear();
+        reason = failure == EINVAL ? kNotRegular : SystemErrorText(failure);
+        errno = failure;
+        return false;
+    }
+    return true;
 }

@@ -13,6 +13,8 @@ namespace
 {
 const char* const kSection = "SysInfo";
 const char* const kSettingsName = "SysInfo.Ini";
+const char* const kProgramSection = "Program";
+const char* const kVerifyKey = "VerifyAfterWrite";
 
 // A 64-bit decimal number kept in 32 bits, or the fallback when the text is not a whole number.
 int32_t ReadInt32(const std::string& text, int32_t fallback)
@@ -62,10 +64,11 @@ std::string SettingsReadPath(const TAppState& all)
     return IsRegularFile(path) || !IsRegularFile(shipped) ? path : shipped;
 }
 
-void LoadSettings(TAppState& all)
+std::string LoadSettings(TAppState& all)
 {
     TProfile profile;
-    profile.Load(SettingsReadPath(all));
+    std::string problem;
+    profile.Load(SettingsReadPath(all), problem);
     all.ComPort = profile.ReadString(kSection, "Com", "Com1");
     // Without a language choice the program stays with the first language.
     const std::string languageId = all.LanguageSelectable ? profile.ReadString(kSection, "Language_ID", "0") : "0";
@@ -74,8 +77,11 @@ void LoadSettings(TAppState& all)
     all.SnCount = ReadInt32(profile.ReadString(kSection, "SN_NumS", "1"), 1);
     if (all.SnCount == 0)
         all.SnCount = 1;
+    all.VerifyAfterWrite = profile.ReadString(kProgramSection, kVerifyKey, "1") != "0";
+    all.BackupFolder = profile.ReadString("Backup", "Folder", "");
 
     ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
+    return problem;
 }
 
 bool SaveSettings(const TAppState& all, std::string& error)
@@ -88,6 +94,7 @@ bool SaveSettings(const TAppState& all, std::string& error)
     profile.WriteString(kSection, "SN_Start", all.SnStart);
     profile.WriteString(kSection, "SN_Index", std::to_string(all.SnIndex));
     profile.WriteString(kSection, "SN_NumS", std::to_string(all.SnCount));
+    profile.WriteString(kProgramSection, kVerifyKey, all.VerifyAfterWrite ? "1" : "0");
     const std::string folder = path.substr(0, path.rfind('/') + 1);
     if (!folder.empty() && !MakeFolders(folder)) {
         error = "Cannot create folder \"" + folder + "\".";

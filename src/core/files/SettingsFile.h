@@ -11,6 +11,9 @@ std::string SettingsFilePath(const TAppState& all);
 // The file the settings are read from: SettingsFilePath, or, before that exists, the SysInfo.Ini shipped in the
 // program's data folder.
 std::string SettingsReadPath(const TAppState& all);
-void LoadSettings(TAppState& all);
-// Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo, keeping the other lines.
+// Reads the settings; a file that exists but cannot be used gives the defaults, is left as it is, and its
+// problem comes back (empty when there is none).
+std::string LoadSettings(TAppState& all);
+// Writes Com, Language_ID, SN_Start, SN_Index and SN_NumS into section SysInfo and VerifyAfterWrite (1 or 0,
+// on unless 0) into section Program, keeping the other lines.
 bool SaveSettings(const TAppState& all, std::string& error);

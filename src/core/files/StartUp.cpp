@@ -3,6 +3,7 @@
 #include <clocale>
 
 #include "core/files/LanguageFile.h"
+#include "core/files/Locations.h"
 #include "core/files/SettingsFile.h"
 
 TModelCatalogue gMacList;
@@ -25,7 +26,7 @@ void InitState(TAppState& all, TModelCatalogue& list, const std::string& appDir)
     AddBuiltInModel(all, list);
 }
 
-void StartUp(const std::string& appDir)
+std::vector<std::string> StartUp(const std::string& appDir)
 {
     // Every number the program formats or parses goes through locale-independent code; the C library's
     // numeric locale is fixed as well for anything a library prints.
@@ -33,6 +34,16 @@ void StartUp(const std::string& appDir)
     InitState(gAll, gMacList, appDir);
     gChannel = TChannel();
     gLanguage = TMessageTexts();
-    LoadSettings(gAll);
-    LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
+    const std::string settingsProblem = LoadSettings(gAll);
+    const std::string languageProblem = LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
+    // Told once the language is known, so that the settings file's problem is told in it.
+    std::vector<std::string> problems;
+    if (std::string missing = DataFolderProblem(gAll); !missing.empty())
+        problems.push_back(std::move(missing));
+    if (!settingsProblem.empty())
+        problems.push_back(FormatText(gLanguage.BadSettings, {SettingsReadPath(gAll), settingsProblem}));
+    if (!languageProblem.empty())
+        problems.push_back(
+            FormatText(gLanguage.BadLanguage, {LanguageFilePath(gAll, gAll.LanguageName), languageProblem}));
+    return problems;
 }

@@ -1,5 +1,7 @@
 #include "core/link/Frames.h"
 
+#include <algorithm>
+
 #include "core/model/Numbers.h"
 
 namespace
@@ -55,9 +57,17 @@ TFrame BuildPowerWrite(int address, uint8_t value)
     return frame;
 }
 
+bool ReplyAnswers(const TFrame& request, std::span<const uint8_t> reply)
+{
+    if (request.size() < kBlockRequestLength || reply.size() < kBlockRequestLength)
+        return false;
+    return reply[0] == request[0] + kReplyCommandStep &&
+           std::equal(request.begin() + 1, request.begin() + 4, reply.begin() + 1);
+}
+
 std::optional<int> PortNumber(const std::string& portName)
 {
-    if (!portName.empty() && portName.front() == '/')
+    if (portName.find('/') != std::string::npos)
         return 0;
     if (portName.size() < 4)
         return std::nullopt;

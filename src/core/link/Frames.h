@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -54,7 +55,11 @@ TFrame BuildPowerRead(int row);
 // "X", address, 1, value.
 TFrame BuildPowerWrite(int address, uint8_t value);
 
+// The first four bytes of a data reply answer this block request: its command raised by 5, its address and
+// its length. Anything else is a reply for another block (a slipped byte, a confused radio).
+bool ReplyAnswers(const TFrame& request, std::span<const uint8_t> reply);
+
 // The port number of a port name: "COM7" and "Com7" give 7 (the text from the fourth character on);
-// a device path ("/dev/ttyUSB0") gives 0, which draws a random handshake letter as numbers above 9 do;
-// nullopt when the name is neither.
+// a device path ("/dev/ttyUSB0", or "pts/3" relative to the working folder) gives 0, which draws a random handshake
+// letter as numbers above 9 do; nullopt when the name is neither.
 std::optional<int> PortNumber(const std::string& portName);

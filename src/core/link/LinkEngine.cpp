@@ -129,8 +129,18 @@ bool TLinkEngine::AckAtByte0Or1() const
 void TLinkEngine::Show(TLinkMessageKey key, const std::string& detail)
 {
     const std::string text = Language.LinkText(key);
+    ShowText(key, detail.empty() ? text : text + "\n" + detail);
+}
+
+void TLinkEngine::ShowFormatted(TLinkMessageKey key, std::initializer_list<std::string> args)
+{
+    ShowText(key, FormatText(Language.LinkText(key), args));
+}
+
+void TLinkEngine::ShowText(TLinkMessageKey key, const std::string& text)
+{
     ++BoxDepth;
-    Observer.ShowMessage({key, Language.Confirmation, detail.empty() ? text : text + "\n" + detail});
+    Observer.ShowMessage({key, Language.Confirmation, text});
     --BoxDepth;
 }
 

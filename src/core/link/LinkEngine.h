@@ -73,6 +73,8 @@ class TLinkEngine
 
     // The message's text in the current language; detail, when given, follows on a second line.
     void Show(TLinkMessageKey key, const std::string& detail = {});
+    // The message's text with its %1, %2, ... filled in.
+    void ShowFormatted(TLinkMessageKey key, std::initializer_list<std::string> args);
     bool Ask(TLinkMessageKey key, TQuestion question);
 
     TAppState& All;
@@ -86,6 +88,7 @@ class TLinkEngine
 
   private:
     bool ReplyComplete() const;
+    void ShowText(TLinkMessageKey key, const std::string& text);
 
     bool Sending = false;
     std::function<void()> AfterSent;

@@ -1,7 +1,5 @@
 #include "core/link/ReadEngine.h"
 
-#include <algorithm>
-
 #include "core/link/Frames.h"
 #include "core/model/Derivations.h"
 
@@ -51,22 +49,7 @@ void TReadEngine::HandleIdent()
 
 void TReadEngine::HandleBlockReply()
 {
-    if (AckSent) {
-        if (RxByte(0) != kAckByte)
-            return;
-        Transport.StopTimer(TLinkTimer::TryTime);
-        if (++Block == kReadBlockCount) {
-            FinishRead();
-            return;
-        }
-        Send(BuildReadRequest(Block), kDataReplyLength, false,
-             [this] { Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
-        return;
-    }
-    Transport.StopTimer(TLinkTimer::TryTime);
-    std::copy_n(RxBuf.begin() + kReplyDataOffset, kBlockSize, Staging.begin() + Block * kBlockSize);
-    SetProgress(Position + 1);
-    SendAckThenTry();
+    HandleReadBlock(Staging, kReadBlockCount, [this] { FinishRead(); });
 }
 
 // The image changes only here, after the radio acknowledged the last block and the user saw the message.

@@ -40,6 +40,11 @@ void TTransferEngine::Start()
     MsgShown = false;
     SetProgress(0);
     SetOkEnabled(false);
+    BeginSession();
+}
+
+void TTransferEngine::BeginSession()
+{
     PauseThen(kOkPauseMs, [this] {
         RxLen = 0;
         if (!EnsureOpen())
@@ -153,7 +158,10 @@ void TTransferEngine::HandleReply()
         break;
     case TTransferState::WaitIdent:
         Transport.StopTimer(TLinkTimer::HeadTime);
-        HandleIdent();
+        if (RxByte(0) == 'P')
+            HandleIdent();
+        else
+            ReplyMismatch();
         break;
     case TTransferState::Blocks:
         HandleBlockReply();
@@ -192,7 +200,7 @@ void TTransferEngine::HeadTimeout()
         if (MsgShown)
             return;
         MsgShown = true;
-        Show(TLinkMessageKey::ComError);
+        Show(SilenceKey());
         StartClose();
     });
 }
@@ -204,6 +212,36 @@ void TTransferEngine::TryTimeout()
         return;
     BeforeTryMessage();
     MsgShown = true;
-    Show(TLinkMessageKey::ComError);
+    Show(SilenceKey());
     StartClose();
+}
+
+void TTransferEngine::ReplyMismatch()
+{
+    StopTimers({TLinkTimer::HeadTime, TLinkTimer::TryTime});
+    TryTimeout();
+}
+
+void TTransferEngine::HandleReadBlock(std::vector<uint8_t>& blocks, int count, const std::function<void()>& finished)
+{
+    if (AckSent) {
+        if (RxByte(0) != kAckByte)
+            return;
+        Transport.StopTimer(TLinkTimer::TryTime);
+        if (++Block == count) {
+            finished();
+            return;
+        }
+        Send(BuildReadRequest(Block), kDataReplyLength, false,
+             [this] { Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
+        return;
+    }
+    if (!ReplyAnswers(BuildReadRequest(Block), std::span(RxBuf).first(static_cast<size_t>(RxLen)))) {
+        ReplyMismatch();
+        return;
+    }
+    Transport.StopTimer(TLinkTimer::TryTime);
+    std::copy_n(RxBuf.begin() + kReplyDataOffset, kBlockSize, blocks.begin() + Block * kBlockSize);
+    SetProgress(Position + 1);
+    SendAckThenTry();
 }

@@ -3,7 +3,9 @@
 // block phase.
 #pragma once
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "core/link/LinkEngine.h"
 #include "core/model/ModelCatalogue.h"
@@ -40,6 +42,17 @@ class TTransferEngine : public TLinkEngine
     void StartClose();
     // The four characters of the identification reply's bytes 1 to 4.
     std::string ReplyIdentifier() const;
+    // A session after the Ok pauses: the port's buffers discarded, then the wake-up frame, the handshake and
+    // the identification. An attempt's first session, and the write's read-back after its last block.
+    void BeginSession();
+    // The block phase of a read session, which the read and the write's read-back share: each acknowledgement
+    // asks for the next block, each data reply must answer its request and puts its 16 bytes into blocks, then
+    // is acknowledged. finished() runs once block count - 1 is acknowledged.
+    void HandleReadBlock(std::vector<uint8_t>& blocks, int count, const std::function<void()>& finished);
+    // A reply that answers another frame ends the attempt as a silent radio does.
+    void ReplyMismatch();
+    // The message a silent or confused radio ends an attempt with.
+    virtual TLinkMessageKey SilenceKey() const { return TLinkMessageKey::ComError; }
 
     void HandleReply() override;
     void HandleTimer(TLinkTimer id) override;

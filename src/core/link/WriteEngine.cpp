@@ -1,6 +1,9 @@
 #include "core/link/WriteEngine.h"
 
+#include <algorithm>
+
 #include "core/link/Frames.h"
+#include "core/model/DataSetDiff.h"
 #include "core/model/Encodings.h"
 
 namespace
@@ -38,10 +41,20 @@ void TWriteEngine::Open()
 void TWriteEngine::ResetAttempt()
 {
     Success = false;
+    Verify = All.VerifyAfterWrite;
+    Verifying = false;
+    Differing.clear();
 }
 
 void TWriteEngine::HandleIdent()
 {
+    // The read-back talks to the radio that was just written: its model was checked then.
+    if (Verifying) {
+        StateNow = TTransferState::Blocks;
+        Block = -1;
+        SendAckThenTry();
+        return;
+    }
     switch (CheckModel(All, List, ReplyIdentifier())) {
     case TModelCheck::ModelWrong:
         SendEnd([this] {
@@ -75,6 +88,10 @@ void TWriteEngine::BeginBlocks()
 // Each acknowledgement confirms the block just sent (the first one the start acknowledgement).
 void TWriteEngine::HandleBlockReply()
 {
+    if (Verifying) {
+        HandleReadBlock(ReadBack, kWriteBlockCount, [this] { FinishVerify(); });
+        return;
+    }
     if (RxByte(0) != kAckByte)
         return;
     Transport.StopTimer(TLinkTimer::TryTime);
@@ -92,11 +109,50 @@ void TWriteEngine::FinishWrite()
     StateNow = TTransferState::Idle;
     SendEnd([this] {
         SetProgress(ProgressMax);
+        if (Verify) {
+            StartVerify();
+            return;
+        }
         Success = true;
         Show(TLinkMessageKey::WriteOk);
         SetProgress(0);
         SetOkEnabled(true);
     });
+}
+
+// A second session on the same port reads back the blocks just written; the image is not touched.
+void TWriteEngine::StartVerify()
+{
+    Verifying = true;
+    ReadBack.assign(static_cast<size_t>(kWriteBlockCount * kBlockSize), 0);
+    SetProgress(0);
+    BeginSession();
+}
+
+void TWriteEngine::FinishVerify()
+{
+    StateNow = TTransferState::Idle;
+    SendEnd([this] {
+        Verifying = false;
+        for (int block = 0; block < kWriteBlockCount; ++block) {
+            const auto first = All.Image.begin() + block * kBlockSize;
+            if (!std::equal(first, first + kBlockSize, ReadBack.begin() + block * kBlockSize))
+                Differing.push_back(block);
+        }
+        SetProgress(ProgressMax);
+        Success = Differing.empty();
+        if (Success)
+            Show(TLinkMessageKey::VerifyOk);
+        else
+            ShowFormatted(TLinkMessageKey::VerifyFailed, {std::to_string(Differing.size()), BlocksContents(Differing)});
+        SetProgress(0);
+        SetOkEnabled(true);
+    });
+}
+
+TLinkMessageKey TWriteEngine::SilenceKey() const
+{
+    return Verifying ? TLinkMessageKey::VerifyNoAnswer : TLinkMessageKey::ComError;
 }
 
 void TWriteEngine::BeforeTryMessage()
@@ -115,5 +171,5 @@ void TWriteEngine::OnLineError()
     if (MsgShown)
         return;
     MsgShown = true;
-    Show(TLinkMessageKey::ComError);
+    Show(SilenceKey());
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "core/link/TransferEngine.h"
 
@@ -22,8 +23,12 @@ class TWriteEngine : public TTransferEngine
     void Open() override;
     void OnLineError() override;
 
-    // The last write attempt reached "Writing Completed.".
+    // The last write attempt reached "Writing Completed." (and, with verify, read back as written).
     bool Succeeded() const { return Success; }
+    // The last attempt wrote every block and read it back (verify after write was on).
+    bool Verified() const { return Success && Verify; }
+    // The blocks the read-back found otherwise than written; empty unless the last verify failed.
+    const std::vector<int>& DifferingBlocks() const { return Differing; }
 
     // The local time as "yyyy-MM-dd HH:mm:ss" for the write-time stamp; tests fix it.
     std::function<std::string()> Clock;
@@ -35,6 +40,15 @@ class TWriteEngine : public TTransferEngine
     void BeforeTryMessage() override;
     void BeginBlocks();
     void FinishWrite();
+    void StartVerify();
+    void FinishVerify();
+    TLinkMessageKey SilenceKey() const override;
 
     bool Success = false;
+    // Taken from the state's VerifyAfterWrite when the attempt starts.
+    bool Verify = false;
+    // The read-back session runs.
+    bool Verifying = false;
+    std::vector<uint8_t> ReadBack;
+    std::vector<int> Differing;
 };

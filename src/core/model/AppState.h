@@ -60,6 +60,10 @@ class TAppState
     int SnCount = 0;
     bool TestEnabled = false;
     bool SerialEditable = false;
+    // Program > Verify after write: a write reads the radio back and compares every written block.
+    bool VerifyAfterWrite = true;
+    // [Backup] Folder= of the settings file: where backups go instead of the data folder's backups.
+    std::string BackupFolder;
     std::array<uint8_t, kImageSize> Image{};
 };
 

@@ -652,15 +652,21 @@ void TMainWindow::OpenFile(const QString& path)
     const QString previous = DataFileName;
     DataFileName = path;
     std::string error;
-    switch (OpenDataFile(gAll, gMacList, path.toStdString(), error)) {
+    const TOpenResult result = OpenDataFile(gAll, gMacList, path.toStdString(), error, gLanguage);
+    switch (result) {
     case TOpenResult::Ok:
+    case TOpenResult::Incomplete:
+    case TOpenResult::Oversized:
         RefreshStatus();
         RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
+        if (result != TOpenResult::Ok)
+            Message(error, TMessageKind::Information);
         break;
     case TOpenResult::ModelUnknown:
+    case TOpenResult::TooShort:
         DataFileName.clear();
-        Message(gLanguage.ModError, TMessageKind::Information);
+        Message(error, TMessageKind::Information);
         break;
     case TOpenResult::CannotOpen:
         // The image still belongs to the previous file: a later Save must not overwrite the unreadable one.

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <filesystem>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "core/files/DataFile.h"
 #include "core/files/TempFolder.h"
@@ -80,6 +82,8 @@ TEST(DataFile, OnlyTheModelIdentifierOfTheHeaderIsChecked)
     }
 }
 
+// Every hostile data file: a clear result and message, and the previous data set either replaced as a whole
+// (nothing of it left in blocks the file does not hold) or kept exactly as it was.
 TEST(DataFile, FilesOfAnyLengthAndContent)
 {
     TCoreState base;
@@ -95,36 +99,54 @@ TEST(DataFile, FilesOfAnyLengthAndContent)
         const char* Name;
         std::string Bytes;
         TOpenResult Expected;
-        int BytesLoaded; // file bytes that reach the image
+        std::string Message;
+    };
+    const std::string tooShort = "The file is too short to be a data file.";
+    const auto shortBy = [](int held) {
+        return "The data file is incomplete: it holds only " + std::to_string(held) +
+               " of the 4768 bytes of a data file. The part it does not hold is that of a new data set.";
     };
     const TCase cases[] = {
-        {"empty", "", TOpenResult::ModelUnknown, 0},
-        {"15 bytes", valid.substr(0, 15), TOpenResult::ModelUnknown, 0},
-        {"header only", valid.substr(0, 16), TOpenResult::Ok, 0},
-        {"cut inside a block", valid.substr(0, 1000), TOpenResult::Ok, 984},
-        {"10 MB", valid + std::string(10 * 1024 * 1024, '\x5A'), TOpenResult::Ok, 4752},
-        {"random bytes", random, TOpenResult::ModelUnknown, 0},
-        {"random with a known model", valid.substr(0, 16) + random.substr(16), TOpenResult::Ok, 4752},
+        {"empty", "", TOpenResult::TooShort, tooShort},
+        {"15 bytes", valid.substr(0, 15), TOpenResult::TooShort, tooShort},
+        {"header only", valid.substr(0, 16), TOpenResult::Incomplete, shortBy(16)},
+        {"cut inside a block", valid.substr(0, 1000), TOpenResult::Incomplete, shortBy(1000)},
+        {"one byte short", valid.substr(0, 4767), TOpenResult::Incomplete, shortBy(4767)},
+        {"complete", valid, TOpenResult::Ok, ""},
+        {"10 MB", valid + std::string(10 * 1024 * 1024, '\x5A'), TOpenResult::Oversized,
+         "The file is longer than a data file: its first 4768 bytes were loaded, the rest of its 10490528 bytes "
+         "was ignored."},
+        {"random bytes", random, TOpenResult::ModelUnknown, "Model Type Wrong."},
+        {"random with a known model", valid.substr(0, 16) + random.substr(16), TOpenResult::Ok, ""},
     };
     for (const TCase& c : cases) {
         folder.Write("case.dat", c.Bytes);
+        // The previous data set: channel 7 in use, an odd byte in block 100.
         TCoreState s;
+        ResetChannel(s.All, 7, "145.0");
+        s.At(1600) = 0x42;
         s.All.Modified = true;
         const auto before = s.All.Image;
         std::string error;
-        ASSERT_EQ(OpenDataFile(s.All, s.List, folder.File("case.dat"), error), c.Expected) << c.Name;
-        EXPECT_EQ(s.All.Modified, c.Expected != TOpenResult::Ok) << c.Name;
-        // Channel 2's record lies at image offsets 48 to 79: loaded from the file or left as it was.
-        if (c.Expected == TOpenResult::Ok && std::string(c.Name).find("random") == std::string::npos) {
-            EXPECT_EQ(IsChannelUsed(s.All, 2), c.BytesLoaded > 0x1190 - 16) << c.Name;
-        }
-        if (c.Expected == TOpenResult::ModelUnknown) {
+        const TOpenResult result = OpenDataFile(s.All, s.List, folder.File("case.dat"), error);
+        ASSERT_EQ(result, c.Expected) << c.Name;
+        EXPECT_EQ(error, c.Message) << c.Name;
+        EXPECT_EQ(folder.Read("case.dat"), c.Bytes) << c.Name;
+        EXPECT_EQ(s.All.Modified, !IsLoaded(result)) << c.Name;
+        if (!IsLoaded(result)) {
             EXPECT_EQ(s.All.Image, before) << c.Name;
+            continue;
         }
-        if (std::string(c.Name) == "cut inside a block") {
-            EXPECT_EQ(s.At(48), static_cast<uint8_t>(valid[48]));
-            EXPECT_EQ(s.At(1000), before[1000]); // the file has no data there
-            EXPECT_EQ(s.At(999), static_cast<uint8_t>(valid[999]));
+        if (result == TOpenResult::Incomplete) {
+            // Nothing of the previous data set survives where the file holds nothing.
+            const size_t held = c.Bytes.size();
+            TCoreState fresh;
+            EXPECT_FALSE(IsChannelUsed(s.All, 7)) << c.Name;
+            if (held <= 1600) {
+                EXPECT_EQ(s.At(1600), fresh.At(1600)) << c.Name;
+            }
+            EXPECT_EQ(IsChannelUsed(s.All, 2), held > 0x1190) << c.Name;
+            EXPECT_EQ(s.At(static_cast<int>(held) - 1), static_cast<uint8_t>(valid[held - 1])) << c.Name;
         }
         for (int ch = 1; ch <= 128; ++ch) { // every channel decodes without throwing
             TChannel decoded;
@@ -135,14 +157,54 @@ TEST(DataFile, FilesOfAnyLengthAndContent)
     }
 }
 
-TEST(DataFile, OpenReportsAFileThatCannotBeRead)
+// Only regular files are read: a FIFO or a device never blocks the program, and nothing changes.
+TEST(DataFile, OpenRefusesWhatIsNoRegularFile)
+{
+    TTempFolder folder;
+    ASSERT_EQ(mkfifo(folder.File("fifo.dat").c_str(), 0600), 0);
+    ASSERT_EQ(symlink(folder.File("loop2.dat").c_str(), folder.File("loop1.dat").c_str()), 0);
+    ASSERT_EQ(symlink(folder.File("loop1.dat").c_str(), folder.File("loop2.dat").c_str()), 0);
+    folder.Write("locked.dat", "PLP47");
+    chmod(folder.File("locked.dat").c_str(), 0);
+    const bool privileged = access(folder.File("locked.dat").c_str(), R_OK) == 0; // root reads it anyway
+    const std::pair<std::string, std::string> cases[] = {
+        {folder.File("missing.dat"), "No such file or directory"},
+        {folder.Path, "Is a directory"},
+        {folder.File("fifo.dat"), "Not a regular file"},
+        {"/dev/zero", "Not a regular file"},
+        {folder.File("loop1.dat"), "Too many levels of symbolic links"},
+        {folder.File("locked.dat"), privileged ? "" : "Permission denied"},
+    };
+    for (const auto& [path, reason] : cases) {
+        if (reason.empty())
+            continue;
+        TCoreState s;
+        ResetChannel(s.All, 3, "145.0");
+        const auto before = s.All.Image;
+        std::string error;
+        EXPECT_EQ(OpenDataFile(s.All, s.List, path, error), TOpenResult::CannotOpen) << path;
+        EXPECT_EQ(error, "Cannot open file \"" + path + "\". " + reason);
+        EXPECT_EQ(s.All.Image, before) << path;
+    }
+}
+
+TEST(DataFile, MessagesComeInTheLanguageOfTheTexts)
 {
     TCoreState s;
     TTempFolder folder;
-    std::string error;
-    EXPECT_EQ(OpenDataFile(s.All, s.List, folder.File("missing.dat"), error), TOpenResult::CannotOpen);
-    EXPECT_EQ(error, "Cannot open file \"" + folder.File("missing.dat") + "\". No such file or directory");
-    EXPECT_EQ(OpenDataFile(s.All, s.List, folder.Path, error), TOpenResult::CannotOpen); // a folder
+    const std::string valid = ValidFile(s, folder);
+    TMessageTexts texts;
+    texts.FileShort = "kurz: %1/%2";
+    texts.FileTooShort = "zu kurz";
+    texts.ModError = "falsches Modell";
+    const std::pair<std::string, std::string> cases[] = {
+        {valid.substr(0, 100), "kurz: 100/4768"}, {"P", "zu kurz"}, {"PXXXX" + valid.substr(5), "falsches Modell"}};
+    for (const auto& [bytes, message] : cases) {
+        folder.Write("case.dat", bytes);
+        std::string error;
+        OpenDataFile(s.All, s.List, folder.File("case.dat"), error, texts);
+        EXPECT_EQ(error, message);
+    }
 }
 
 TEST(DataFile, AFailedSaveKeepsTheOldFileAndModified)
@@ -204,4 +266,27 @@ TEST(DataFile, SaveThroughALinkReplacesTheFileItPointsTo)
     ASSERT_TRUE(SaveDataFile(s.All, folder.File("link.dat"), error)) << error;
     EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.dat")));
     EXPECT_EQ(folder.Read("real.dat").size(), 4768u);
+}
+
+// A link that points nowhere yet is written through: the file appears where it points and the link stays.
+TEST(DataFile, SaveThroughADanglingLinkCreatesItsTarget)
+{
+    TCoreState s;
+    TTempFolder folder;
+    ASSERT_EQ(symlink("real.dat", folder.File("relative.dat").c_str()), 0);
+    ASSERT_EQ(symlink(folder.File("absolute-target.dat").c_str(), folder.File("absolute.dat").c_str()), 0);
+    ASSERT_EQ(symlink("relative.dat", folder.File("chain.dat").c_str()), 0);
+    std::string error;
+    for (const char* link : {"relative.dat", "absolute.dat", "chain.dat"}) {
+        ASSERT_TRUE(SaveDataFile(s.All, folder.File(link), error)) << link << ": " << error;
+        EXPECT_TRUE(std::filesystem::is_symlink(folder.File(link))) << link;
+    }
+    EXPECT_EQ(folder.Read("real.dat").size(), 4768u);
+    EXPECT_EQ(folder.Read("absolute-target.dat").size(), 4768u);
+
+    ASSERT_EQ(symlink("loop-b.dat", folder.File("loop-a.dat").c_str()), 0);
+    ASSERT_EQ(symlink("loop-a.dat", folder.File("loop-b.dat").c_str()), 0);
+    EXPECT_FALSE(SaveDataFile(s.All, folder.File("loop-a.dat"), error));
+    EXPECT_EQ(error, "Cannot create file \"" + folder.File("loop-a.dat") + "\". Too many levels of symbolic links");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("loop-a.dat")));
 }

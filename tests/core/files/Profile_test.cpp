@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/files/Profile.h"
 #include "core/files/TempFolder.h"
 
@@ -120,4 +124,58 @@ TEST(SplitList, ItemsEndAtBarsSpacesAndControlCharacters)
     };
     for (const auto& [text, items] : cases)
         EXPECT_EQ(SplitList(text), items) << text;
+}
+
+// What is no regular file is refused at once (a FIFO never makes the program wait), and so is a file beyond
+// any real settings or language file; each gives an empty profile and says why, a missing file says nothing.
+TEST(Profile, HostileFilesAreRefusedWithAReason)
+{
+    TTempFolder folder;
+    ASSERT_EQ(mkfifo(folder.File("fifo.ini").c_str(), 0600), 0);
+    ASSERT_EQ(mkdir(folder.File("dir.ini").c_str(), 0700), 0);
+    folder.Write("huge.ini", "[SysInfo]\nCom=COM9\n" + std::string(TProfile::kMaxFileSize, 'x'));
+    ASSERT_EQ(symlink("loop.ini", folder.File("loop.ini").c_str()), 0);
+    const std::pair<std::string, std::string> cases[] = {
+        {"fifo.ini", "Not a regular file"},
+        {"dir.ini", "Is a directory"},
+        {"huge.ini", "larger than 1024 KB"},
+        {"loop.ini", "Too many levels of symbolic links"},
+        {"missing.ini", ""},
+    };
+    for (const auto& [name, reason] : cases) {
+        TProfile p;
+        p.LoadText("[SysInfo]\nCom=stale\n");
+        std::string problem = "stale";
+        EXPECT_FALSE(p.Load(folder.File(name), problem)) << name;
+        EXPECT_EQ(problem, reason) << name;
+        EXPECT_EQ(p.ReadString("SysInfo", "Com", "Com1"), "Com1") << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("dir.ini")));
+}
+
+// Large but acceptable files read in one pass whatever their shape: many keys, many empty lines, one long line.
+TEST(Profile, LargeFilesReadWhateverTheirShape)
+{
+    std::string keys = "[SysInfo]\n";
+    for (int i = 0; i < 100000; ++i)
+        keys += "k" + std::to_string(i) + "=1\n";
+    keys += "Com=COM4\n[sysinfo]\nCOM=second\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {keys, "COM4"},
+        {std::string(TProfile::kMaxFileSize - 40, '\n') + "[SysInfo]\nCom=COM5\n", "COM5"},
+        {"[SysInfo]\nCom=" + std::string(TProfile::kMaxFileSize - 40, 'y') + "\n",
+         std::string(TProfile::kMaxFileSize - 40, 'y')},
+        {std::string(TProfile::kMaxFileSize - 40, '\r') + "\n[SysInfo]\nCom=COM6\r\n", "COM6"},
+    };
+    TTempFolder folder;
+    for (const auto& [text, com] : cases) {
+        folder.Write("big.ini", text);
+        TProfile p;
+        std::string problem;
+        ASSERT_TRUE(p.Load(folder.File("big.ini"), problem)) << problem;
+        EXPECT_EQ(p.ReadString("SYSINFO", "com", ""), com);
+        EXPECT_EQ(p.ReadString("SysInfo", "k99999", ""), text == keys ? "1" : "");
+        p.WriteString("SysInfo", "Com", "COM1");
+        EXPECT_EQ(p.ReadString("SysInfo", "Com", ""), "COM1");
+    }
 }

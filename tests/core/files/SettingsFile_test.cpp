@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sys/stat.h>
+
 #include "core/files/Profile.h"
 #include "core/files/SettingsFile.h"
 #include "core/files/StartUp.h"
@@ -38,7 +41,9 @@ TEST(Settings, AnEmptyFolderGivesTheDefaultsAndSaveCreatesTheFile)
     EXPECT_EQ(SettingsFilePath(s.All), s.Folder.File("SysInfo.Ini"));
     std::string error;
     ASSERT_TRUE(SaveSettings(s.All, error)) << error;
-    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"), "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n");
+    EXPECT_EQ(
+        s.Folder.Read("SysInfo.Ini"),
+        "[SysInfo]\nCom=Com1\nLanguage_ID=0\nSN_Start=\nSN_Index=0\nSN_NumS=1\n\n[Program]\nVerifyAfterWrite=1\n");
 }
 
 TEST(Settings, NumbersAreNormalised)
@@ -65,6 +70,8 @@ TEST(Settings, LanguageFromTheLanguageList)
         {"Language_ID=2", 0, "English"},
         {"Language_ID=-1", 0, "English"},
         {"Language_ID=99999999999", 0, "English"},
+        {"Language_ID=1000000000", 0, "English"},
+        {"language_id=1\nLANGUAGE_ID=0", 1, "Chinese"}, // the first of duplicate keys in any letter case
         {"Language_ID=x\nLanguage_SW=German|French", 0, "German"},
         {"Language_ID=1\nLanguage_SW=German|French", 1, "French"},
     };
@@ -91,6 +98,27 @@ TEST(Settings, SaveKeepsOtherKeysAndWritesTheState)
     EXPECT_EQ(p.ReadString("SysInfo", "SN_Start", ""), "X9");
     EXPECT_EQ(p.ReadString("SysInfo", "Language_SW", ""), "English|Chinese");
     EXPECT_EQ(p.ReadString("Ports", "COM3", ""), "/dev/pts/4");
+}
+
+// Verify after write is on unless the settings file says 0, and a save keeps the choice.
+TEST(Settings, VerifyAfterWriteIsOnUnlessSwitchedOff)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},
+        {"[Program]\nVerifyAfterWrite=0\n", false},
+        {"[Program]\nVerifyAfterWrite=1\n", true},
+        {"[program]\nverifyafterwrite=no\n", true},
+    };
+    for (const auto& [lines, on] : cases) {
+        TSettingsState s;
+        s.Load(lines);
+        EXPECT_EQ(s.All.VerifyAfterWrite, on) << lines;
+        s.All.VerifyAfterWrite = !on;
+        std::string error;
+        ASSERT_TRUE(SaveSettings(s.All, error)) << error;
+        LoadSettings(s.All);
+        EXPECT_EQ(s.All.VerifyAfterWrite, !on) << lines;
+    }
 }
 
 TEST(Settings, AProgramFolderThatCannotBeWrittenUsesTheConfigFolder)
@@ -129,4 +157,43 @@ TEST(Settings, OddFilesGiveTheDefaults)
         EXPECT_EQ(s.All.LanguageName, "English");
         EXPECT_EQ(s.All.SnCount, 1);
     }
+}
+
+// A settings file that is a folder or a FIFO neither stops nor blocks the program: the defaults stand, the
+// problem is told, and saving leaves the odd file as it is.
+TEST(Settings, AFolderOrFifoInPlaceOfTheFileGivesTheDefaultsAndAMessage)
+{
+    for (const char* kind : {"folder", "fifo"}) {
+        TSettingsState s;
+        const std::string path = s.Folder.File("SysInfo.Ini");
+        ASSERT_EQ(std::string(kind) == "folder" ? mkdir(path.c_str(), 0700) : mkfifo(path.c_str(), 0600), 0);
+        s.All.ComPort = "stale";
+        const std::string problem = LoadSettings(s.All);
+        EXPECT_EQ(problem, std::string(kind) == "folder" ? "Is a directory" : "Not a regular file") << kind;
+        EXPECT_EQ(s.All.ComPort, "Com1") << kind;
+        std::string error;
+        EXPECT_FALSE(SaveSettings(s.All, error)) << kind;
+        EXPECT_EQ(error.rfind("Cannot create file \"" + path + "\". ", 0), 0u) << error;
+        EXPECT_EQ(std::filesystem::status(path).type(), std::string(kind) == "folder"
+                                                            ? std::filesystem::file_type::directory
+                                                            : std::filesystem::file_type::fifo);
+    }
+}
+
+TEST(Settings, StartUpTellsWhatIsWrongWithTheSettingsAndLanguageFiles)
+{
+    TTempFolder folder;
+    EXPECT_TRUE(StartUp(folder.Path).empty());
+    folder.Write("SysInfo.Ini", "[SysInfo]\nCom=" + std::string(2 * 1024 * 1024, 'x') + "\n");
+    folder.Write("English.Ini", "[Language]\nReadOk=" + std::string(2 * 1024 * 1024, 'y') + "\n");
+    const std::vector<std::string> problems = StartUp(folder.Path);
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_EQ(problems[0], "The settings file \"" + folder.File("SysInfo.Ini") +
+                               "\" cannot be used (larger than 1024 KB). The program goes on with the default "
+                               "settings and leaves the file as it is.");
+    EXPECT_EQ(problems[1], "The language file \"" + folder.File("English.Ini") +
+                               "\" cannot be used (larger than 1024 KB). The program goes on with the built-in "
+                               "English texts.");
+    EXPECT_EQ(gAll.ComPort, "Com1");
+    EXPECT_EQ(gLanguage.ReadOk, "Reading Completed.");
 }

@@ -265,6 +265,60 @@ TEST_F(ReadEngineTest, FailedReadsReportOnceAndLeaveTheImageUntouched)
     }
 }
 
+// A reply is taken only when it answers what was asked: command byte, address and length of a block reply,
+// the "P" of the identification. Anything else ends the read at once, as silence would after its time-out.
+TEST_F(ReadEngineTest, RepliesThatAnswerAnotherFrameEndTheReadAndLeaveTheImageUntouched)
+{
+    struct TCase {
+        const char* Name;
+        // The frame the radio never sees; the test answers it with Reply instead.
+        TFrame Asked;
+        std::vector<uint8_t> Reply;
+        int NextBlockFault = -1;
+    };
+    std::vector<uint8_t> data(16, 0x33);
+    const auto reply = [&data](std::initializer_list<int> head) {
+        std::vector<uint8_t> bytes = Bytes(head);
+        bytes.insert(bytes.end(), data.begin(), data.end());
+        return bytes;
+    };
+    const std::vector<TCase> cases{
+        {"the radio answers for the next block", {}, {}, 150},
+        {"reply for block 8 when block 7 was asked", Bytes({0x52, 0x00, 0x70, 0x10}), reply({0x57, 0x00, 0x80, 0x10})},
+        {"reply with the low address byte slipped", Bytes({0x52, 0x01, 0x00, 0x10}), reply({0x57, 0x00, 0x00, 0x10})},
+        {"reply with the request's own command", Bytes({0x52, 0x00, 0x70, 0x10}), reply({0x52, 0x00, 0x70, 0x10})},
+        {"reply of another length", Bytes({0x52, 0x00, 0x70, 0x10}), reply({0x57, 0x00, 0x70, 0x08})},
+        {"identification without its P", Bytes({0x02}), Bytes({0x06, 'L', 'P', '4', '7', 0x00, 0xFF, 0x00})},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        MakeEngine();
+        radio = TRadioResponder();
+        FillRadioMemory(radio, all);
+        radio.Faults.NextBlockAtBlock = c.NextBlockFault;
+        link.DropFrame = [&c](const TFrame& f) { return f == c.Asked; };
+        OpenAndStart();
+        if (!c.Reply.empty()) {
+            const auto asked = [&] { return !link.Sent.empty() && link.Sent.back().Bytes == c.Asked; };
+            link.RunUntil(
+                [&] {
+                    return asked() &&
+                           (link.TimerRunning(TLinkTimer::TryTime) || link.TimerRunning(TLinkTimer::HeadTime));
+                },
+                60000);
+            ASSERT_TRUE(asked());
+            engine->OnBytes(c.Reply);
+        }
+        RunToEnd();
+        link.DropFrame = nullptr;
+        ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ComError});
+        EXPECT_EQ(recorder.FinishCount, 1);
+        // Nothing more was asked once the wrong reply came.
+        EXPECT_EQ(CountFrames(Bytes({0x52, 0x12, 0x80, 0x10})), 0u);
+        ExpectStateUntouched();
+    }
+}
+
 TEST_F(ReadEngineTest, UnknownModelEndsTheTransferAndKeepsTheWindowOpen)
 {
     radio.ModelId = "LP48";

@@ -28,6 +28,8 @@ class WriteEngineTest : public ::testing::Test
         for (int i = 0; i < 0x1190; ++i)
             all.Image[i] = static_cast<uint8_t>(i * 13 + 1);
         radioBefore = radio.Memory;
+        // The plain write; the read-back after it has its own tests.
+        all.VerifyAfterWrite = false;
         MakeEngine();
     }
 
@@ -123,6 +125,94 @@ TEST_F(WriteEngineTest, FullWriteStampsTheTimeAndSendsBlocks0To294)
     EXPECT_EQ(recorder.ProgressPosition, 0);
     link.RunFor(5000);
     EXPECT_EQ(recorder.FinishCount, 0);
+}
+
+TEST_F(WriteEngineTest, VerifyReadsEveryWrittenBlockBackInASecondSession)
+{
+    all.VerifyAfterWrite = true;
+    OpenAndStart();
+    RunToMessage();
+
+    const auto frames = link.SentFrames();
+    const size_t write = 4u + kWriteBlockCount + 1;
+    ASSERT_EQ(frames.size(), write + 4u + 2 * kWriteBlockCount + 1);
+    EXPECT_EQ(frames[write - 1], TFrame{0x45});
+    EXPECT_EQ(frames[write], Text("PROGRAMa"));
+    EXPECT_EQ(frames[write + 1], Text("PROGRAMc"));
+    EXPECT_EQ(frames[write + 2], TFrame{0x02});
+    for (int block = 0; block < kWriteBlockCount; ++block)
+        EXPECT_EQ(frames[write + 4 + 2 * block], BuildReadRequest(block));
+    EXPECT_EQ(frames.back(), TFrame{0x45});
+
+    EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::VerifyOk});
+    EXPECT_EQ(recorder.Messages[0].Text, "Writing Completed. Every block was read back as written.");
+    EXPECT_TRUE(engine->Succeeded());
+    EXPECT_TRUE(engine->Verified());
+    EXPECT_TRUE(engine->DifferingBlocks().empty());
+    EXPECT_TRUE(engine->OkEnabled());
+    EXPECT_EQ(WriteTime(), kStamp);
+    std::copy(kStamp.begin(), kStamp.end(), imageBefore.begin() + kWriteTime);
+    EXPECT_EQ(all.Image, imageBefore);
+}
+
+// A read-back that finds other bytes, or breaks off, is an error; the data set keeps what was written.
+TEST_F(WriteEngineTest, AFailedVerifyNamesTheBlocksAndLeavesTheDataSet)
+{
+    struct TCase {
+        const char* Name;
+        std::function<void(TRadioResponder&, TVirtualLink&)> Arrange;
+        TLinkMessageKey Key;
+        std::string Text;
+        std::vector<int> Blocks;
+    };
+    const std::string noAnswer = "Verify failed: the radio stopped answering while it was read back. The data was "
+                                 "written but could not be checked.";
+    const std::vector<TCase> cases{
+        {"block 34 not stored",
+         [](TRadioResponder& r, TVirtualLink&) { r.Faults.UnstoredAtBlock = 34; },
+         TLinkMessageKey::VerifyFailed,
+         "Verify failed: 1 blocks differ (CH-017).",
+         {34}},
+        {"block 35 not stored",
+         [](TRadioResponder& r, TVirtualLink&) { r.Faults.UnstoredAtBlock = 35; },
+         TLinkMessageKey::VerifyFailed,
+         "Verify failed: 1 blocks differ (CH-018).",
+         {35}},
+        {"a settings block not stored",
+         [](TRadioResponder& r, TVirtualLink&) { r.Faults.UnstoredAtBlock = 284; },
+         TLinkMessageKey::VerifyFailed,
+         "Verify failed: 1 blocks differ (settings).",
+         {284}},
+        {"silent half-way through the read-back",
+         [](TRadioResponder&, TVirtualLink& l) {
+             l.DropFrame = [](const TFrame& f) { return f == BuildReadRequest(150); };
+         },
+         TLinkMessageKey::VerifyNoAnswer,
+         noAnswer,
+         {}},
+        {"the read-back answered for the next block",
+         [](TRadioResponder& r, TVirtualLink&) { r.Faults.NextBlockAtBlock = 100; },
+         TLinkMessageKey::VerifyNoAnswer,
+         noAnswer,
+         {}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        radio = TRadioResponder();
+        link.DropFrame = nullptr;
+        c.Arrange(radio, link);
+        all.VerifyAfterWrite = true;
+        MakeEngine();
+        OpenAndStart();
+        RunToMessage();
+        link.DropFrame = nullptr;
+        ASSERT_EQ(recorder.MessageKeys(), std::vector{c.Key});
+        EXPECT_EQ(recorder.Messages[0].Text, c.Text);
+        EXPECT_FALSE(engine->Succeeded());
+        EXPECT_EQ(engine->DifferingBlocks(), c.Blocks);
+        std::copy(kStamp.begin(), kStamp.end(), imageBefore.begin() + kWriteTime);
+        EXPECT_EQ(all.Image, imageBefore);
+    }
 }
 
 TEST_F(WriteEngineTest, OkWritesAgainAfterACompletedWrite)
