@@ -134,7 +134,7 @@ TEST(Print, EveryChannelInUseOnPagesWithHeaderTitlesAndNumbers)
 TEST(Print, FailuresSayWhyAndLeaveTheFilesAsTheyWere)
 {
     TPrintRun run;
-    run.Folder.Write("notes.txt", "not a data file");
+    run.Folder.Write("notes.txt", "not a data file: notes about the next hike, long enough for a header");
     std::filesystem::create_directories(run.Folder.File("folder.pdf"));
     const std::string data = "'" + run.DataFile + "' ";
     const std::string out = " '" + run.Folder.File("out.pdf") + "'";

@@ -183,6 +183,7 @@ TEST(Settings, AFolderOrFifoInPlaceOfTheFileGivesTheDefaultsAndAMessage)
 TEST(Settings, StartUpTellsWhatIsWrongWithTheSettingsAndLanguageFiles)
 {
     TTempFolder folder;
+    folder.Write("English.Ini", "[Language]\n"); // a portable program's folder, with nothing wrong in it
     EXPECT_TRUE(StartUp(folder.Path).empty());
     folder.Write("SysInfo.Ini", "[SysInfo]\nCom=" + std::string(2 * 1024 * 1024, 'x') + "\n");
     folder.Write("English.Ini", "[Language]\nReadOk=" + std::string(2 * 1024 * 1024, 'y') + "\n");
