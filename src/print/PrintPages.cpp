@@ -61,13 +61,15 @@ class TPagePainter
   public:
     TPagePainter(const TPrintout& printout, QPainter& painter, const QPagedPaintDevice& device)
         : Printout(printout), Painter(painter), Page(0, 0, device.width(), device.height()),
-          Body(QStringLiteral("Sans Serif")), Bold(Body), Header(Body)
+          Body(QStringLiteral("Sans Serif"))
     {
+        // Without ligatures a PDF reader finds "Off" as typed, not as "O" and the ligature of "ff".
+        Body.setStyleStrategy(QFont::PreferNoShaping);
         Body.setPointSizeF(kBodyPoints);
         Bold = Body;
         Bold.setBold(true);
+        Header = Bold;
         Header.setPointSizeF(kHeaderPoints);
-        Header.setBold(true);
         Line = QFontMetricsF(Body, &device).height() * kLineSpacing;
         HeaderHeight = QFontMetricsF(Header, &device).height() * 2;
         ColumnLefts = ColumnEdges(device);

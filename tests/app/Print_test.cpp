@@ -10,6 +10,7 @@
 #include "core/files/TempFolder.h"
 #include "core/model/CoreState.h"
 #include "core/model/Numbers.h"
+#include "core/model/SettingTexts.h"
 
 namespace
 {
@@ -31,6 +32,7 @@ struct TPrintRun {
     TTempFolder Folder;
     std::string DataFile = Folder.File("radio.dat");
     std::string Data;
+    std::string Settings;
 
     TPrintRun()
     {
@@ -41,6 +43,7 @@ struct TPrintRun {
         std::string error;
         EXPECT_TRUE(SaveDataFile(s.All, DataFile, error)) << error;
         Data = Folder.Read("radio.dat");
+        Settings = SettingsListing(s.All);
     }
     // The status of qbh52-cli print; its error output lands in err.txt.
     int Print(const std::string& arguments) const
@@ -64,18 +67,32 @@ struct TPrintRun {
 };
 
 // The line of the page that starts with the channel's number, or "".
-std::string RowOf(const std::vector<std::string>& pages, int channel)
+std::string RowOn(const std::string& page, int channel)
 {
-    for (const std::string& page : pages) {
-        std::istringstream lines(page);
-        for (std::string line; std::getline(lines, line);) {
-            std::istringstream words(line);
-            std::string first;
-            if (words >> first && first == std::to_string(channel))
-                return line;
-        }
+    std::istringstream lines(page);
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream words(line);
+        std::string first;
+        if (words >> first && first == std::to_string(channel))
+            return line;
     }
     return "";
+}
+
+std::string RowOf(const std::vector<std::string>& pages, int channel)
+{
+    for (const std::string& page : pages)
+        if (std::string row = RowOn(page, channel); !row.empty())
+            return row;
+    return "";
+}
+
+bool HoldsRows(const std::string& page)
+{
+    for (int channel = 1; channel <= 128; ++channel)
+        if (!RowOn(page, channel).empty())
+            return true;
+    return false;
 }
 } // namespace
 
@@ -92,7 +109,8 @@ TEST(Print, EveryChannelInUseOnPagesWithHeaderTitlesAndNumbers)
         EXPECT_NE(pages[i].find("Model: QB-H52"), std::string::npos);
         EXPECT_NE(pages[i].find("File: radio.dat"), std::string::npos);
         EXPECT_NE(pages[i].find("Printed: 20"), std::string::npos);
-        EXPECT_NE(pages[i].find("RX Frequency"), std::string::npos);
+        // The column titles head every page of the table; the pages of settings after it need none.
+        EXPECT_EQ(pages[i].find("RX Frequency") != std::string::npos, HoldsRows(pages[i]));
         EXPECT_NE(pages[i].find("Page " + std::to_string(i + 1) + " of " + count), std::string::npos);
     }
     for (int channel = 1; channel <= 128; ++channel) {
@@ -103,12 +121,20 @@ TEST(Print, EveryChannelInUseOnPagesWithHeaderTitlesAndNumbers)
         }
         EXPECT_NE(row.find(FrequencyOf(channel)), std::string::npos) << "channel " << channel << ": " << row;
     }
+    // The radio-wide settings follow the table, one line each.
+    std::string all;
+    for (const std::string& page : pages)
+        all += page;
+    EXPECT_NE(all.find("Radio-wide settings"), std::string::npos);
+    std::istringstream settings(run.Settings);
+    for (std::string line; std::getline(settings, line);)
+        EXPECT_NE(all.find(line.substr(0, line.find_last_not_of(' ') + 1)), std::string::npos) << line;
 }
 
 TEST(Print, FailuresSayWhyAndLeaveTheFilesAsTheyWere)
 {
     TPrintRun run;
-    run.Folder.Write("notes.txt", "not a data file");
+    run.Folder.Write("notes.txt", "not a data file: notes about the next hike, long enough for a header");
     std::filesystem::create_directories(run.Folder.File("folder.pdf"));
     const std::string data = "'" + run.DataFile + "' ";
     const std::string out = " '" + run.Folder.File("out.pdf") + "'";

@@ -33,8 +33,9 @@ for page in qbh52 qbh52-cli qbh52-radio-sim; do
     [ -z "$warnings" ] || fail "$page.1: $warnings"
 done
 # Every command of qbh52-cli has its entry in the manual page.
-"$build/qbh52-cli" 2>"$work/usage" || true
+"$build/qbh52-cli" --help >"$work/usage"
+sed 's/\\-/-/g' "$build/packaging/man/qbh52-cli.1" >"$work/page"
 for command in $(sed -n 's/^  qbh52-cli \([a-z][a-z-]*\).*/\1/p' "$work/usage"); do
-    grep -q "^\.BI\? \"\?$command" "$build/packaging/man/qbh52-cli.1" || fail "qbh52-cli.1 lacks the command $command"
+    grep -q "^\.BI\? \"$command " "$work/page" || fail "qbh52-cli.1 lacks the command $command"
 done
 echo "packaging files validated"

@@ -1,11 +1,14 @@
 #include "core/files/Printout.h"
 
+#include <sstream>
+
 #include "core/files/LanguageFile.h"
 #include "core/files/Profile.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/Encodings.h"
 #include "core/model/Numbers.h"
+#include "core/model/SettingTexts.h"
 
 namespace
 {
@@ -91,6 +94,9 @@ TPrintout BuildPrintout(const TAppState& all, const std::string& fileName, const
             cells.push_back(CellOf(language, channel, number, *row));
         printout.Rows.push_back(std::move(cells));
     }
+    std::istringstream listing(SettingsListing(all));
+    for (std::string line; std::getline(listing, line);)
+        printout.SettingsLines.push_back(line);
     return printout;
 }
 

@@ -20,6 +20,7 @@ struct TPrintout {
     std::vector<TPrintColumn> Columns;
     std::vector<std::vector<std::string>> Rows;
     std::string SettingsTitle;
+    // Every radio-wide setting as "Window / Field = value", as qbh52-cli settings lists them.
     std::vector<std::string> SettingsLines;
     // "Page %1 of %2": %1 the page, %2 the number of pages.
     std::string PageText;

@@ -3,6 +3,7 @@
 #include "core/files/Printout.h"
 #include "core/files/TempFolder.h"
 #include "core/model/CoreState.h"
+#include "core/model/SettingTexts.h"
 
 namespace
 {
@@ -41,6 +42,12 @@ TEST(Printout, TheChannelTablesShownColumnsAndTheChannelsInUse)
     EXPECT_EQ(printout.Rows[1][2], "438.12500");
     EXPECT_EQ(printout.Rows[1][5], "High");
     EXPECT_EQ(PageNumberText(printout, 2, 3), "Page 2 of 3");
+    EXPECT_EQ(printout.SettingsTitle, "Radio-wide settings");
+    std::string listing;
+    for (const std::string& line : printout.SettingsLines)
+        listing += line + "\n";
+    EXPECT_EQ(listing, SettingsListing(s.All));
+    EXPECT_NE(listing.find("Model Type = QB-H52\n"), std::string::npos);
     EXPECT_TRUE(s.All.Image == image);
 }
 
