@@ -20,5 +20,7 @@ void SetMessageResponder(TMessageResponder responder);
 // The open and save dialogs go through one seam too; an empty result means the user cancelled.
 using TFileDialogResponder = std::function<QString(bool save)>;
 void SetFileDialogResponder(TFileDialogResponder responder);
-QString AskOpenFileName(QWidget* parent);
-QString AskSaveFileName(QWidget* parent);
+// The kind of file a dialog offers: data files (.dat) or CSV channel lists (.csv).
+enum class TFileType { Data, Csv };
+QString AskOpenFileName(QWidget* parent, TFileType type = TFileType::Data);
+QString AskSaveFileName(QWidget* parent, TFileType type = TFileType::Data);
