@@ -158,7 +158,7 @@ class TestCliLink : public QObject
         for (const QStringList& arguments : {QStringList{"read", "out.dat"}, QStringList{"read", "--port", "COM1"},
                                              QStringList{"read", "--force", "--port", "COM1", "out.dat"}}) {
             const TCliRun run = RunCli(arguments);
-            // A usage error, as every command reports one.
+            // A usage error: exit status 2 and the command's usage.
             QCOMPARE(run.ExitCode, 2);
             QVERIFY(run.Errors.contains("--port PORT"));
         }

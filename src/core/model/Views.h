@@ -1,6 +1,8 @@
 // The main window's refresh operations, reachable from every editor.
 #pragma once
 
+#include <string>
+
 // What a change asks the open windows to show again.
 enum class TRefresh {
     CurrentRow,     // the channel table reloads the current channel's row
@@ -52,6 +54,8 @@ enum class TCommand : int {
     ExportPdf = 70,
     OpenBackup = 81,       // File > Open Backup...: the open dialog in the backups folder
     VerifyAfterWrite = 82, // Program > Verify after write, a check item kept in the settings file
+    ExportCsv = 120,
+    ImportCsv = 121,
 };
 
 // Runs a command of the main window so that a window can open another without knowing it.
@@ -67,3 +71,7 @@ class TViewsHost
     virtual void ExecuteCommand(TCommand command) = 0;
 };
 void SetViewsHost(TViewsHost* host);
+// One undo step after a change to the image, captioned without "Undo " ("Paste Channels", "Import CSV").
+// Declared here as the undo history's contract has it; the undo history's own declaration and host replace
+// this one and its empty body in Views.cpp when it lands.
+void CommitEdit(const std::string& caption);

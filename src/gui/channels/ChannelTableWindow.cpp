@@ -16,6 +16,7 @@
 #include "core/model/Numbers.h"
 #include "core/model/Views.h"
 #include "gui/channels/ChannelControls.h"
+#include "gui/channels/ChannelRows.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/CellList.h"
 #include "gui/kit/Grid.h"
@@ -95,6 +96,8 @@ TChannelTableWindow::TChannelTableWindow(QWidget* parent) : TEditorWindow(parent
     connect(gvChs, &TGrid::CellSelected, this, &TChannelTableWindow::gvChsSelectCell);
     connect(gvChs, &TGrid::EditEnded, this, &TChannelTableWindow::gvChsSetForeText);
     gvChs->SetEditorSetup([this](int col, int row, QLineEdit* editor) { gvChsKeyPress(col, row, editor); });
+    // Row selection, the clipboard and the row commands watch the grid themselves.
+    new TChannelRows(this);
     resize(1035, 600);
 }
 

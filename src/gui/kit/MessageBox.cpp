@@ -28,6 +28,12 @@ TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind k
 }
 
 const QString kDataFilter = QStringLiteral("Data File(*.dat) (*.dat)");
+const QString kCsvFilter = QStringLiteral("CSV File(*.csv) (*.csv)");
+
+QString FilterOf(TFileType type)
+{
+    return type == TFileType::Csv ? kCsvFilter : kDataFilter;
+}
 } // namespace
 
 TAnswer ShowMessageBox(const QString& caption, const QString& text, TMessageKind kind)
@@ -47,21 +53,21 @@ void SetFileDialogResponder(TFileDialogResponder responder)
     gFileResponder = std::move(responder);
 }
 
-QString AskOpenFileName(QWidget* parent, const QString& folder)
+QString AskOpenFileName(QWidget* parent, TFileType type, const QString& folder)
 {
     if (gFileResponder)
         return gFileResponder(false);
-    return QFileDialog::getOpenFileName(parent, QString(), folder, kDataFilter);
+    return QFileDialog::getOpenFileName(parent, QString(), folder, FilterOf(type));
 }
 
-QString AskSaveFileName(QWidget* parent)
+QString AskSaveFileName(QWidget* parent, TFileType type)
 {
     if (gFileResponder)
         return gFileResponder(true);
-    QFileDialog dialog(parent, QString(), QString(), kDataFilter);
+    QFileDialog dialog(parent, QString(), QString(), FilterOf(type));
     dialog.setObjectName(QStringLiteral("sdSave"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setDefaultSuffix(type == TFileType::Csv ? QStringLiteral("csv") : QStringLiteral("dat"));
     // The program asks "The File is exists,replace it?" itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

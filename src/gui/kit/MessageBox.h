@@ -20,8 +20,10 @@ void SetMessageResponder(TMessageResponder responder);
 // The open and save dialogs go through one seam too; an empty result means the user cancelled.
 using TFileDialogResponder = std::function<QString(bool save)>;
 void SetFileDialogResponder(TFileDialogResponder responder);
+// The kind of file a dialog offers: data files (.dat) or CSV channel lists (.csv).
+enum class TFileType { Data, Csv };
 // folder: where the dialog starts (empty: where it was last).
-QString AskOpenFileName(QWidget* parent, const QString& folder = {});
-QString AskSaveFileName(QWidget* parent);
+QString AskOpenFileName(QWidget* parent, TFileType type = TFileType::Data, const QString& folder = {});
+QString AskSaveFileName(QWidget* parent, TFileType type = TFileType::Data);
 // The save dialog of File > Export PDF..., which offers the suggested name and asks before replacing a file.
 QString AskPdfFileName(QWidget* parent, const QString& suggested);

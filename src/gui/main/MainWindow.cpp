@@ -28,12 +28,14 @@
 #include "core/files/SettingsFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "gui/channels/ChannelRows.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/EditorWindow.h"
 #include "gui/kit/MessageBox.h"
 #include "gui/kit/Pictures.h"
 #include "gui/link/LinkDialogs.h"
 #include "gui/main/AboutWindow.h"
+#include "gui/main/CsvCommands.h"
 #include "gui/main/EditorList.h"
 #include "gui/main/LanguageWindow.h"
 #include "gui/main/ModelWindow.h"
@@ -165,6 +167,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TMainWindow::TimerTimer);
+    Csv = new TCsvCommands(this);
     SetViewsHost(this);
 }
 
@@ -198,6 +201,9 @@ void TMainWindow::BuildMenus()
     S2 = AddCommand(nFile, "S2", TCommand::Save, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
     A1 = AddCommand(nFile, "A1", TCommand::SaveAs, tr("Save &As"), {}, QKeySequence(tr("Ctrl+A")));
     nFile->addSeparator();
+    nImportCsv = AddCommand(nFile, "nImportCsv", TCommand::ImportCsv, tr("&Import CSV..."));
+    nExportCsv = AddCommand(nFile, "nExportCsv", TCommand::ExportCsv, tr("E&xport CSV..."));
+    nFile->addSeparator();
     P2 = AddCommand(nFile, "P2", TCommand::Print, tr("&Print"), {}, QKeySequence(tr("Ctrl+P")));
     V2 = AddCommand(nFile, "V2", TCommand::PrintPreview, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
     nExportPdf = AddCommand(nFile, "nExportPdf", TCommand::ExportPdf, tr("E&xport PDF..."));
@@ -222,6 +228,7 @@ void TMainWindow::BuildMenus()
     nEdit->addSeparator()->setVisible(false);
     E10 = AddCommand(nEdit, "E10", TCommand::TestFrequency, tr("&Test Frequency"));
     E10->setVisible(false);
+    AddChannelRowCommands(nEdit, [this] { return ChannelRowsOf(Editor(kChannelTable)); });
 
     nProgram = AddMenu(bar, "nProgram", tr("&Program"));
     R1 = AddCommand(nProgram, "R1", TCommand::ReadFromRadio, tr("&Read From Radio"), {}, QKeySequence(tr("Ctrl+R")));
@@ -612,6 +619,12 @@ void TMainWindow::ExecuteCommand(TCommand command)
     case TCommand::CloseAll:
         ArrangeWindows(command);
         break;
+    case TCommand::ExportCsv:
+        Csv->Export();
+        break;
+    case TCommand::ImportCsv:
+        Csv->Import();
+        break;
     case TCommand::About:
         AboutCommand();
         break;
@@ -653,7 +666,7 @@ void TMainWindow::OpenCommand(const QString& folder)
 {
     if (!AskToSaveChanges())
         return;
-    const QString path = AskOpenFileName(this, folder);
+    const QString path = AskOpenFileName(this, TFileType::Data, folder);
     if (!path.isEmpty())
         OpenFile(path);
 }

@@ -22,6 +22,7 @@ class QToolBar;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class TCsvCommands;
 class TEditorWindow;
 
 class TMainWindow : public QMainWindow, public TViewsHost
@@ -75,6 +76,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QMenu* nWindow;
     QMenu* nHelp;
     QAction *N1, *O1, *S2, *A1, *P2, *V2, *nExit;
+    QAction *nImportCsv, *nExportCsv;
     QAction *nInfo, *nFreq, *nChInfo, *nChEdit, *nBatch, *nFm, *nVox, *nScan, *nOpt, *nKey, *nDTMF, *E10;
     QAction *R1, *W2, *T1;
     QAction *N4, *C2, *nLanguage;
@@ -114,5 +116,6 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void AboutCommand();
 
     bool Shown = false;
+    TCsvCommands* Csv = nullptr;
     QHash<QString, QPointer<TEditorWindow>> Editors;
 };
