@@ -43,7 +43,12 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
                                                     {"WriteOk", &language.WriteOk},
                                                     {"PortError", &language.PortError},
                                                     {"ClearData", &language.ClearData},
-                                                    {"Modforce", &language.Modforce}};
+                                                    {"Modforce", &language.Modforce},
+                                                    {"Undo", &language.Undo},
+                                                    {"Redo", &language.Redo},
+                                                    {"Untitled", &language.Untitled},
+                                                    {"EditStep", &language.EditStep},
+                                                    {"ReadStep", &language.ReadStep}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
 }

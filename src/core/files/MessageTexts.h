@@ -32,6 +32,14 @@ class TMessageTexts
     std::string PortError = "Cannot Open Commcmication Port.";
     std::string ClearData = "Do you wish to Clear Data?";
     std::string Modforce = "Do you wish to Force write data?";
+    // The Edit menu's Undo and Redo entries, followed by the caption of the step they take back or make again.
+    std::string Undo = "&Undo";
+    std::string Redo = "&Redo";
+    // The window title's name of a data set that has no file yet.
+    std::string Untitled = "Untitled";
+    // Captions of undo steps; a changed field is "Edit" and the field's name.
+    std::string EditStep = "Edit";
+    std::string ReadStep = "Read From Radio";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;

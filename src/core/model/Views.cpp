@@ -27,3 +27,15 @@ void ExecuteCommand(TCommand command)
     if (gHost)
         gHost->ExecuteCommand(command);
 }
+
+void CommitEdit(const std::string& caption)
+{
+    if (gHost)
+        gHost->CommitEdit(caption);
+}
+
+void ResetHistory()
+{
+    if (gHost)
+        gHost->ResetHistory();
+}

@@ -102,6 +102,15 @@ void ArrangeIcons(QMdiArea* area)
     }
 }
 
+QAction* AddUndoButton(QToolBar* bar, const char* name, const QString& hint, TToolPicture picture)
+{
+    QAction* action = bar->addAction(ToolIcon(picture), hint);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    action->setEnabled(false);
+    return action;
+}
+
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
 {
     QMenu* menu = bar->addMenu(caption);
@@ -201,6 +210,10 @@ void TMainWindow::BuildMenus()
     nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
 
     nEdit = AddMenu(bar, "nEdit", tr("&Edit"));
+    BuildUndoActions();
+    nEdit->addAction(nUndo);
+    nEdit->addAction(nRedo);
+    nEdit->addSeparator();
     nInfo = AddCommand(nEdit, "nInfo", TCommand::RadioInfo, tr("Radio &Information"), tr("Radio Information"));
     nFreq = AddCommand(nEdit, "nFreq", TCommand::VfoEdit, tr("F&req. Channel"), tr("Freq. Information"));
     nEdit->addSeparator();
@@ -265,6 +278,21 @@ void TMainWindow::BuildMenus()
     nAbout = AddCommand(nHelp, "nAbout", TCommand::About, tr("About..."));
 }
 
+// Undo and Redo carry the caption of their step, so their texts come from the message texts and not from
+// the form's section of the language file.
+void TMainWindow::BuildUndoActions()
+{
+    nUndo = new QAction(this);
+    nUndo->setObjectName(QStringLiteral("nUndo"));
+    nUndo->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    connect(nUndo, &QAction::triggered, this, &TMainWindow::UndoCommand);
+    nRedo = new QAction(this);
+    nRedo->setObjectName(QStringLiteral("nRedo"));
+    nRedo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    connect(nRedo, &QAction::triggered, this, &TMainWindow::RedoCommand);
+    UpdateUndoActions();
+}
+
 QAction* TMainWindow::AddToolButton(const char* name, TCommand command, const QString& hint, const QIcon& icon)
 {
     auto* action = new QAction(icon, hint, this);
@@ -290,6 +318,11 @@ void TMainWindow::BuildToolbar()
     tbNew = AddToolButton("tbNew", TCommand::New, tr("New"), ToolIcon(TToolPicture::New));
     tbOpen = AddToolButton("tbOpen", TCommand::Open, tr("Open"), ToolIcon(TToolPicture::Open));
     tbSave = AddToolButton("tbSave", TCommand::Save, tr("Save"), ToolIcon(TToolPicture::Save));
+    tbar->addSeparator();
+    tbUndo = AddUndoButton(tbar, "tbUndo", tr("Undo"), TToolPicture::Undo);
+    tbRedo = AddUndoButton(tbar, "tbRedo", tr("Redo"), TToolPicture::Redo);
+    connect(tbUndo, &QAction::triggered, this, &TMainWindow::UndoCommand);
+    connect(tbRedo, &QAction::triggered, this, &TMainWindow::RedoCommand);
     tbar->addSeparator();
     ToolButton3 =
         AddToolButton("ToolButton3", TCommand::ChannelEdit, tr("Channel Edit"), ToolIcon(TToolPicture::ChannelEdit));
@@ -381,7 +414,6 @@ void TMainWindow::FormShow()
     DataFileName.clear();
     ApplyLanguage(this, false);
     SetTreeTexts();
-    setWindowTitle(Text(gAll.AppTitle));
     OpenEditor(TCommand::ChannelTable);
     gAll.Modified = false;
     cxTree->expandAll();
@@ -427,8 +459,11 @@ void TMainWindow::RefreshStatus()
     Panels[3]->setText(lCom->text() + Text(gAll.ComPort));
     Panels[4]->setText(Text(gAll.ModelName));
     Panels[5]->setText(Text(gAll.BandText));
-    const QString title = Text(gAll.AppTitle);
-    setWindowTitle(DataFileName.isEmpty() ? title : title + QStringLiteral(" [") + DataFileName + QLatin1Char(']'));
+    // The desktop's convention: the document's name, its modified mark, the program.
+    const QString name = DataFileName.isEmpty() ? Text(gLanguage.Untitled) : QFileInfo(DataFileName).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + Text(gAll.AppTitle));
+    setWindowModified(gAll.Modified);
+    UpdateUndoActions();
 }
 
 void TMainWindow::RefreshViews(TRefresh kind)
@@ -454,6 +489,75 @@ void TMainWindow::RefreshViews(TRefresh kind)
         if (TEditorWindow* edit = Editor(kChannelEdit))
             edit->Reload();
         break;
+    }
+}
+
+// Every open editor ends its edit in progress first, so a Save, a write or an undo never misses a typed value.
+void TMainWindow::EndEdits()
+{
+    for (const auto& editor : Editors)
+        if (editor)
+            editor->FormDeactivate();
+}
+
+void TMainWindow::CommitEdit(const std::string& caption)
+{
+    Steps.Record(EditStateOf(gAll), caption);
+    gAll.Modified = !Steps.AtSaved();
+    RefreshStatus();
+}
+
+void TMainWindow::ResetHistory()
+{
+    Steps.Reset(EditStateOf(gAll), !gAll.Modified);
+    RefreshStatus();
+}
+
+void TMainWindow::UndoCommand()
+{
+    EndEdits();
+    if (Steps.CanUndo())
+        RestoreState(Steps.Undo());
+}
+
+void TMainWindow::RedoCommand()
+{
+    EndEdits();
+    if (Steps.CanRedo())
+        RestoreState(Steps.Redo());
+}
+
+// The open windows show the restored image as after an Open; windows built for another model's channel count
+// are built afresh.
+void TMainWindow::RestoreState(const TEditState& state)
+{
+    const int channels = gAll.ChannelCount;
+    RestoreEditState(gAll, gMacList, state);
+    gAll.Modified = !Steps.AtSaved();
+    if (gAll.ChannelCount != channels) {
+        RefreshViews(TRefresh::ReopenTable);
+    } else {
+        for (const auto& editor : Editors)
+            if (editor)
+                editor->Reload();
+    }
+    RefreshStatus();
+}
+
+void TMainWindow::UpdateUndoActions()
+{
+    const auto caption = [](const std::string& entry, const std::string& step) {
+        return step.empty() ? Text(entry) : Text(entry + " " + step);
+    };
+    nUndo->setText(caption(gLanguage.Undo, Steps.UndoCaption()));
+    nRedo->setText(caption(gLanguage.Redo, Steps.RedoCaption()));
+    nUndo->setEnabled(Steps.CanUndo());
+    nRedo->setEnabled(Steps.CanRedo());
+    if (tbUndo) {
+        tbUndo->setEnabled(Steps.CanUndo());
+        tbRedo->setEnabled(Steps.CanRedo());
+        tbUndo->setToolTip(nUndo->text().remove(u'&'));
+        tbRedo->setToolTip(nRedo->text().remove(u'&'));
     }
 }
 
@@ -541,10 +645,7 @@ void TMainWindow::ArrangeWindows(TCommand command)
 
 void TMainWindow::ExecuteCommand(TCommand command)
 {
-    // Every open editor ends its edit in progress first, so a Save or a write never misses a typed value.
-    for (const auto& editor : Editors)
-        if (editor)
-            editor->FormDeactivate();
+    EndEdits();
     switch (command) {
     case TCommand::New:
         NewCommand();
@@ -621,9 +722,9 @@ bool TMainWindow::NewCommand()
         return false;
     DataFileName.clear();
     NewDataSet(gAll, gMacList);
-    RefreshStatus();
     RefreshViews(TRefresh::ReopenTable);
     gAll.Modified = false;
+    ResetHistory();
     return true;
 }
 
@@ -639,9 +740,9 @@ void TMainWindow::OpenCommand()
     std::string error;
     switch (OpenDataFile(gAll, gMacList, path.toStdString(), error)) {
     case TOpenResult::Ok:
-        RefreshStatus();
         RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
+        ResetHistory();
         break;
     case TOpenResult::ModelUnknown:
         DataFileName.clear();
@@ -659,8 +760,10 @@ void TMainWindow::OpenCommand()
 bool TMainWindow::WriteDataFile()
 {
     std::string error;
-    if (SaveDataFile(gAll, DataFileName.toStdString(), error))
+    if (SaveDataFile(gAll, DataFileName.toStdString(), error)) {
+        Steps.MarkSaved();
         return true;
+    }
     ShowFileError(error);
     return false;
 }
@@ -693,8 +796,8 @@ void TMainWindow::ReadCommand()
     if (!ShowReadWindow(this))
         return;
     DataFileName.clear();
-    RefreshStatus();
     RefreshViews(TRefresh::ReopenTable);
+    CommitEdit(gLanguage.ReadStep);
 }
 
 void TMainWindow::ModelCommand()
@@ -717,6 +820,7 @@ void TMainWindow::LanguageCommand()
         return;
     LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
     ApplyLanguage(this, true);
+    UpdateUndoActions();
     RefreshStatus();
     CloseAllEditors();
     SetTreeTexts();

@@ -159,6 +159,11 @@ void TFmRadioWindow::Fill()
     LoadFmSettings();
 }
 
+void TFmRadioWindow::Load()
+{
+    LoadFmSettings();
+}
+
 void TFmRadioWindow::BuildFmGrid()
 {
     const QColor face = palette().color(QPalette::Button);

@@ -25,6 +25,7 @@ class TFmRadioWindow : public TSettingsWindow
 
   protected:
     void Fill() override;
+    void Load() override;
 
   private:
     QWidget* BuildInformationPage();

@@ -25,6 +25,11 @@ TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
 void TScanWindow::Fill()
 {
     cxScanPris->addItems(ToQtList(NumberTexts(1, gAll.ChannelCount)));
+    Load();
+}
+
+void TScanWindow::Load()
+{
     LoadLists();
     // A priority channel beyond the model's channels (129 passes the validation) shows "OFF"; it is written
     // back as 0 with the next change the user makes here.

@@ -13,6 +13,7 @@ class TScanWindow : public TSettingsWindow
 
   protected:
     void Fill() override;
+    void Load() override;
 
   private:
     void Store();

@@ -107,7 +107,8 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         QVERIFY(recorder.Shown.isEmpty());
-        QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Untitled[*] - QB-H52"));
+        QVERIFY(!frm.isWindowModified());
         QVERIFY(frm.DataFileName.isEmpty());
         QVERIFY(!gAll.Modified);
         QCOMPARE(frm.Panels[0]->text(), QString());
@@ -161,7 +162,8 @@ class TestMainFrm : public QObject
         recorder.QueueFileName(typed);
         frm.ExecuteCommand(TCommand::Save);
         QCOMPARE(frm.DataFileName, path);
-        QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52 [") + path + QStringLiteral("]"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("round.dat[*] - QB-H52"));
+        QVERIFY(!frm.isWindowModified());
         QVERIFY(!gAll.Modified);
         const QByteArray saved = ReadFile(path);
         QCOMPARE(saved.size(), 4768);
@@ -268,7 +270,7 @@ class TestMainFrm : public QObject
         QVERIFY(recorder.Shown[0].Text.contains(QStringLiteral("No such file or directory")));
         QVERIFY(gAll.Modified);
         QVERIFY(frm.DataFileName.isEmpty());
-        QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Untitled[*] - QB-H52"));
     }
 
     // Yes to "save the changes?" and then no save: New and Open leave the unsaved image alone.
