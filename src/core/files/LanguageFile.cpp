@@ -48,7 +48,10 @@ void LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::
                                                     {"Redo", &language.Redo},
                                                     {"Untitled", &language.Untitled},
                                                     {"EditStep", &language.EditStep},
-                                                    {"ReadStep", &language.ReadStep}};
+                                                    {"ReadStep", &language.ReadStep},
+                                                    {"BatchStep", &language.BatchStep},
+                                                    {"ModelStep", &language.ModelStep},
+                                                    {"BatchQuestion", &language.BatchQuestion}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
 }

@@ -40,6 +40,10 @@ class TMessageTexts
     // Captions of undo steps; a changed field is "Edit" and the field's name.
     std::string EditStep = "Edit";
     std::string ReadStep = "Read From Radio";
+    std::string BatchStep = "Batch Channel Edit";
+    std::string ModelStep = "Model Information";
+    // Asked before a batch edit is applied; %d is the number of channels it rewrites.
+    std::string BatchQuestion = "The batch edit rewrites %d channels. Apply it?";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;

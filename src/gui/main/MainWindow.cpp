@@ -482,8 +482,6 @@ void TMainWindow::RefreshViews(TRefresh kind)
             edit->Reload();
         break;
     case TRefresh::TableAndEditor:
-        // A batch run changed the image whether or not the table is open to show it.
-        gAll.Modified = true;
         if (TEditorWindow* table = Editor(kChannelTable))
             table->Reload();
         if (TEditorWindow* edit = Editor(kChannelEdit))
@@ -808,7 +806,11 @@ void TMainWindow::ModelCommand()
         return;
     if (gAll.Modified && Message(gLanguage.ClearData, TMessageKind::YesNo) != TAnswer::Yes)
         return;
-    NewCommand();
+    // The new model's empty data set replaces the channels as one undo step, so the data set keeps its file
+    // and Undo brings the old channels back.
+    NewDataSet(gAll, gMacList);
+    RefreshViews(TRefresh::ReopenTable);
+    CommitEdit(gLanguage.ModelStep);
 }
 
 // The unsaved state of the image survives a language change: the editors are rebuilt, the data is not touched.

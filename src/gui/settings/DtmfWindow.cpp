@@ -131,13 +131,13 @@ TDtmfWindow::TDtmfWindow(QWidget* parent) : TSettingsWindow(parent)
 
     for (QComboBox* list : findChildren<QComboBox*>())
         if (list != cxPtts && list != cxStunSw)
-            connect(list, &QComboBox::currentIndexChanged, this, &TDtmfWindow::ListChanged);
-    connect(cxBeep, &QCheckBox::toggled, this, &TDtmfWindow::ListChanged);
+            connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ListChanged(list); });
+    connect(cxBeep, &QCheckBox::toggled, this, [this] { ListChanged(cxBeep); });
     // Both run the enabling of the code boxes, also while the window is filled.
     for (QComboBox* list : {cxPtts, cxStunSw})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
             EnableCodeBoxes();
-            ListChanged();
+            ListChanged(list);
         });
 }
 
@@ -203,8 +203,9 @@ QWidget* TDtmfWindow::BuildDecodePage()
 
 QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code, int tag)
 {
-    AddLabel(grid, row, 0, code);
+    QLabel* label = AddLabel(grid, row, 0, code);
     auto* box = new QLineEdit(this);
+    label->setBuddy(box);
     box->setObjectName(ControlName(code));
     box->setProperty("tag", tag);
     box->setMaxLength(DigitCapacity(code));
@@ -219,7 +220,12 @@ QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code, in
         }
         StoreCode(box);
     });
+    // Stored as typed; one undo step when the box is left or Enter pressed (an emptied code counts too).
     connect(box, &QLineEdit::returnPressed, this, [this, box] { StoreCode(box); });
+    connect(box, &QLineEdit::editingFinished, this, [this, box] {
+        if (!Loading)
+            CommitControlEdit(box);
+    });
     return box;
 }
 
@@ -230,10 +236,12 @@ void TDtmfWindow::Fill()
     LoadDtmf();
 }
 
-void TDtmfWindow::ListChanged()
+void TDtmfWindow::ListChanged(const QWidget* changed)
 {
-    if (!Loading)
-        StoreDtmf();
+    if (Loading)
+        return;
+    StoreDtmf();
+    CommitControlEdit(changed);
 }
 
 // The PTT ID selection decides which codes are sent: "OFF" none, "BOT" the begin code, "EOT" the end code.
@@ -266,7 +274,6 @@ void TDtmfWindow::StoreDtmf()
     SetSetting(gAll, TSetting::StarHashTime, StarHashCode(cxEfSv->currentIndex()));
     SetSetting(gAll, TSetting::DtmfSideTone, cxBeep->isChecked() ? 1 : 0);
     StoreList(cxPtts, TSetting::PttIdSelection);
-    gAll.Modified = true;
 }
 
 void TDtmfWindow::StoreCode(QLineEdit* box)
@@ -292,7 +299,7 @@ void TDtmfWindow::StoreCode(QLineEdit* box)
         WriteDigits(gAll, TSetting::StunCode, text);
         break;
     }
-    // Also an emptied begin or end code, which writes no digits, is a change to keep.
+    // Modified while typed; the undo step follows when the box is left.
     gAll.Modified = true;
     Loading = false;
 }

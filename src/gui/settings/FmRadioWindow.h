@@ -30,7 +30,7 @@ class TFmRadioWindow : public TSettingsWindow
   private:
     QWidget* BuildInformationPage();
     QWidget* BuildChannelPage();
-    void SettingChanged();
+    void SettingChanged(const QWidget* changed);
     void cxRxChange();
     void gvDataPressed(int col, int row);
     void gvDataEditEnded(int col, int row, const QString& text);

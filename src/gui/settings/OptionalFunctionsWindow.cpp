@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
@@ -26,8 +27,9 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
     setWindowTitle(QStringLiteral("Optional Function"));
     auto* grid = new QGridLayout(this);
     cxOpenSw = AddSetting(grid, 0, 0, TSetting::OpenShow);
-    AddLabel(grid, 0, 2, TSetting::RadioName);
+    QLabel* nameLabel = AddLabel(grid, 0, 2, TSetting::RadioName);
     cxOpenMsg = new QLineEdit(this);
+    nameLabel->setBuddy(cxOpenMsg);
     cxOpenMsg->setObjectName(ControlName(TSetting::RadioName));
     cxOpenMsg->setMaxLength(SettingRow(TSetting::RadioName).Length);
     TKeyFilter::Install(cxOpenMsg, TKeyFilter::Name);
@@ -58,11 +60,17 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
     grid->addWidget(AddCloseButton(), 11, 3);
 
     for (QComboBox* list : findChildren<QComboBox*>())
-        connect(list, &QComboBox::currentIndexChanged, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxMenuSet, &QCheckBox::toggled, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxRelaySet, &QCheckBox::toggled, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxOpenMsg, &QLineEdit::textEdited, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxOpenMsg, &QLineEdit::returnPressed, this, &TOptionalFunctionsWindow::Changed);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Changed(list); });
+    for (QCheckBox* box : {cxMenuSet, cxRelaySet})
+        connect(box, &QCheckBox::toggled, this, [this, box] { Changed(box); });
+    // The radio name is stored as it is typed and becomes one undo step when the box is left or Enter pressed.
+    connect(cxOpenMsg, &QLineEdit::textEdited, this, [this] {
+        if (Loading)
+            return;
+        StoreOptions();
+        gAll.Modified = true;
+    });
+    connect(cxOpenMsg, &QLineEdit::editingFinished, this, [this] { Changed(cxOpenMsg); });
 }
 
 void TOptionalFunctionsWindow::Fill()
@@ -70,10 +78,12 @@ void TOptionalFunctionsWindow::Fill()
     LoadOptions();
 }
 
-void TOptionalFunctionsWindow::Changed()
+void TOptionalFunctionsWindow::Changed(const QWidget* changed)
 {
-    if (!Loading)
-        StoreOptions();
+    if (Loading)
+        return;
+    StoreOptions();
+    CommitControlEdit(changed);
 }
 
 void TOptionalFunctionsWindow::LoadOptions()
@@ -100,7 +110,6 @@ void TOptionalFunctionsWindow::StoreOptions()
     StoreRadioName();
     gAll.ManualFreq = cxFrq_Use->currentIndex() == 1 ? kManualFreqNo : kManualFreqYes;
     SetSetting(gAll, TSetting::ManualFreq, gAll.ManualFreq);
-    gAll.Modified = true;
 }
 
 // Battery saving is on when its bit is set; the ratio stays as it is when saving is off.

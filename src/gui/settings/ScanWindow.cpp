@@ -19,7 +19,7 @@ TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
     cxScanPris = AddSetting(grid, 3, 0, TSetting::PriorityChannel);
     grid->addWidget(AddCloseButton(), 4, 1);
     for (QComboBox* list : {cxScanMode, cxScanRate, cxScanBack, cxScanPris})
-        connect(list, &QComboBox::currentIndexChanged, this, &TScanWindow::Store);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Store(list); });
 }
 
 void TScanWindow::Fill()
@@ -37,11 +37,11 @@ void TScanWindow::Load()
     cxScanPris->setCurrentIndex(priority <= gAll.ChannelCount ? priority : 0);
 }
 
-void TScanWindow::Store()
+void TScanWindow::Store(const QWidget* changed)
 {
     if (Loading)
         return;
     StoreLists();
     StoreList(cxScanPris, TSetting::PriorityChannel);
-    gAll.Modified = true;
+    CommitControlEdit(changed);
 }

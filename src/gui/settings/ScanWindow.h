@@ -16,7 +16,7 @@ class TScanWindow : public TSettingsWindow
     void Load() override;
 
   private:
-    void Store();
+    void Store(const QWidget* changed);
 
     QComboBox* cxScanMode;
     QComboBox* cxScanRate;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/model/SettingsTable.h"
+#include "gui/kit/EditSteps.h"
 #include "gui/kit/EditorWindow.h"
 
 class QCheckBox;

@@ -18,7 +18,7 @@ TVoxWindow::TVoxWindow(QWidget* parent) : TSettingsWindow(parent)
     HideSetting(TSetting::VoxRxInhibit);
     grid->addWidget(AddCloseButton(), 3, 1);
     for (QComboBox* list : {cxVoxLv, cxVoxDv, cxVoxRs})
-        connect(list, &QComboBox::currentIndexChanged, this, &TVoxWindow::Store);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Store(list); });
 }
 
 void TVoxWindow::Fill()
@@ -26,10 +26,10 @@ void TVoxWindow::Fill()
     LoadLists();
 }
 
-void TVoxWindow::Store()
+void TVoxWindow::Store(const QWidget* changed)
 {
     if (Loading)
         return;
     StoreLists();
-    gAll.Modified = true;
+    CommitControlEdit(changed);
 }
