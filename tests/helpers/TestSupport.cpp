@@ -8,6 +8,7 @@
 #include "core/files/LanguageFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
+#include "core/model/Views.h"
 #include "gui/kit/MessageBox.h"
 
 TMessageRecorder::TMessageRecorder()
@@ -47,8 +48,24 @@ QStringList TMessageRecorder::Texts() const
     return texts;
 }
 
+namespace
+{
+// Stands in for the main window in tests of a single window: a committed change leaves the data set modified,
+// as the main window's history does for any step away from the saved state.
+class TModifiedOnCommit : public TViewsHost
+{
+  public:
+    void RefreshViews(TRefresh) override {}
+    void RefreshStatus() override {}
+    void ExecuteCommand(TCommand) override {}
+    void CommitEdit(const std::string&) override { gAll.Modified = true; }
+};
+} // namespace
+
 QString InitTestState()
 {
+    static TModifiedOnCommit views;
+    SetViewsHost(&views);
     std::setlocale(LC_NUMERIC, "C");
     static QTemporaryDir dir;
     const QString appDir = dir.path() + "/";

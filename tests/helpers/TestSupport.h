@@ -33,5 +33,6 @@ class TMessageRecorder
 
 // Start-up of the global state with AppDir = a fresh temporary folder holding copies of the language files,
 // the built-in model selected and a new image, as after the main window's first show.
-// Returns AppDir (with trailing "/").
+// A stand-in views host is installed that marks the data set modified on every committed change; a window
+// or test host installed later takes its place. Returns AppDir (with trailing "/").
 QString InitTestState();

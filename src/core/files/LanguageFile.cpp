@@ -55,7 +55,16 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
                                                     {"FileLong", &language.FileLong},
                                                     {"FileTooShort", &language.FileTooShort},
                                                     {"BadSettings", &language.BadSettings},
-                                                    {"BadLanguage", &language.BadLanguage}};
+                                                    {"BadLanguage", &language.BadLanguage},
+                                                    {"Undo", &language.Undo},
+                                                    {"Redo", &language.Redo},
+                                                    {"Untitled", &language.Untitled},
+                                                    {"EditStep", &language.EditStep},
+                                                    {"ReadStep", &language.ReadStep},
+                                                    {"BatchStep", &language.BatchStep},
+                                                    {"ModelStep", &language.ModelStep},
+                                                    {"ImportStep", &language.ImportStep},
+                                                    {"BatchQuestion", &language.BatchQuestion}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
     return problem;

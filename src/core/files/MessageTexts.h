@@ -52,7 +52,7 @@ class TMessageTexts
     std::string PreviewChanges = "%1 changes against the last read of this radio (%2):";
     std::string PreviewSame = "Nothing changes against the last read of this radio (%1).";
     std::string PreviewNoBackup = "There is no earlier read of this radio to compare the write with.";
-    // The hostile or damaged files the program meets; %1, %2 are filled in by FillIn.
+    // The hostile or damaged files the program meets; %1, %2 are filled in by FormatText.
     std::string FileShort = "The data file is incomplete: it holds only %1 of the %2 bytes of a data file. "
                             "The part it does not hold is that of a new data set.";
     std::string FileLong = "The file is longer than a data file: its first %1 bytes were loaded, the rest of its "
@@ -62,6 +62,19 @@ class TMessageTexts
                               "default settings and leaves the file as it is.";
     std::string BadLanguage = "The language file \"%1\" cannot be used (%2). The program goes on with the "
                               "built-in English texts.";
+    // The Edit menu's Undo and Redo entries, followed by the caption of the step they take back or make again.
+    std::string Undo = "&Undo";
+    std::string Redo = "&Redo";
+    // The window title's name of a data set that has no file yet.
+    std::string Untitled = "Untitled";
+    // Captions of undo steps; a changed field is "Edit" and the field's name.
+    std::string EditStep = "Edit";
+    std::string ReadStep = "Read From Radio";
+    std::string BatchStep = "Batch Channel Edit";
+    std::string ModelStep = "Model Information";
+    std::string ImportStep = "Import CSV";
+    // Asked before a batch edit is applied; %1 is the number of channels it rewrites.
+    std::string BatchQuestion = "The batch edit rewrites %1 channels. Apply it?";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;

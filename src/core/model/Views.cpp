@@ -27,5 +27,15 @@ void ExecuteCommand(TCommand command)
     if (gHost)
         gHost->ExecuteCommand(command);
 }
-// Records nothing until the undo history lands (see Views.h).
-void CommitEdit(const std::string&) {}
+
+void CommitEdit(const std::string& caption)
+{
+    if (gHost)
+        gHost->CommitEdit(caption);
+}
+
+void ResetHistory()
+{
+    if (gHost)
+        gHost->ResetHistory();
+}

@@ -61,6 +61,15 @@ enum class TCommand : int {
 // Runs a command of the main window so that a window can open another without knowing it.
 void ExecuteCommand(TCommand command);
 
+// Called once after every change to the image, with the step's caption as the Edit menu shows it after
+// "Undo " (for example "Edit CH-005 RX Frequency", "Batch Channel Edit", "Read From Radio"). The main
+// window records one undo step when the image differs from the last recorded state, sets Modified, updates
+// Undo and Redo and schedules the recovery copy.
+void CommitEdit(const std::string& caption);
+// After a change that replaces the whole data set and starts afresh (New, Open, a restored recovery copy):
+// the history holds only the present state.
+void ResetHistory();
+
 // The main window registers itself here; without one (tests of single editors) the calls do nothing.
 class TViewsHost
 {
@@ -69,9 +78,7 @@ class TViewsHost
     virtual void RefreshViews(TRefresh kind) = 0;
     virtual void RefreshStatus() = 0;
     virtual void ExecuteCommand(TCommand command) = 0;
+    virtual void CommitEdit(const std::string& /*caption*/) {}
+    virtual void ResetHistory() {}
 };
 void SetViewsHost(TViewsHost* host);
-// One undo step after a change to the image, captioned without "Undo " ("Paste Channels", "Import CSV").
-// Declared here as the undo history's contract has it; the undo history's own declaration and host replace
-// this one and its empty body in Views.cpp when it lands.
-void CommitEdit(const std::string& caption);

@@ -20,6 +20,7 @@
 #include "core/model/Views.h"
 #include "gui/channels/ChannelControls.h"
 #include "gui/kit/ApplyLanguage.h"
+#include "gui/kit/MessageBox.h"
 
 namespace
 {
@@ -341,6 +342,10 @@ void TBatchEditor::Apply()
     const bool range = cxChs->isChecked();
     const int from = range ? cxFrom->value() : 1;
     const int to = range ? cxTo->value() : gAll.ChannelCount;
+    // One click rewrites every channel of the range: the user sees how many before anything is written.
+    const QString question = ToQt(FormatText(gLanguage.BatchQuestion, {std::to_string(to - from + 1)}));
+    if (ShowMessageBox(ToQt(gLanguage.Confirmation), question, TMessageKind::YesNo) != TAnswer::Yes)
+        return;
     TWork work{ParseDouble(ToStd(cxRx_freq->text())),
                StepValue(cxRx_Step),
                ParseDouble(ToStd(cxTx_Freq->text())),
@@ -359,6 +364,7 @@ void TBatchEditor::Apply()
         AdvanceWork(work);
     }
     RefreshViews(TRefresh::TableAndEditor);
+    CommitEdit(gLanguage.BatchStep);
 }
 
 void TBatchEditor::FillChannel(int channel, TWork& work)

@@ -12,6 +12,7 @@
 #include "core/model/Numbers.h"
 #include "core/model/Views.h"
 #include "gui/kit/ApplyLanguage.h"
+#include "gui/kit/EditSteps.h"
 
 namespace
 {
@@ -70,6 +71,12 @@ void TChannelEditor::BuildForm()
     QPushButton* btnClose = NewButton(this, "btnClose", "&Close");
     grid->addWidget(btnClose, 8, 3);
     connect(btnClose, &QPushButton::clicked, this, [this] { CloseEditor(this); });
+    // The labels stand for their boxes, so that an undo step is named as the field is.
+    const std::pair<const char*, QWidget*> labelled[] = {
+        {"cl00", cxRxSv}, {"cl01", cxTxSv}, {"cl02", cxRxDcts}, {"cl03", cxTxDcts}, {"cl04", cxPwrv},
+        {"cl05", cxBand}, {"cl06", cxPtts}, {"cl07", cxApro},   {"cl08", cxIdSv},   {"cl09", cxNameSv}};
+    for (const auto& [name, control] : labelled)
+        findChild<QLabel*>(QString::fromLatin1(name))->setBuddy(control);
 }
 
 void TChannelEditor::ConnectStores()
@@ -78,16 +85,16 @@ void TChannelEditor::ConnectStores()
     connect(cxRxSv, &QLineEdit::editingFinished, this, &TChannelEditor::cxRxSvChange);
     connect(cxTxSv, &QLineEdit::editingFinished, this, &TChannelEditor::cxTxSvChange);
     for (TToneCombo* tone : {cxRxDcts, cxTxDcts})
-        connect(tone, &TToneCombo::ToneChanged, this, &TChannelEditor::StoreChannel);
+        connect(tone, &TToneCombo::ToneChanged, this, [this, tone] { StoreChannel(tone); });
     for (QComboBox* list : {cxPwrv, cxBand, cxPtts, cxApro})
-        connect(list, &QComboBox::currentIndexChanged, this, &TChannelEditor::StoreChannel);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { StoreChannel(list); });
     for (const TFieldBox& box : Boxes)
-        connect(box.Box, &QCheckBox::toggled, this, &TChannelEditor::StoreChannel);
+        connect(box.Box, &QCheckBox::toggled, this, [this, check = box.Box] { StoreChannel(check); });
     // Name and ID code store when committed (Enter or leaving the box), not while being typed.
     for (QLineEdit* box : {cxIdSv, cxNameSv}) {
         connect(box, &QLineEdit::editingFinished, this, [this, box] {
             if (box->isModified())
-                StoreChannel();
+                StoreChannel(box);
         });
     }
 }
@@ -175,16 +182,16 @@ void TChannelEditor::EnableFields(bool on)
         box.Box->setEnabled(on);
 }
 
-void TChannelEditor::StoreChannel()
+void TChannelEditor::StoreChannel(const QWidget* changed)
 {
     if (Loading)
         return;
-    // A frequency still being typed is committed first: turning the mouse wheel over a list stores the channel
-    // without the box losing the focus.
+    // A frequency still being typed is stored first, in the same step: turning the mouse wheel over a list
+    // stores the channel without the box losing the focus.
     if (cxRxSv->isModified())
         return cxRxSvChange();
     if (cxTxSv->isModified())
-        cxTxSvChange();
+        StoreTxText();
     Loading = true;
     const int channel = gAll.CurrentChannel;
     const std::string rx = StoreChannelText(channel, F::RxFrequency, BoxText(cxRxSv));
@@ -203,8 +210,8 @@ void TChannelEditor::StoreChannel()
         cxIdSv->setText(ToQt(StoreChannelText(channel, F::IdCode, BoxText(cxIdSv))));
     }
     Loading = false;
-    gAll.Modified = true;
     RefreshViews(TRefresh::CurrentRow);
+    CommitControlEdit(changed, ChannelStepName(channel));
 }
 
 void TChannelEditor::cxChsChange(int index)
@@ -237,23 +244,30 @@ void TChannelEditor::cxRxSvChange()
         if (cxTxSv->text().trimmed().isEmpty())
             cxTxSv->setText(ToQt(*checked));
     }
-    StoreChannel();
+    StoreChannel(cxRxSv);
 }
 
 void TChannelEditor::cxTxSvChange()
 {
-    if (Loading || !cxTxSv->isModified())
+    if (Loading || !cxTxSv->isModified() || !StoreTxText())
         return;
+    RefreshViews(TRefresh::CurrentRow);
+    CommitControlEdit(cxTxSv, ChannelStepName(gAll.CurrentChannel));
+    cxRxDcts->setFocus();
+}
+
+bool TChannelEditor::StoreTxText()
+{
     cxTxSv->setModified(false);
     std::string text = BoxText(cxTxSv);
     if (!text.empty()) {
         const auto checked = CheckedFreqText(text);
         if (!checked) {
             LoadChannel();
-            return;
+            return false;
         }
         text = *checked;
     }
     cxTxSv->setText(ToQt(StoreChannelText(gAll.CurrentChannel, F::TxFrequency, text)));
-    cxRxDcts->setFocus();
+    return true;
 }

@@ -22,7 +22,8 @@ class TChannelEditor : public TEditorWindow
     void LoadChannel();
     void ShowDefaults();
     void EnableFields(bool on);
-    void StoreChannel();
+    // Stores every field of the window into the current channel: one undo step named for the changed control.
+    void StoreChannel(const QWidget* changed);
 
     bool Loading = false;
 
@@ -35,6 +36,8 @@ class TChannelEditor : public TEditorWindow
     void cxChsChange(int index);
     void cxRxSvChange();
     void cxTxSvChange();
+    // Stores a typed TX frequency; false when it was refused and the channel shown again.
+    bool StoreTxText();
     void ConnectStores();
 
     QComboBox* cxChs;

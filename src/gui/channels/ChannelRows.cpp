@@ -330,7 +330,6 @@ void TChannelRows::Move(int step, const char* caption)
 void TChannelRows::Commit(const std::string& caption)
 {
     Table->LoadAllRows();
-    gAll.Modified = true;
     RefreshViews(TRefresh::ChannelEditor);
     CommitEdit(caption);
 }

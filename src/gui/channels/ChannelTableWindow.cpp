@@ -19,6 +19,7 @@
 #include "gui/channels/ChannelRows.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/CellList.h"
+#include "gui/kit/EditSteps.h"
 #include "gui/kit/Grid.h"
 
 namespace
@@ -447,7 +448,12 @@ void TChannelTableWindow::ComBoxSetData(TCellList* list)
     }
     gvChs->SetText(SelCol, SelRow, text);
     StoreCell(SelRow, SelCol);
-    gAll.Modified = true;
+    CommitCellEdit(SelCol, SelRow);
+}
+
+void TChannelTableWindow::CommitCellEdit(int col, int row)
+{
+    CommitFieldEdit(ChannelStepName(ChannelOf(row)) + u' ' + StepFieldName(gvChs->Text(col, 1)));
 }
 
 void TChannelTableWindow::ComBoxExit()
@@ -527,7 +533,6 @@ void TChannelTableWindow::gvChsKeyPress(int col, int, QLineEdit* editor)
 
 void TChannelTableWindow::gvChsSetForeText(int col, int row, const QString& text)
 {
-    gAll.Modified = true;
     switch (const TChannelField field = FieldOf(col)) {
     case F::RxFrequency:
         EndRxEdit(row, text);
@@ -540,8 +545,9 @@ void TChannelTableWindow::gvChsSetForeText(int col, int row, const QString& text
         EndTextEdit(col, row, field, text);
         break;
     default:
-        break;
+        return;
     }
+    CommitCellEdit(col, row);
 }
 
 void TChannelTableWindow::EndRxEdit(int row, const QString& text)

@@ -88,6 +88,8 @@ class TChannelTableWindow : public TEditorWindow
     void EndTextEdit(int col, int row, TChannelField field, const QString& text);
     void ComBoxSetData(TCellList* list);
     void ComBoxExit();
+    // One undo step for the cell's channel and column.
+    void CommitCellEdit(int col, int row);
 
     // The in-place list of each field by field number, nullptr for fields without one.
     std::array<TCellList*, kChannelFieldCount + 1> FieldLists{};

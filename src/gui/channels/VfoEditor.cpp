@@ -15,6 +15,7 @@
 #include "core/model/Numbers.h"
 #include "core/model/SettingsTable.h"
 #include "gui/kit/ApplyLanguage.h"
+#include "gui/kit/EditSteps.h"
 #include "gui/kit/MessageBox.h"
 
 namespace
@@ -74,6 +75,14 @@ void TVfoEditor::BuildForm()
     grid->addWidget(btnClose, 7, 3);
     connect(btnClose, &QPushButton::clicked, this, [this] { CloseEditor(this); });
     cxDown->setChecked(true);
+    // The labels stand for their boxes, so that an undo step is named as the field is.
+    const std::pair<QString, QWidget*> labelled[] = {
+        {QStringLiteral("lx00"), cxRxSv}, {QStringLiteral("lx01"), cxTxSv},   {QStringLiteral("lx02"), cxDups},
+        {ToQt(step.LabelName), cxStep},   {QStringLiteral("lx04"), cxRxDcts}, {QStringLiteral("lx05"), cxTxDcts},
+        {QStringLiteral("lx06"), cxBand}, {QStringLiteral("lx07"), cxPwrv},   {QStringLiteral("lx08"), cxPtts},
+        {QStringLiteral("lx09"), cxApro}};
+    for (const auto& [name, control] : labelled)
+        findChild<QLabel*>(name)->setBuddy(control);
 }
 
 void TVfoEditor::ConnectStores()
@@ -88,11 +97,11 @@ void TVfoEditor::ConnectStores()
     connect(cxTxSv, &QLineEdit::editingFinished, this, &TVfoEditor::cxTxSvChange);
     connect(cxStep, &QComboBox::currentIndexChanged, this, &TVfoEditor::cxStepChange);
     for (TToneCombo* tone : {cxRxDcts, cxTxDcts})
-        connect(tone, &TToneCombo::ToneChanged, this, &TVfoEditor::StoreVfo);
+        connect(tone, &TToneCombo::ToneChanged, this, [this, tone] { StoreVfo(tone); });
     for (QComboBox* list : {cxDups, cxBand, cxPwrv, cxPtts, cxApro})
-        connect(list, &QComboBox::currentIndexChanged, this, &TVfoEditor::StoreVfo);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { StoreVfo(list); });
     for (const TFieldBox& box : Boxes)
-        connect(box.Box, &QCheckBox::toggled, this, &TVfoEditor::StoreVfo);
+        connect(box.Box, &QCheckBox::toggled, this, [this, check = box.Box] { StoreVfo(check); });
 }
 
 void TVfoEditor::showEvent(QShowEvent* event)
@@ -137,16 +146,16 @@ void TVfoEditor::LoadVfo()
     Loading = false;
 }
 
-void TVfoEditor::StoreVfo()
+void TVfoEditor::StoreVfo(const QWidget* changed)
 {
     if (Loading)
         return;
-    // A value still being typed is committed first: turning the mouse wheel over a list stores the VFO without
-    // the box losing the focus.
+    // A value still being typed is stored first, in the same step: turning the mouse wheel over a list stores
+    // the VFO without the box losing the focus.
     if (cxRxSv->isModified())
-        cxRxSvChange();
+        StoreRxText();
     if (cxTxSv->isModified())
-        cxTxSvChange();
+        StoreOffsetText();
     const int vfo = SelectedVfo();
     const std::string frequency = BoxText(cxRxSv);
     StoreChannelText(vfo, F::RxFrequency, frequency);
@@ -162,37 +171,52 @@ void TVfoEditor::StoreVfo()
         for (const TFieldBox& box : Boxes)
             StoreFieldBox(box, vfo);
     }
-    gAll.Modified = true;
+    CommitVfoEdit(changed);
+}
+
+void TVfoEditor::CommitVfoEdit(const QWidget* changed)
+{
+    CommitControlEdit(changed, ChannelStepName(SelectedVfo()));
 }
 
 void TVfoEditor::cxRxSvChange()
 {
-    if (Loading || !cxRxSv->isModified())
-        return;
+    if (!Loading && cxRxSv->isModified() && StoreRxText())
+        CommitVfoEdit(cxRxSv);
+}
+
+bool TVfoEditor::StoreRxText()
+{
     // Cleared first: the range message takes the focus away and would report the same edit again.
     cxRxSv->setModified(false);
     const auto checked = CheckedFreqText(BoxText(cxRxSv));
     if (!checked) {
         LoadVfo();
-        return;
+        return false;
     }
     cxRxSv->setText(ToQt(StoreChannelText(SelectedVfo(), F::RxFrequency, *checked)));
+    return true;
 }
 
 void TVfoEditor::cxTxSvChange()
 {
-    if (Loading || !cxTxSv->isModified())
-        return;
+    if (!Loading && cxTxSv->isModified() && StoreOffsetText())
+        CommitVfoEdit(cxTxSv);
+}
+
+bool TVfoEditor::StoreOffsetText()
+{
     cxTxSv->setModified(false);
     const std::string text = BoxText(cxTxSv);
     const auto offset = text.empty() ? std::optional<double>(0.0) : TryParseDouble(text);
     if (!offset) {
         ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Information);
         LoadVfo();
-        return;
+        return false;
     }
     const std::string formatted = FormatFreq(std::clamp(*offset, 0.0, kMaxOffset));
     cxTxSv->setText(ToQt(StoreChannelText(SelectedVfo(), F::Offset, formatted)));
+    return true;
 }
 
 void TVfoEditor::cxStepChange(int index)
@@ -200,7 +224,6 @@ void TVfoEditor::cxStepChange(int index)
     if (Loading || index < 0)
         return;
     SetSetting(gAll, TSetting::VfoStep, index);
-    gAll.Modified = true;
     Loading = true;
     const int vfo = SelectedVfo();
     cxRxSv->setText(ToQt(StoreChannelText(vfo, F::RxFrequency, BoxText(cxRxSv))));
@@ -208,4 +231,5 @@ void TVfoEditor::cxStepChange(int index)
     // Decoding stores a VFO's frequency and offset back, so the other VFO takes the new step too.
     DecodeChannel(gAll, vfo == kVfoA ? kVfoB : kVfoA, gChannel);
     Loading = false;
+    CommitVfoEdit(cxStep);
 }

@@ -18,7 +18,8 @@ class TVfoEditor : public TEditorWindow
 
     void Reload() override;
     void LoadVfo();
-    void StoreVfo();
+    // Stores every field of the window into the VFO shown: one undo step named for the changed control.
+    void StoreVfo(const QWidget* changed);
     // Channel index of the VFO shown: 129 (VFO A) or 130 (VFO B).
     int SelectedVfo() const;
 
@@ -32,6 +33,10 @@ class TVfoEditor : public TEditorWindow
     void ConnectStores();
     void cxRxSvChange();
     void cxTxSvChange();
+    // Store a typed frequency or offset; false when it was refused and the VFO shown again.
+    bool StoreRxText();
+    bool StoreOffsetText();
+    void CommitVfoEdit(const QWidget* changed);
     void cxStepChange(int index);
 
     QRadioButton* cxDown;

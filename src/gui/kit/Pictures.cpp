@@ -136,6 +136,10 @@ QIcon ToolIcon(TToolPicture picture)
         return StandardIcon(QStyle::SP_FileDialogInfoView);
     case TToolPicture::PageSelected:
         return StandardIcon(QStyle::SP_FileDialogContentsView);
+    case TToolPicture::Undo:
+        return QIcon::fromTheme(QStringLiteral("edit-undo"), StandardIcon(QStyle::SP_ArrowBack));
+    case TToolPicture::Redo:
+        return QIcon::fromTheme(QStringLiteral("edit-redo"), StandardIcon(QStyle::SP_ArrowForward));
     }
     return QIcon();
 }

@@ -12,5 +12,5 @@ QIcon AppIcon();
 // The tile the main window's document area is painted with.
 QPixmap BackgroundPixmap();
 
-enum class TToolPicture { New, Open, Save, ChannelEdit, Print, Com, Read, Write, Help, Page, PageSelected };
+enum class TToolPicture { New, Open, Save, ChannelEdit, Print, Com, Read, Write, Help, Page, PageSelected, Undo, Redo };
 QIcon ToolIcon(TToolPicture picture);

@@ -81,8 +81,7 @@ void TCsvCommands::Import()
                                         TMessageKind::YesNo) == TAnswer::Yes;
     ApplyCsvImport(gAll, import, replace);
     RefreshViews(TRefresh::TableAndEditor);
-    gAll.Modified = true;
-    CommitEdit("Import CSV");
+    CommitEdit(gLanguage.ImportStep);
 }
 
 QString TCsvCommands::Text(const char* labelName) const

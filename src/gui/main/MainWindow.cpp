@@ -106,6 +106,15 @@ void ArrangeIcons(QMdiArea* area)
     }
 }
 
+QAction* AddUndoButton(QToolBar* bar, const char* name, const QString& hint, TToolPicture picture)
+{
+    QAction* action = bar->addAction(ToolIcon(picture), hint);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    action->setEnabled(false);
+    return action;
+}
+
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& caption)
 {
     QMenu* menu = bar->addMenu(caption);
@@ -211,6 +220,10 @@ void TMainWindow::BuildMenus()
     nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
 
     nEdit = AddMenu(bar, "nEdit", tr("&Edit"));
+    BuildUndoActions();
+    nEdit->addAction(nUndo);
+    nEdit->addAction(nRedo);
+    nEdit->addSeparator();
     nInfo = AddCommand(nEdit, "nInfo", TCommand::RadioInfo, tr("Radio &Information"), tr("Radio Information"));
     nFreq = AddCommand(nEdit, "nFreq", TCommand::VfoEdit, tr("F&req. Channel"), tr("Freq. Information"));
     nEdit->addSeparator();
@@ -279,6 +292,21 @@ void TMainWindow::BuildMenus()
     nAbout = AddCommand(nHelp, "nAbout", TCommand::About, tr("About..."));
 }
 
+// Undo and Redo carry the caption of their step, so their texts come from the message texts and not from
+// the form's section of the language file.
+void TMainWindow::BuildUndoActions()
+{
+    nUndo = new QAction(this);
+    nUndo->setObjectName(QStringLiteral("nUndo"));
+    nUndo->setShortcut(QKeySequence(tr("Ctrl+Z")));
+    connect(nUndo, &QAction::triggered, this, &TMainWindow::UndoCommand);
+    nRedo = new QAction(this);
+    nRedo->setObjectName(QStringLiteral("nRedo"));
+    nRedo->setShortcuts({QKeySequence(tr("Ctrl+Shift+Z")), QKeySequence(tr("Ctrl+Y"))});
+    connect(nRedo, &QAction::triggered, this, &TMainWindow::RedoCommand);
+    UpdateUndoActions();
+}
+
 QAction* TMainWindow::AddToolButton(const char* name, TCommand command, const QString& hint, const QIcon& icon)
 {
     auto* action = new QAction(icon, hint, this);
@@ -304,6 +332,11 @@ void TMainWindow::BuildToolbar()
     tbNew = AddToolButton("tbNew", TCommand::New, tr("New"), ToolIcon(TToolPicture::New));
     tbOpen = AddToolButton("tbOpen", TCommand::Open, tr("Open"), ToolIcon(TToolPicture::Open));
     tbSave = AddToolButton("tbSave", TCommand::Save, tr("Save"), ToolIcon(TToolPicture::Save));
+    tbar->addSeparator();
+    tbUndo = AddUndoButton(tbar, "tbUndo", tr("Undo"), TToolPicture::Undo);
+    tbRedo = AddUndoButton(tbar, "tbRedo", tr("Redo"), TToolPicture::Redo);
+    connect(tbUndo, &QAction::triggered, this, &TMainWindow::UndoCommand);
+    connect(tbRedo, &QAction::triggered, this, &TMainWindow::RedoCommand);
     tbar->addSeparator();
     ToolButton3 =
         AddToolButton("ToolButton3", TCommand::ChannelEdit, tr("Channel Edit"), ToolIcon(TToolPicture::ChannelEdit));
@@ -395,7 +428,6 @@ void TMainWindow::FormShow()
     DataFileName.clear();
     ApplyLanguage(this, false);
     SetTreeTexts();
-    setWindowTitle(Text(gAll.AppTitle));
     OpenEditor(TCommand::ChannelTable);
     gAll.Modified = false;
     cxTree->expandAll();
@@ -441,8 +473,11 @@ void TMainWindow::RefreshStatus()
     Panels[3]->setText(lCom->text() + Text(gAll.ComPort));
     Panels[4]->setText(Text(gAll.ModelName));
     Panels[5]->setText(Text(gAll.BandText));
-    const QString title = Text(gAll.AppTitle);
-    setWindowTitle(DataFileName.isEmpty() ? title : title + QStringLiteral(" [") + DataFileName + QLatin1Char(']'));
+    // The desktop's convention: the document's name, its modified mark, the program.
+    const QString name = DataFileName.isEmpty() ? Text(gLanguage.Untitled) : QFileInfo(DataFileName).fileName();
+    setWindowTitle(name + QStringLiteral("[*] - ") + Text(gAll.AppTitle));
+    setWindowModified(gAll.Modified);
+    UpdateUndoActions();
 }
 
 void TMainWindow::RefreshViews(TRefresh kind)
@@ -461,13 +496,80 @@ void TMainWindow::RefreshViews(TRefresh kind)
             edit->Reload();
         break;
     case TRefresh::TableAndEditor:
-        // A batch run changed the image whether or not the table is open to show it.
-        gAll.Modified = true;
         if (TEditorWindow* table = Editor(kChannelTable))
             table->Reload();
         if (TEditorWindow* edit = Editor(kChannelEdit))
             edit->Reload();
         break;
+    }
+}
+
+// Every open editor ends its edit in progress first, so a Save, a write or an undo never misses a typed value.
+void TMainWindow::EndEdits()
+{
+    for (const auto& editor : Editors)
+        if (editor)
+            editor->FormDeactivate();
+}
+
+void TMainWindow::CommitEdit(const std::string& caption)
+{
+    Steps.Record(EditStateOf(gAll), caption);
+    gAll.Modified = !Steps.AtSaved();
+    RefreshStatus();
+}
+
+void TMainWindow::ResetHistory()
+{
+    Steps.Reset(EditStateOf(gAll), !gAll.Modified);
+    RefreshStatus();
+}
+
+void TMainWindow::UndoCommand()
+{
+    EndEdits();
+    if (Steps.CanUndo())
+        RestoreState(Steps.Undo());
+}
+
+void TMainWindow::RedoCommand()
+{
+    EndEdits();
+    if (Steps.CanRedo())
+        RestoreState(Steps.Redo());
+}
+
+// The open windows show the restored image as after an Open; windows built for another model's channel count
+// are built afresh.
+void TMainWindow::RestoreState(const TEditState& state)
+{
+    const int channels = gAll.ChannelCount;
+    RestoreEditState(gAll, gMacList, state);
+    gAll.Modified = !Steps.AtSaved();
+    if (gAll.ChannelCount != channels) {
+        RefreshViews(TRefresh::ReopenTable);
+    } else {
+        for (const auto& editor : Editors)
+            if (editor)
+                editor->Reload();
+    }
+    RefreshStatus();
+}
+
+void TMainWindow::UpdateUndoActions()
+{
+    const auto caption = [](const std::string& entry, const std::string& step) {
+        return step.empty() ? Text(entry) : Text(entry + " " + step);
+    };
+    nUndo->setText(caption(gLanguage.Undo, Steps.UndoCaption()));
+    nRedo->setText(caption(gLanguage.Redo, Steps.RedoCaption()));
+    nUndo->setEnabled(Steps.CanUndo());
+    nRedo->setEnabled(Steps.CanRedo());
+    if (tbUndo) {
+        tbUndo->setEnabled(Steps.CanUndo());
+        tbRedo->setEnabled(Steps.CanRedo());
+        tbUndo->setToolTip(nUndo->text().remove(u'&'));
+        tbRedo->setToolTip(nRedo->text().remove(u'&'));
     }
 }
 
@@ -555,10 +657,7 @@ void TMainWindow::ArrangeWindows(TCommand command)
 
 void TMainWindow::ExecuteCommand(TCommand command)
 {
-    // Every open editor ends its edit in progress first, so a Save or a write never misses a typed value.
-    for (const auto& editor : Editors)
-        if (editor)
-            editor->FormDeactivate();
+    EndEdits();
     switch (command) {
     case TCommand::New:
         NewCommand();
@@ -656,9 +755,9 @@ bool TMainWindow::NewCommand()
         return false;
     DataFileName.clear();
     NewDataSet(gAll, gMacList);
-    RefreshStatus();
     RefreshViews(TRefresh::ReopenTable);
     gAll.Modified = false;
+    ResetHistory();
     return true;
 }
 
@@ -681,9 +780,9 @@ void TMainWindow::OpenFile(const QString& path)
     case TOpenResult::Ok:
     case TOpenResult::Incomplete:
     case TOpenResult::Oversized:
-        RefreshStatus();
         RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
+        ResetHistory();
         if (result != TOpenResult::Ok)
             Message(error, TMessageKind::Information);
         break;
@@ -704,8 +803,10 @@ void TMainWindow::OpenFile(const QString& path)
 bool TMainWindow::WriteDataFile()
 {
     std::string error;
-    if (SaveDataFile(gAll, DataFileName.toStdString(), error))
+    if (SaveDataFile(gAll, DataFileName.toStdString(), error)) {
+        Steps.MarkSaved();
         return true;
+    }
     ShowFileError(error);
     return false;
 }
@@ -738,8 +839,8 @@ void TMainWindow::ReadCommand()
     if (!ShowReadWindow(this))
         return;
     DataFileName.clear();
-    RefreshStatus();
     RefreshViews(TRefresh::ReopenTable);
+    CommitEdit(gLanguage.ReadStep);
 }
 
 // The check item shows the choice; the settings file keeps it for the next start.
@@ -760,7 +861,11 @@ void TMainWindow::ModelCommand()
         return;
     if (gAll.Modified && Message(gLanguage.ClearData, TMessageKind::YesNo) != TAnswer::Yes)
         return;
-    NewCommand();
+    // The new model's empty data set replaces the channels as one undo step, so the data set keeps its file
+    // and Undo brings the old channels back.
+    NewDataSet(gAll, gMacList);
+    RefreshViews(TRefresh::ReopenTable);
+    CommitEdit(gLanguage.ModelStep);
 }
 
 // The unsaved state of the image survives a language change: the editors are rebuilt, the data is not touched.
@@ -772,6 +877,7 @@ void TMainWindow::LanguageCommand()
         return;
     LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
     ApplyLanguage(this, true);
+    UpdateUndoActions();
     RefreshStatus();
     CloseAllEditors();
     SetTreeTexts();

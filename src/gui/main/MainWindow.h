@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <array>
 
+#include "core/model/EditHistory.h"
 #include "core/model/Views.h"
 
 class QAction;
@@ -38,6 +39,12 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void OpenEditor(TCommand command);
     void RefreshViews(TRefresh kind) override;
     void RefreshStatus() override;
+    // One undo step per change to the image; New, Open and a restored recovery copy start afresh.
+    void CommitEdit(const std::string& caption) override;
+    void ResetHistory() override;
+    void UndoCommand();
+    void RedoCommand();
+    const TEditHistory& History() const { return Steps; }
     void CloseAllEditors();
     void SetTreeTexts();
     // The open editor window of that object name, or nullptr.
@@ -77,6 +84,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QMenu* nHelp;
     QAction *N1, *O1, *S2, *A1, *P2, *V2, *nExit;
     QAction *nImportCsv, *nExportCsv;
+    QAction *nUndo, *nRedo;
     QAction *nInfo, *nFreq, *nChInfo, *nChEdit, *nBatch, *nFm, *nVox, *nScan, *nOpt, *nKey, *nDTMF, *E10;
     QAction *R1, *W2, *T1;
     QAction *N4, *C2, *nLanguage;
@@ -86,6 +94,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QAction* nExportPdf;
     QAction *nOpenBackup, *nVerify;
     QAction *tbNew, *tbOpen, *tbSave, *ToolButton3, *tbPrint, *tbCom, *tbRead, *tbWrite, *tbHelp;
+    QAction *tbUndo = nullptr, *tbRedo = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -97,6 +106,10 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void BuildToolbar();
     void BuildTree();
     void BuildStatusBar();
+    void BuildUndoActions();
+    void EndEdits();
+    void RestoreState(const TEditState& state);
+    void UpdateUndoActions();
     QAction* AddCommand(QMenu* menu, const char* name, TCommand command, const QString& caption,
                         const QString& hint = {}, const QKeySequence& shortcut = {});
     QAction* AddToolButton(const char* name, TCommand command, const QString& hint, const QIcon& icon);
@@ -117,5 +130,6 @@ class TMainWindow : public QMainWindow, public TViewsHost
 
     bool Shown = false;
     TCsvCommands* Csv = nullptr;
+    TEditHistory Steps;
     QHash<QString, QPointer<TEditorWindow>> Editors;
 };

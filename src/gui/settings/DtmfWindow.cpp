@@ -80,13 +80,13 @@ TDtmfWindow::TDtmfWindow(QWidget* parent) : TSettingsWindow(parent)
 
     for (QComboBox* list : findChildren<QComboBox*>())
         if (list != cxPtts && list != cxStunSw)
-            connect(list, &QComboBox::currentIndexChanged, this, &TDtmfWindow::ListChanged);
-    connect(cxBeep, &QCheckBox::toggled, this, &TDtmfWindow::ListChanged);
+            connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ListChanged(list); });
+    connect(cxBeep, &QCheckBox::toggled, this, [this] { ListChanged(cxBeep); });
     // Both run the enabling of the code boxes, also while the window is filled.
     for (QComboBox* list : {cxPtts, cxStunSw})
-        connect(list, &QComboBox::currentIndexChanged, this, [this] {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] {
             EnableCodeBoxes();
-            ListChanged();
+            ListChanged(list);
         });
 }
 
@@ -151,8 +151,9 @@ QWidget* TDtmfWindow::BuildDecodePage()
 
 QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code)
 {
-    AddLabel(grid, row, 0, code);
+    QLabel* label = AddLabel(grid, row, 0, code);
     auto* box = new QLineEdit(this);
+    label->setBuddy(box);
     box->setObjectName(ControlName(code));
     box->setMaxLength(DtmfCodeCapacity(code));
     new TCodeKeys(QString::fromStdString(DtmfCodeCharacters(code)), box);
@@ -166,7 +167,12 @@ QLineEdit* TDtmfWindow::AddCodeBox(QGridLayout* grid, int row, TSetting code)
         }
         StoreCode(box, code);
     });
+    // Stored as typed; one undo step when the box is left or Enter pressed (an emptied code counts too).
     connect(box, &QLineEdit::returnPressed, this, [this, box, code] { StoreCode(box, code); });
+    connect(box, &QLineEdit::editingFinished, this, [this, box] {
+        if (!Loading)
+            CommitControlEdit(box);
+    });
     return box;
 }
 
@@ -177,10 +183,12 @@ void TDtmfWindow::Fill()
     LoadDtmf();
 }
 
-void TDtmfWindow::ListChanged()
+void TDtmfWindow::ListChanged(const QWidget* changed)
 {
-    if (!Loading)
-        StoreDtmf();
+    if (Loading)
+        return;
+    StoreDtmf();
+    CommitControlEdit(changed);
 }
 
 // The PTT ID selection decides which codes are sent: "OFF" none, "BOT" the begin code, "EOT" the end code.
@@ -207,7 +215,6 @@ void TDtmfWindow::StoreDtmf()
     StoreLists();
     StoreCheck(cxBeep, TSetting::DtmfSideTone);
     StoreList(cxPtts, TSetting::PttIdSelection);
-    gAll.Modified = true;
 }
 
 void TDtmfWindow::StoreCode(const QLineEdit* box, TSetting code)
@@ -216,7 +223,7 @@ void TDtmfWindow::StoreCode(const QLineEdit* box, TSetting code)
         return;
     Loading = true;
     StoreDtmfCode(gAll, code, box->text().trimmed().toStdString());
-    // Also an emptied begin or end code, which writes no digits, is a change to keep.
+    // Modified while typed; the undo step follows when the box is left.
     gAll.Modified = true;
     Loading = false;
 }

@@ -27,7 +27,7 @@ class TDtmfWindow : public TSettingsWindow
     QWidget* BuildDecodePage();
     // The code's label and box, the box holding as many characters as the code has digits.
     QLineEdit* AddCodeBox(QGridLayout* grid, int row, TSetting code);
-    void ListChanged();
+    void ListChanged(const QWidget* changed);
     void EnableCodeBoxes();
 
     QTabWidget* pcDtmf;

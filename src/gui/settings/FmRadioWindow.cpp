@@ -56,7 +56,6 @@ std::optional<QString> StoreFmText(int channel, const QString& typed)
                        TMessageKind::Information);
         return std::nullopt;
     }
-    gAll.Modified = true;
     return QString::fromStdString(SetFmChannel(gAll, channel, text));
 }
 
@@ -89,8 +88,9 @@ QWidget* TFmRadioWindow::BuildInformationPage()
     auto* page = new QWidget(this);
     page->setObjectName(QStringLiteral("cxtbBase"));
     auto* grid = new QGridLayout(page);
-    AddLabel(grid, 0, 0, "L0", QStringLiteral("Freq. Channel[MHz]"));
+    QLabel* rxLabel = AddLabel(grid, 0, 0, "L0", QStringLiteral("Freq. Channel[MHz]"));
     cxRx = new QLineEdit(page);
+    rxLabel->setBuddy(cxRx);
     cxRx->setObjectName(QStringLiteral("cxRx"));
     cxRx->setAlignment(Qt::AlignRight);
     cxRx->setMaxLength(kMaxFreqLength);
@@ -118,8 +118,8 @@ QWidget* TFmRadioWindow::BuildInformationPage()
 
     connect(cxRx, &QLineEdit::textEdited, this, [this] { RxTyped = true; });
     connect(cxRx, &QLineEdit::editingFinished, this, &TFmRadioWindow::cxRxChange);
-    connect(cxStep, &QComboBox::currentIndexChanged, this, &TFmRadioWindow::SettingChanged);
-    connect(cxFmDw, &QCheckBox::toggled, this, &TFmRadioWindow::SettingChanged);
+    connect(cxStep, &QComboBox::currentIndexChanged, this, [this] { SettingChanged(cxStep); });
+    connect(cxFmDw, &QCheckBox::toggled, this, [this] { SettingChanged(cxFmDw); });
     return page;
 }
 
@@ -157,6 +157,11 @@ QWidget* TFmRadioWindow::BuildChannelPage()
 void TFmRadioWindow::Fill()
 {
     BuildFmGrid();
+    LoadFmSettings();
+}
+
+void TFmRadioWindow::Load()
+{
     LoadFmSettings();
 }
 
@@ -211,13 +216,14 @@ void TFmRadioWindow::StoreFmSettings()
 {
     StoreLists();
     StoreCheck(cxFmDw, TSetting::FmReceiverOn);
-    gAll.Modified = true;
 }
 
-void TFmRadioWindow::SettingChanged()
+void TFmRadioWindow::SettingChanged(const QWidget* changed)
 {
-    if (!Loading)
-        StoreFmSettings();
+    if (Loading)
+        return;
+    StoreFmSettings();
+    CommitControlEdit(changed);
 }
 
 void TFmRadioWindow::cxRxChange()
@@ -229,6 +235,7 @@ void TFmRadioWindow::cxRxChange()
     cxRx->setText(shown ? *shown : QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kCurrentFm))));
     RxTyped = false;
     RxGuard = false;
+    CommitControlEdit(cxRx);
 }
 
 void TFmRadioWindow::FormDeactivate()
@@ -257,4 +264,5 @@ void TFmRadioWindow::gvDataEditEnded(int col, int row, const QString& text)
         return;
     const std::optional<QString> shown = StoreFmText(channel, text);
     gvData->SetText(col, row, shown ? *shown : FmText(channel));
+    CommitFieldEdit(QStringLiteral("FM ") + ChannelStepName(channel) + u' ' + StepFieldName(LFreq->text()));
 }

@@ -25,11 +25,12 @@ class TFmRadioWindow : public TSettingsWindow
 
   protected:
     void Fill() override;
+    void Load() override;
 
   private:
     QWidget* BuildInformationPage();
     QWidget* BuildChannelPage();
-    void SettingChanged();
+    void SettingChanged(const QWidget* changed);
     void cxRxChange();
     void gvDataPressed(int col, int row);
     void gvDataEditEnded(int col, int row, const QString& text);

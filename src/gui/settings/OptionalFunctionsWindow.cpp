@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
@@ -18,8 +19,9 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
     setWindowTitle(ToQt(SettingsWindowTitle(objectName().toStdString())));
     auto* grid = new QGridLayout(this);
     cxOpenSw = AddSetting(grid, 0, 0, TSetting::OpenShow);
-    AddLabel(grid, 0, 2, TSetting::RadioName);
+    QLabel* nameLabel = AddLabel(grid, 0, 2, TSetting::RadioName);
     cxOpenMsg = new QLineEdit(this);
+    nameLabel->setBuddy(cxOpenMsg);
     cxOpenMsg->setObjectName(ControlName(TSetting::RadioName));
     cxOpenMsg->setMaxLength(SettingRow(TSetting::RadioName).Length);
     TKeyFilter::Install(cxOpenMsg, TKeyFilter::Name);
@@ -49,11 +51,17 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
     grid->addWidget(AddCloseButton(), 11, 3);
 
     for (QComboBox* list : findChildren<QComboBox*>())
-        connect(list, &QComboBox::currentIndexChanged, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxMenuSet, &QCheckBox::toggled, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxRelaySet, &QCheckBox::toggled, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxOpenMsg, &QLineEdit::textEdited, this, &TOptionalFunctionsWindow::Changed);
-    connect(cxOpenMsg, &QLineEdit::returnPressed, this, &TOptionalFunctionsWindow::Changed);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Changed(list); });
+    for (QCheckBox* box : {cxMenuSet, cxRelaySet})
+        connect(box, &QCheckBox::toggled, this, [this, box] { Changed(box); });
+    // The radio name is stored as it is typed and becomes one undo step when the box is left or Enter pressed.
+    connect(cxOpenMsg, &QLineEdit::textEdited, this, [this] {
+        if (Loading)
+            return;
+        StoreOptions();
+        gAll.Modified = true;
+    });
+    connect(cxOpenMsg, &QLineEdit::editingFinished, this, [this] { Changed(cxOpenMsg); });
 }
 
 void TOptionalFunctionsWindow::Fill()
@@ -61,10 +69,12 @@ void TOptionalFunctionsWindow::Fill()
     LoadOptions();
 }
 
-void TOptionalFunctionsWindow::Changed()
+void TOptionalFunctionsWindow::Changed(const QWidget* changed)
 {
-    if (!Loading)
-        StoreOptions();
+    if (Loading)
+        return;
+    StoreOptions();
+    CommitControlEdit(changed);
 }
 
 void TOptionalFunctionsWindow::LoadOptions()
@@ -81,7 +91,6 @@ void TOptionalFunctionsWindow::StoreOptions()
     StoreCheck(cxMenuSet, TSetting::ManualSetting);
     StoreCheck(cxRelaySet, TSetting::RelaySetting);
     StoreRadioName();
-    gAll.Modified = true;
 }
 
 void TOptionalFunctionsWindow::LoadRadioName()

@@ -20,7 +20,7 @@ class TOptionalFunctionsWindow : public TSettingsWindow
     void Fill() override;
 
   private:
-    void Changed();
+    void Changed(const QWidget* changed);
     void LoadRadioName();
     void StoreRadioName();
 

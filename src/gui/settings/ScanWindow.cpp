@@ -20,21 +20,26 @@ TScanWindow::TScanWindow(QWidget* parent) : TSettingsWindow(parent)
     cxScanPris = AddSetting(grid, 3, 0, TSetting::PriorityChannel);
     grid->addWidget(AddCloseButton(), 4, 1);
     for (QComboBox* list : {cxScanMode, cxScanRate, cxScanBack, cxScanPris})
-        connect(list, &QComboBox::currentIndexChanged, this, &TScanWindow::Store);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Store(list); });
 }
 
 void TScanWindow::Fill()
 {
     cxScanPris->addItems(ToQtList(NumberTexts(1, gAll.ChannelCount)));
+    Load();
+}
+
+void TScanWindow::Load()
+{
     // A priority channel beyond the model's channels (129 passes the validation) shows "OFF"; it is written
     // back as 0 with the next change the user makes here.
     LoadLists();
 }
 
-void TScanWindow::Store()
+void TScanWindow::Store(const QWidget* changed)
 {
     if (Loading)
         return;
     StoreLists();
-    gAll.Modified = true;
+    CommitControlEdit(changed);
 }

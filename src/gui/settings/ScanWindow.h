@@ -13,9 +13,10 @@ class TScanWindow : public TSettingsWindow
 
   protected:
     void Fill() override;
+    void Load() override;
 
   private:
-    void Store();
+    void Store(const QWidget* changed);
 
     QComboBox* cxScanMode;
     QComboBox* cxScanRate;

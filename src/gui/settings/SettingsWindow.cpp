@@ -32,6 +32,15 @@ void TSettingsWindow::showEvent(QShowEvent* event)
     Loading = false;
 }
 
+void TSettingsWindow::Reload()
+{
+    if (!Filled)
+        return;
+    Loading = true;
+    Load();
+    Loading = false;
+}
+
 QPushButton* TSettingsWindow::AddCloseButton()
 {
     auto* button = new QPushButton(QStringLiteral("&Close"), this);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/model/SettingsTable.h"
+#include "gui/kit/EditSteps.h"
 #include "gui/kit/EditorWindow.h"
 
 class QCheckBox;
@@ -22,10 +23,15 @@ class TSettingsWindow : public TEditorWindow
     Q_OBJECT
   public:
     explicit TSettingsWindow(QWidget* parent = nullptr);
+    // Shows the image's values again (after an undo or a redo), with Loading set; nothing before the first show.
+    void Reload() override;
 
   protected:
     // Fills the controls from the image; runs once, after the language texts are applied, with Loading set.
     virtual void Fill() = 0;
+    // Loads the controls' values from the image on a Reload; a window whose Fill also builds or fills lists
+    // loads only the values here.
+    virtual void Load() { Fill(); }
     void showEvent(QShowEvent* event) override;
     // The "&Close" button every settings window carries.
     QPushButton* AddCloseButton();

@@ -19,7 +19,7 @@ TVoxWindow::TVoxWindow(QWidget* parent) : TSettingsWindow(parent)
     cxVoxRs = AddSetting(grid, 2, 0, TSetting::VoxRxInhibit);
     grid->addWidget(AddCloseButton(), 3, 1);
     for (QComboBox* list : {cxVoxLv, cxVoxDv, cxVoxRs})
-        connect(list, &QComboBox::currentIndexChanged, this, &TVoxWindow::Store);
+        connect(list, &QComboBox::currentIndexChanged, this, [this, list] { Store(list); });
 }
 
 void TVoxWindow::Fill()
@@ -27,10 +27,10 @@ void TVoxWindow::Fill()
     LoadLists();
 }
 
-void TVoxWindow::Store()
+void TVoxWindow::Store(const QWidget* changed)
 {
     if (Loading)
         return;
     StoreLists();
-    gAll.Modified = true;
+    CommitControlEdit(changed);
 }

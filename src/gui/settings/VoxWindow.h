@@ -15,7 +15,7 @@ class TVoxWindow : public TSettingsWindow
     void Fill() override;
 
   private:
-    void Store();
+    void Store(const QWidget* changed);
 
     QComboBox* cxVoxLv;
     QComboBox* cxVoxDv;

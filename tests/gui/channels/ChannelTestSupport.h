@@ -14,8 +14,8 @@
 #include "gui/channels/TonePicker.h"
 #include "gui/kit/EditorWindow.h"
 
-// Records every refresh with the current channel at that moment, and routes it to the open windows the way
-// the main window does.
+// Records every refresh with the current channel at that moment and every committed step, and routes the
+// refreshes to the open windows the way the main window does.
 class TViewsLog : public TViewsHost
 {
   public:
@@ -34,6 +34,13 @@ class TViewsLog : public TViewsHost
     }
     void RefreshStatus() override {}
     void ExecuteCommand(TCommand command) override { Commands << command; }
+    // As the main window does, minus the history: every committed change leaves the data set modified.
+    void CommitEdit(const std::string& caption) override
+    {
+        Commits << QString::fromStdString(caption);
+        gAll.Modified = true;
+    }
+    QStringList Commits;
     QList<TRefresh> Kinds;
     QList<TCommand> Commands;
     QList<int> Channels;

@@ -149,7 +149,8 @@ class TestChsEdit : public QObject
         QCOMPARE(box == "cxRxSv" ? channel.RxFreq : channel.TxFreq, 400.0);
     }
 
-    void TxOnlyChangeWritesTheImageButNotModified()
+    // A TX frequency typed alone is a change to keep: one undo step, the table row shows it, closing asks.
+    void TxOnlyChangeIsOneStepAndMarksModified()
     {
         MakeChannel(1, "145.00000");
         gAll.Modified = false;
@@ -158,8 +159,9 @@ class TestChsEdit : public QObject
         QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("146.50000"));
         QCOMPARE(Decoded(1).TxFreq, 146.5);
         QCOMPARE(Decoded(1).RxFreq, 145.0);
-        QVERIFY(!gAll.Modified);
-        QVERIFY(!Views->Kinds.contains(TRefresh::CurrentRow));
+        QVERIFY(gAll.Modified);
+        QCOMPARE(Views->Commits, QStringList{QStringLiteral("Edit CH-001 TX Frequency")});
+        QVERIFY(Views->Kinds.contains(TRefresh::CurrentRow));
     }
 
     void ChannelWithoutTxKeepsNoTxWhenAnotherFieldChanges()

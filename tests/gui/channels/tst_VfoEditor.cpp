@@ -43,6 +43,7 @@ class TestFreqEdit : public QObject
   private:
     TVfoEditor* Window = nullptr;
     TMessageRecorder* Boxes = nullptr;
+    TViewsLog* Views = nullptr;
 
     template <typename T> T* Find(const char* name) const { return Window->findChild<T*>(QString::fromLatin1(name)); }
     QLineEdit* Box(const char* name) const { return Find<QLineEdit>(name); }
@@ -59,11 +60,13 @@ class TestFreqEdit : public QObject
     {
         InitTestState();
         Boxes = new TMessageRecorder;
+        Views = new TViewsLog;
     }
     void cleanup()
     {
         delete Window;
         Window = nullptr;
+        delete Views;
         delete Boxes;
     }
 
@@ -143,7 +146,10 @@ class TestFreqEdit : public QObject
         QCOMPARE(RawOffset(kVfoA), offset);
         QCOMPARE(ToneText(gAll.Image[ChannelByte(kVfoA, 8)], gAll.Image[ChannelByte(kVfoA, 9)]), std::string("88.5"));
         QVERIFY(Boxes->Shown.isEmpty());
-        QVERIFY(!gAll.Modified);
+        // The typed value alone is a change to keep: one undo step, and closing asks to save it.
+        QVERIFY(gAll.Modified);
+        QCOMPARE(Views->Commits.size(), 1);
+        QVERIFY(Views->Commits[0].startsWith(QStringLiteral("Edit VFO A ")));
     }
 
     void StepChangeReencodesBothVfos()

@@ -107,7 +107,8 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         QVERIFY(recorder.Shown.isEmpty());
-        QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Untitled[*] - QB-H52"));
+        QVERIFY(!frm.isWindowModified());
         QVERIFY(frm.DataFileName.isEmpty());
         QVERIFY(!gAll.Modified);
         QCOMPARE(frm.Panels[0]->text(), QString());
@@ -161,7 +162,8 @@ class TestMainFrm : public QObject
         recorder.QueueFileName(typed);
         frm.ExecuteCommand(TCommand::Save);
         QCOMPARE(frm.DataFileName, path);
-        QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52 [") + path + QStringLiteral("]"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("round.dat[*] - QB-H52"));
+        QVERIFY(!frm.isWindowModified());
         QVERIFY(!gAll.Modified);
         const QByteArray saved = ReadFile(path);
         QCOMPARE(saved.size(), 4768);
@@ -268,7 +270,7 @@ class TestMainFrm : public QObject
         QVERIFY(recorder.Shown[0].Text.contains(QStringLiteral("No such file or directory")));
         QVERIFY(gAll.Modified);
         QVERIFY(frm.DataFileName.isEmpty());
-        QCOMPARE(frm.windowTitle(), QStringLiteral("QB-H52"));
+        QCOMPARE(frm.windowTitle(), QStringLiteral("Untitled[*] - QB-H52"));
     }
 
     // Yes to "save the changes?" and then no save: New and Open leave the unsaved image alone.
@@ -416,15 +418,25 @@ class TestMainFrm : public QObject
         QVERIFY(gAll.Modified);
     }
 
-    void modelChangeStopsWhenTheSaveDoesNotHappen()
+    // The cleared data set of the new bands is one undo step: no save question, and Undo brings the channels,
+    // the bands and their texts back.
+    void modelChangeIsOneUndoStep()
     {
         TMessageRecorder recorder;
         TMainWindow frm;
         frm.show();
+        frm.DataFileName = Files.filePath(QStringLiteral("model.dat"));
         EditChannel5();
-        ChooseBand1Only(frm); // Clear Data: Yes; save the changes: Yes; save dialog cancelled
-        QCOMPARE(recorder.Texts(), (QStringList{QStringLiteral("Do you wish to Clear Data?"), kSaveQuestion}));
+        frm.CommitEdit("Edit CH-005 RX Frequency");
+        ChooseBand1Only(frm); // Clear Data: Yes
+        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("Do you wish to Clear Data?")});
+        QVERIFY(!IsChannelUsed(gAll, 5));
+        QCOMPARE(frm.nUndo->text(), QStringLiteral("&Undo Model Information"));
+        QCOMPARE(frm.DataFileName, Files.filePath(QStringLiteral("model.dat")));
+        frm.UndoCommand();
         QVERIFY(IsChannelUsed(gAll, 5));
+        QCOMPARE(gAll.BandMask, uint8_t(0x05));
+        QCOMPARE(frm.Panels[5]->text(), QStringLiteral("400.00000 - 480.00000/136.00000 - 174.00000MHz"));
         QVERIFY(gAll.Modified);
     }
 
@@ -435,7 +447,7 @@ class TestMainFrm : public QObject
         frm.show();
         ChooseBand1Only(frm);
         QVERIFY(recorder.Shown.isEmpty());
-        QVERIFY(!gAll.Modified);
+        QVERIFY(gAll.Modified);
         QCOMPARE(frm.Panels[5]->text(), QStringLiteral("400.00000 - 480.00000MHz"));
         QCOMPARE(gAll.Image[kModelIdent + 6], uint8_t(0x01));
     }
@@ -513,15 +525,21 @@ class TestMainFrm : public QObject
     }
 
     // A batch run changes the image even when no table is open to show it: the change must still be saved.
-    void batchRefreshMarksTheImageModified()
+    void batchWithoutTheTableMarksTheImageModified()
     {
         TMessageRecorder recorder;
         TMainWindow frm;
         frm.show();
         frm.CloseAllEditors();
-        gAll.Modified = false;
-        frm.RefreshViews(TRefresh::TableAndEditor);
+        frm.ExecuteCommand(TCommand::BatchEdit);
+        TEditorWindow* batch = frm.Editor(QStringLiteral("fBatch"));
+        QVERIFY(batch);
+        QCOMPARE(EditorCount(frm), 1);
+        QVERIFY(!gAll.Modified);
+        batch->findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
         QVERIFY(gAll.Modified);
+        QVERIFY(IsChannelUsed(gAll, 128));
+        QCOMPARE(frm.nUndo->text(), QStringLiteral("&Undo Batch Channel Edit"));
     }
 
     void commandsWithoutActionDoNothing()
