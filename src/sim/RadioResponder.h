@@ -32,6 +32,11 @@ struct TSimFaults {
     // Instead of answering block frame N of a session the line fails; LineErrorCount times in all.
     int LineErrorAtBlock = -1;
     int LineErrorCount = 1;
+    // Nothing is ever answered: a radio switched off at the end of a connected cable.
+    bool Mute = false;
+    // The replies to block frame N of a session and all after it are noise of the same length (never an
+    // acknowledgement, never a block reply's command byte).
+    int GarbageFromBlock = -1;
 };
 
 // Bytes the radio sends, produced once the first After bytes of the fed input were received.

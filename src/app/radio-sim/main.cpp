@@ -44,6 +44,8 @@ Faults (block frames are read, write and power-table frames, counted from 0 in e
   --line-error N      hang up the device instead of answering block frame N (a new device takes its place;
                       use --link to keep one path)
   --line-errors K     how many times --line-error strikes (default 1)
+  --mute              answer nothing at all (a radio switched off)
+  --garbage-from N    answer block frame N and every later one with noise of the reply's length
 On exit:
   --save FILE         save the memory, with everything written to it, as a data file (*.dat) or a raw dump
   --save-power FILE   save the power table as a raw file
@@ -134,6 +136,7 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
         {"--wrong-ack", count(radio.Faults.WrongAckAtBlock)},
         {"--line-error", count(radio.Faults.LineErrorAtBlock)},
         {"--line-errors", count(radio.Faults.LineErrorCount)},
+        {"--garbage-from", count(radio.Faults.GarbageFromBlock)},
         {"--save",
          [&](const std::string& v) {
              options.Save = v;
@@ -153,6 +156,7 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
         {"--split", [&] { radio.Faults.SplitReplies = true; }},
         {"--stray", [&] { radio.Faults.StrayByte = true; }},
         {"--stray-first", [&] { radio.Faults.StrayBeforeHandshakeAnswer = true; }},
+        {"--mute", [&] { radio.Faults.Mute = true; }},
         {"--once", [&] { options.Once = true; }},
         {"--log", [&] { options.Log = true; }},
     };
