@@ -58,15 +58,15 @@ QString RunUntilMessage(TMessageRecorder& recorder, TFaultClock& fault, TVirtual
     fault.Mark();
     window.btnOk->click();
     if (killAtBlock >= 0) {
-        QTest::qWaitFor([&] { return window.pBar->value() >= killAtBlock || !recorder.Shown.isEmpty(); },
-                        kTransferTimeoutMs);
+        (void)QTest::qWaitFor([&] { return window.pBar->value() >= killAtBlock || !recorder.Shown.isEmpty(); },
+                              kTransferTimeoutMs);
         radio.Kill();
         fault.Mark();
     }
-    QTest::qWaitFor([&] { return !recorder.Shown.isEmpty(); }, kTransferTimeoutMs);
+    (void)QTest::qWaitFor([&] { return !recorder.Shown.isEmpty(); }, kTransferTimeoutMs);
     const QString text = recorder.Shown.isEmpty() ? QString() : recorder.Shown.first().Text.split('\n').first();
     window.btnCancel->click();
-    QTest::qWaitFor([&] { return !window.isVisible(); }, 5000);
+    (void)QTest::qWaitFor([&] { return !window.isVisible(); }, 5000);
     return text;
 }
 } // namespace
@@ -88,7 +88,9 @@ class TestFaultMatrix : public QObject
         const QString writeOk = QStringLiteral("Writing Completed.");
         for (const bool write : {false, true}) {
             const char* side = write ? "write, " : "read, ";
-            const auto row = [side](const char* name) { return QTest::newRow(qPrintable(side + QString(name))); };
+            const auto row = [side](const char* name) -> QTestData& {
+                return QTest::newRow(qPrintable(side + QString(name)));
+            };
             row("no answer") << write << QStringList{"--mute"} << -1 << kComError;
             row("silence from block 30") << write << QStringList{"--silent-after", "30"} << -1 << kComError;
             row("garbage from block 10") << write << QStringList{"--garbage-from", "10"} << -1 << kComError;
