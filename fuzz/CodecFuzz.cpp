@@ -13,7 +13,7 @@
 
 namespace
 {
-// The text a channel table cell shows for a field of a decoded channel, as the user would type it back.
+// The text a channel table cell stores for a field of a decoded channel, as the table hands it back.
 bool FieldText(const TChannelFieldRow& row, const TChannel& channel, std::string& text)
 {
     switch (row.Kind) {
@@ -25,13 +25,9 @@ bool FieldText(const TChannelFieldRow& row, const TChannel& channel, std::string
     case TFieldKind::Tone:
         text = channel.*row.Text;
         return true;
-    case TFieldKind::List: {
-        const int index = ChannelListValue(channel, row.Field);
-        if (index < 0 || index >= static_cast<int>(row.Items.size()))
-            return false;
-        text = row.Items[static_cast<size_t>(index)];
+    case TFieldKind::List: // a list cell stores its item's index
+        text = std::to_string(ChannelListValue(channel, row.Field));
         return true;
-    }
     case TFieldKind::NameText:
     case TFieldKind::DtmfCode:
         text = channel.*row.Text;
@@ -48,11 +44,12 @@ void ReencodeChannels(TAppState& all)
         if (!DecodeChannel(all, ch, channel))
             continue;
         for (const TChannelFieldRow& row : ChannelFieldTable()) {
+            // The offset and its direction are the VFO's fields: a memory channel keeps its TX frequency there.
+            if (row.Field == TChannelField::Offset || row.Field == TChannelField::Duplex)
+                continue;
             std::string text;
-            if (row.Bits || row.Kind != TFieldKind::List) {
-                if (FieldText(row, channel, text))
-                    SetChannelField(all, ch, row.Field, text);
-            }
+            if (FieldText(row, channel, text))
+                SetChannelField(all, ch, row.Field, text);
         }
     }
 }

@@ -17,8 +17,10 @@ void FreshState(TAppState& all, TModelCatalogue& list)
 const std::string& FuzzFolder()
 {
     static const std::string folder = [] {
+        // In memory where the system has it: every save syncs its file, which on a disk costs more than the run.
         const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = std::string(tmp && tmp[0] ? tmp : "/tmp") + "/qbh52-fuzz-XXXXXX";
+        const std::string base = tmp && tmp[0] ? tmp : access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        std::string pattern = base + "/qbh52-fuzz-XXXXXX";
         return mkdtemp(pattern.data()) ? pattern + "/" : std::string("./");
     }();
     return folder;

@@ -16,11 +16,14 @@ void SplitInput(const std::string& input, std::string& section, std::string& key
     file = end == std::string::npos ? "" : input.substr(end + 1);
 }
 
-// A name the writer can place: one line, no "=" in a key, no "]" in a section, no spaces around it, not empty,
-// not a comment.
+// A name the writer can place as the program does: printable ASCII on one line (every key the program writes
+// is), no "=" in a key, no "]" in a section, no spaces around it, not empty, not a comment.
 bool Writable(const std::string& name, char forbidden)
 {
-    return !name.empty() && name.find_first_of(std::string("\r\n\t ;[") + forbidden) == std::string::npos;
+    for (char c : name)
+        if (c <= ' ' || c > '~' || c == ';' || c == '[' || c == forbidden)
+            return false;
+    return !name.empty();
 }
 } // namespace
 

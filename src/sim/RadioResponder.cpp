@@ -84,6 +84,8 @@ void TRadioResponder::HandleFrame(const TFrame& frame, size_t after, TSimOutput&
 {
     if (LogFrames)
         Frames.push_back(frame);
+    if (Faults.Mute)
+        return;
     if (frame[0] == 'P') {
         HandleHandshake(after, out);
         return;
@@ -188,6 +190,10 @@ void TRadioResponder::Ack(size_t after, TSimOutput& out)
 
 void TRadioResponder::Reply(std::vector<uint8_t> bytes, size_t after, TSimOutput& out)
 {
+    if (Faults.GarbageFromBlock >= 0 && SessionBlocks > Faults.GarbageFromBlock) {
+        for (size_t i = 0; i < bytes.size(); ++i)
+            bytes[i] = static_cast<uint8_t>(0x80 | ((i * 37 + static_cast<size_t>(SessionBlocks) * 11) & 0x7F));
+    }
     if (Faults.StrayByte)
         bytes.push_back(kStray);
     if (!Faults.SplitReplies || bytes.size() < 2) {

@@ -37,6 +37,11 @@ struct TSimFaults {
     int NextBlockAtBlock = -1;
     // Block frame N of a session, when it is a write, is acknowledged but its bytes are not stored.
     int UnstoredAtBlock = -1;
+    // Nothing is ever answered: a radio switched off at the end of a connected cable.
+    bool Mute = false;
+    // The replies to block frame N of a session and all after it are noise of the same length (never an
+    // acknowledgement, never a block reply's command byte).
+    int GarbageFromBlock = -1;
 };
 
 // Bytes the radio sends, produced once the first After bytes of the fed input were received.

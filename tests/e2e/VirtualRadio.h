@@ -67,6 +67,13 @@ class TVirtualRadio
         return std::vector<uint8_t>(bytes.begin(), bytes.end());
     }
 
+    // The radio process dies at once, as when the cable is pulled: its device and link go away.
+    void Kill()
+    {
+        Process.kill();
+        Process.waitForFinished(10000);
+    }
+
     QString Path;
 
   private:

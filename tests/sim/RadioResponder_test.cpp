@@ -114,4 +114,27 @@ TEST(RadioSimTest, FaultsThatAnswerSoundlyButWrongStrikeAtTheirBlock)
     }
 }
 
+TEST(RadioSimTest, AMuteRadioAnswersNothingAndGarbageNeverLooksLikeAnAnswer)
+{
+    TRadioResponder mute;
+    mute.Faults.Mute = true;
+    EXPECT_TRUE(mute.Receive(BuildHandshake(1, 0)).Pieces.empty());
+    EXPECT_TRUE(mute.Receive(TFrame{0x02}).Pieces.empty());
+
+    TRadioResponder noisy;
+    noisy.Faults.GarbageFromBlock = 1;
+    noisy.Receive(BuildHandshake(1, 0));
+    EXPECT_EQ(Joined(noisy.Receive(BuildReadRequest(0))).at(0), 0x57); // block 0 is answered as it should be
+    uint8_t image[kImageSize] = {};
+    for (const TFrame& frame : {BuildReadRequest(1), BuildWriteFrame(image, 2), BuildPowerRead(3)}) {
+        const std::vector<uint8_t> reply = Joined(noisy.Receive(frame));
+        ASSERT_FALSE(reply.empty());
+        for (uint8_t byte : reply) {
+            EXPECT_NE(byte, 0x06);
+            EXPECT_NE(byte, 0x57);
+            EXPECT_NE(byte, 0x58);
+        }
+    }
+}
+
 } // namespace

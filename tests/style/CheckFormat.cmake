@@ -4,7 +4,7 @@ if(NOT CLANG_FORMAT)
   message(FATAL_ERROR "clang-format is not installed (scripts/setup.sh installs it)")
 endif()
 file(GLOB_RECURSE sources ${ROOT}/src/*.h ${ROOT}/src/*.cpp ${ROOT}/tests/*.h ${ROOT}/tests/*.cpp
-     ${ROOT}/bench/*.h ${ROOT}/bench/*.cpp)
+     ${ROOT}/bench/*.h ${ROOT}/bench/*.cpp ${ROOT}/fuzz/*.h ${ROOT}/fuzz/*.cpp)
 set(unformatted)
 foreach(source ${sources})
   execute_process(COMMAND ${CLANG_FORMAT} --style=file --dry-run -Werror ${source}

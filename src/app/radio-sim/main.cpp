@@ -47,6 +47,8 @@ Faults (block frames are read, write and power-table frames, counted from 0 in e
   --line-errors K     how many times --line-error strikes (default 1)
   --next-block N      answer read block frame N with the address and bytes of the block after it
   --unstored N        acknowledge write block frame N without storing its bytes
+  --mute              answer nothing at all (a radio switched off)
+  --garbage-from N    answer block frame N and every later one with noise of the reply's length
 On exit:
   --save FILE         save the memory, with everything written to it, as a data file (*.dat) or a raw dump
   --save-power FILE   save the power table as a raw file
@@ -140,6 +142,7 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
         {"--line-errors", count(radio.Faults.LineErrorCount)},
         {"--next-block", count(radio.Faults.NextBlockAtBlock)},
         {"--unstored", count(radio.Faults.UnstoredAtBlock)},
+        {"--garbage-from", count(radio.Faults.GarbageFromBlock)},
         {"--save",
          [&](const std::string& v) {
              options.Save = v;
@@ -159,6 +162,7 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
         {"--split", [&] { radio.Faults.SplitReplies = true; }},
         {"--stray", [&] { radio.Faults.StrayByte = true; }},
         {"--stray-first", [&] { radio.Faults.StrayBeforeHandshakeAnswer = true; }},
+        {"--mute", [&] { radio.Faults.Mute = true; }},
         {"--once", [&] { options.Once = true; }},
         {"--log", [&] { options.Log = true; }},
     };
