@@ -127,10 +127,8 @@ void TRadioResponder::HandleSessionFrame(const TFrame& frame, size_t after, TSim
         Ack(after, out);
         break;
     case kReadCommand:
-        if (BlockFrame(after, out)) {
-            const int skip = StrikesAt(Faults.NextBlockAtBlock) ? kBlockSize : 0;
-            Reply(DataReply(frame, kWriteCommand, FrameAddress(frame) + skip), after, out);
-        }
+        if (BlockFrame(after, out))
+            Reply(DataReply(frame, kWriteCommand, FrameAddress(frame) + NextBlockSkip()), after, out);
         break;
     case kWriteCommand:
         if (BlockFrame(after, out)) {
@@ -141,7 +139,7 @@ void TRadioResponder::HandleSessionFrame(const TFrame& frame, size_t after, TSim
         break;
     case kPowerReadCommand:
         if (BlockFrame(after, out))
-            Reply(DataReply(frame, kPowerWriteCommand, FrameAddress(frame)), after, out);
+            Reply(DataReply(frame, kPowerWriteCommand, FrameAddress(frame) + NextBlockSkip()), after, out);
         break;
     case kPowerWriteCommand:
         if (BlockFrame(after, out)) {
@@ -153,6 +151,11 @@ void TRadioResponder::HandleSessionFrame(const TFrame& frame, size_t after, TSim
     default:
         break;
     }
+}
+
+int TRadioResponder::NextBlockSkip() const
+{
+    return StrikesAt(Faults.NextBlockAtBlock) ? kBlockSize : 0;
 }
 
 void TRadioResponder::StoreBlock(const TFrame& frame)

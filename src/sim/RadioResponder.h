@@ -32,8 +32,8 @@ struct TSimFaults {
     // Instead of answering block frame N of a session the line fails; LineErrorCount times in all.
     int LineErrorAtBlock = -1;
     int LineErrorCount = 1;
-    // Block frame N of a session, when it is a read, is answered with the address and bytes of the block
-    // after it: a reply that looks sound but is not the one asked for.
+    // Block frame N of a session, when it is a read of the memory or of the power table, is answered with the
+    // address and bytes of the block after it: a reply that looks sound but is not the one asked for.
     int NextBlockAtBlock = -1;
     // Block frame N of a session, when it is a write, is acknowledged but its bytes are not stored.
     int UnstoredAtBlock = -1;
@@ -87,6 +87,8 @@ class TRadioResponder
     void HandleSessionFrame(const TFrame& frame, size_t after, TSimOutput& out);
     bool BlockFrame(size_t after, TSimOutput& out);
     void StoreBlock(const TFrame& frame);
+    // How far the reply's address is moved from the one asked for (NextBlockAtBlock).
+    int NextBlockSkip() const;
     // The block frame just counted is the one a fault at block n strikes.
     bool StrikesAt(int n) const { return n >= 0 && SessionBlocks == n + 1; }
     std::vector<uint8_t> DataReply(const TFrame& frame, uint8_t command, int address) const;

@@ -15,9 +15,10 @@
 
 namespace
 {
-constexpr char kUsage[] = R"(Usage: qbh52 [FILE.dat]
+constexpr char kUsage[] = R"(Usage: qbh52 [FILE.dat | FILE.csv]
 The QB-H52 Programmer: reads, edits, stores and writes the memory of the QB-H52 handheld radio.
-FILE.dat, when given, is opened as File > Open opens it.
+FILE.dat, when given, is opened as File > Open opens it; the channels of FILE.csv (CHIRP's columns) are
+imported into a new data set as File > Import CSV... imports them.
   --help     show this help
   --version  show the version and the licence
 )";

@@ -208,7 +208,8 @@ bool TPowerTestEngine::JudgeReply(bool& done)
     case TStepCheck::ByteCompare:
         return entry.ReplyLen == 1 && (RxByte(0) == entry.Expected || RxByte(1) == entry.Expected);
     case TStepCheck::BlockRead:
-        if (RxByte(0) != entry.Frame[0] + kReplyCommandStep)
+        // A row reply must repeat the row's address and length too: another row's bytes are never stored.
+        if (!ReplyAnswers(entry.Frame, std::span(RxBuf).first(static_cast<size_t>(RxLen))))
             return false;
         std::copy_n(RxBuf.begin() + kReplyDataOffset, kBlockSize, Table.begin() + entry.NextRow * kBlockSize);
         ++entry.NextRow;

@@ -66,8 +66,12 @@ void TCsvCommands::Export()
 void TCsvCommands::Import()
 {
     const QString path = AskOpenFileName(Window, TFileType::Csv);
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        ImportFile(path);
+}
+
+void TCsvCommands::ImportFile(const QString& path)
+{
     std::string text, error;
     if (!ReadCsvFile(ToStd(path), text, error))
         return ShowText(ToQt(error));

@@ -17,6 +17,8 @@ class TCsvCommands : public QObject
 
     void Export();
     void Import();
+    // The import of a file already chosen (the program's file argument, a dropped file).
+    void ImportFile(const QString& path);
 
   private:
     QString Text(const char* labelName) const;

@@ -772,6 +772,9 @@ void TMainWindow::OpenCommand(const QString& folder)
 
 void TMainWindow::OpenFile(const QString& path)
 {
+    // A CSV file's channels join the data set in hand, as File > Import CSV... brings them.
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive))
+        return Csv->ImportFile(path);
     const QString previous = DataFileName;
     DataFileName = path;
     std::string error;

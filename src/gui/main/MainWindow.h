@@ -54,7 +54,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
     bool NewCommand();
     // folder: where the open dialog starts (File > Open Backup... gives the backups folder).
     void OpenCommand(const QString& folder = {});
-    // Opens that data file as Open does once the file is chosen (also the program's file argument).
+    // Opens that data file as Open does once the file is chosen (also the program's file argument and a
+    // dropped file); a .csv file is imported into the data set in hand instead.
     void OpenFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();

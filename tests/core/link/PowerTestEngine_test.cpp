@@ -241,6 +241,20 @@ TEST_F(TestEngineTest, PortThatCannotBeOpenedStaysOffline)
     EXPECT_EQ(recorder.Messages.size(), 2u);
 }
 
+// A reply that carries the next row's address is not stored as the row asked for: the step times out, and
+// the retry reads the row from the radio (the fault strikes again at the sixth row of each new session).
+TEST_F(TestEngineTest, AReplyForAnotherRowIsNeverStored)
+{
+    radio.Faults.NextBlockAtBlock = 5;
+    recorder.Answer = [](const TLinkMessage&, TQuestion) { return true; };
+    engine->Start();
+    link.RunUntil([this] { return !engine->Running() && engine->TableRead(); }, 600000);
+    ASSERT_FALSE(recorder.Questions.empty());
+    for (const auto& [message, question] : recorder.Questions)
+        EXPECT_EQ(message.Key, TLinkMessageKey::ComError);
+    EXPECT_EQ(engine->PowerTable(), radio.PowerTable);
+}
+
 TEST_F(TestEngineTest, AWrongReplyIsIgnoredUntilTheStepTimesOut)
 {
     radio.Faults.WrongHandshakeAnswer = true;

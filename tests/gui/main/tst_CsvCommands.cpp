@@ -116,6 +116,28 @@ class TestCsvCommands : public QObject
         }
     }
 
+    // The program's file argument (and a dropped file) goes through OpenFile: a .csv file, whatever the case of
+    // its extension, is imported and keeps the data set's file name; the import is one undo step.
+    void ACsvFileGivenToOpenIsImported()
+    {
+        WriteFile(File("given.CSV"), "Location,Frequency,Name\n5,146.52,GIVEN\n");
+        TMessageRecorder boxes;
+        TMainWindow frm;
+        frm.show();
+        const auto before = gAll.Image;
+        boxes.QueueAnswer(TAnswer::Yes);
+        frm.OpenFile(File("given.CSV"));
+        TChannel channel;
+        QVERIFY(DecodeChannel(gAll, 5, channel));
+        QCOMPARE(ChannelCellText(channel, 5, TChannelField::Name), std::string("GIVEN"));
+        QVERIFY(gAll.Modified);
+        QVERIFY(boxes.Shown[0].Text.startsWith(QStringLiteral("1 of 1 rows imported")));
+        QCOMPARE(frm.nUndo->text().remove(u'&'), QStringLiteral("Undo Import CSV"));
+        frm.nUndo->trigger();
+        QVERIFY(gAll.Image == before);
+        QVERIFY(!gAll.Modified);
+    }
+
     // A file that holds no channel or cannot be read: a message, and the image as it was.
     void UnreadableFilesChangeNothing()
     {
