@@ -178,6 +178,8 @@ class TestCsvCommands : public QObject
         auto* grid = frm.Editor(QStringLiteral("fChsInfo"))->findChild<TGrid*>();
         grid->setFocus();
         grid->SetCurrentCell(2, 2);
+        ResetHistory(); // the two channels are where the history starts
+        const auto made = gAll.Image;
         QTest::keyClick(grid, Qt::Key_X, Qt::ControlModifier);
         QVERIFY(frm.isVisible());
         QVERIFY(boxes.Shown.isEmpty());
@@ -189,6 +191,15 @@ class TestCsvCommands : public QObject
         moveDown->trigger();
         QVERIFY(!IsChannelUsed(gAll, 2));
         QVERIFY(IsChannelUsed(gAll, 3));
+
+        // Each row command is one undo step, undone in turn.
+        QCOMPARE(frm.nUndo->text().remove(u'&'), QStringLiteral("Undo Move Channel Down"));
+        frm.nUndo->trigger();
+        QVERIFY(IsChannelUsed(gAll, 2));
+        QVERIFY(!IsChannelUsed(gAll, 3));
+        QCOMPARE(frm.nUndo->text().remove(u'&'), QStringLiteral("Undo Cut Channels"));
+        frm.nUndo->trigger();
+        QVERIFY(gAll.Image == made);
     }
 };
 
