@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Require(all.LanguageIndex >= 0);
     TMessageTexts texts;
     LoadMessageTexts(texts, all, "Fuzz");
-    FillIn(texts.FileShort, {"1", "2"});
+    FormatText(texts.FileShort, {"1", "2"});
     std::vector<std::string> displayNames, fileNames;
     ReadLanguageLists(all, displayNames, fileNames);
     for (const std::string& name : fileNames)

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_data_file fuzz_profile fuzz_language fuzz_codecs fuzz_link)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_data_file fuzz_profile fuzz_language fuzz_codecs fuzz_link fuzz_csv)
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQBH52_FUZZ=ON \
   -DCMAKE_CXX_COMPILER=clang++ >/dev/null

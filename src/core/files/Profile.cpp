@@ -149,7 +149,11 @@ void TProfile::LoadText(const std::string& text)
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
-        const size_t length = end - start - (end > start && text[end - 1] == '\r' ? 1 : 0);
+        // Every carriage return before the line break goes ("\r\r\n" from an editor that doubled them): a save
+        // writes the line without them, and the line must mean the same before and after.
+        size_t length = end - start;
+        while (length > 0 && text[start + length - 1] == '\r')
+            --length;
         Text.append(text, start, length);
         Text += '\n';
         start = end + 1;

@@ -58,6 +58,26 @@ TEST(Profile, SaveAndLoadRoundTrip)
     EXPECT_FALSE(error.empty());
 }
 
+// Found by the profile fuzz target: a section line ending in a doubled carriage return was no section before
+// a save and one after it, which moved every key below it into another section.
+TEST(Profile, ALineMeansTheSameBeforeAndAfterASave)
+{
+    TTempFolder folder;
+    folder.Write("crcr.ini", "[Language]\r\nReadOk=done\r\n[Other]\r\r\nExit=x\r\n");
+    TProfile p;
+    ASSERT_TRUE(p.Load(folder.File("crcr.ini")));
+    p.WriteString("Language", "Added", "yes");
+    std::string error;
+    ASSERT_TRUE(p.Save(folder.File("saved.ini"), error)) << error;
+    TProfile q;
+    ASSERT_TRUE(q.Load(folder.File("saved.ini")));
+    for (const TProfile* profile : {&p, &q}) {
+        EXPECT_EQ(profile->ReadString("Language", "Added", ""), "yes");
+        EXPECT_EQ(profile->ReadString("Other", "Exit", ""), "x");
+        EXPECT_EQ(profile->ReadString("Language", "Exit", "none"), "none");
+    }
+}
+
 TEST(Profile, DecodesUtf8WithBomAndGb18030)
 {
     TTempFolder folder;
