@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long CHIRP CSV export and import take for a full memory: 128 channels in use, with tones, offsets and
 // names, exported to text and that text imported into a new data set (the work File > Export CSV... and
 // Import CSV... and qbh52-cli export-csv / import-csv do besides the file itself). Goal: under 5 ms each.

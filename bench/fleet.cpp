@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A verified write from the command line to 1, 2 and 4 virtual radios at once, each with 4800-baud wire time
 // on its own pseudo-terminal. Prints the time for each fleet and its ratio to the time for one radio: the
 // radios share one event loop, so the ratio shows what the loop costs (goal: within 1.1).

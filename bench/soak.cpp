@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read/write cycles through the program's own windows and serial adapter against the virtual radio, each
 // radio with a fault drawn at random (fixed seed), one program all along. Prints the program's open file
 // descriptors and resident memory at the start and at the end: neither may grow.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a user waits: from the program's start to the first painted main window (with the channel table),
 // and for the channel table to fill its rows from an image with all 128 channels in use.
 // Run as: QT_QPA_PLATFORM=offscreen build/bench_startup   (or under xvfb-run for a real X server)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full read, a full write and a write with its read-back through the program's own windows and serial
 // adapter against the virtual radio with 4800-baud wire time. Prints each transfer's time, the protocol floor
 // (wire time of every byte both ways plus the pauses the protocol mandates), their ratio, and the longest

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel and FM decoders over any image, followed by a re-encode of every text they show: nothing
 // crashes, and a second decode and re-encode leaves the image as the first left it (what the program stores
 // it shows again unchanged).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The CSV import over any text, as a file and as a paste: reading never changes the data set; what it reads
 // stores into it, and exported again and re-imported it gives the same channels (an import's values are
 // already those the channel table would store).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data file reader over any bytes: a file it refuses leaves the image as it was; a file it loads decodes,
 // saves and loads again to the same image.
 #include "FuzzSupport.h"

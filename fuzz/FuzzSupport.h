@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a fresh program state, and a file that holds the input for the readers that
 // take a path.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language-text loader and the settings reader over any bytes: the same bytes as a language file and as
 // the settings file; every text and setting comes out usable.
 #include "FuzzSupport.h"

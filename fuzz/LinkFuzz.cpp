@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each link engine fed any reply bytes on a virtual clock. The input is a script: its first byte picks the
 // engine, then each byte is a step (a reply of the following bytes, a timer running out, a line error, an
 // answer to a question). The engine must never crash, never send while a frame is unsent, and must stop

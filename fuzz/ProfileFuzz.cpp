@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile (INI) reader behind the settings and language files over any bytes: it never fails, a key it
 // writes reads back, before and after a save.
 #include "FuzzSupport.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs build/qbh52_*.deb (scripts/package.sh makes it) into a fresh minimal Debian 12 tree made by
 # debootstrap, runs the installed programs from /, removes the package and lists any file it left behind.
 # Needs root and the Debian mirror; the tree is kept in build/clean-debian for the next run.

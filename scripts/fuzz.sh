@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer) into build-fuzz/ and runs
 # each for SECONDS (default 60) from its seed corpus in fuzz/corpus/<name>/. New inputs stay in
 # build-fuzz/corpus/<name>/; a crash, hang or sanitizer report stops that target, leaves its input in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and packages: build/qbh52_<version>_amd64.deb, installing under /usr, with its dependencies
 # computed from the binaries (dpkg-shlibdeps).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the build needs (when missing), then configures and builds into build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test; exits non-zero when any test fails.
 # With --sanitize the core and virtual-radio test programs run in build-asan/ instead, built with
 # AddressSanitizer and UndefinedBehaviorSanitizer: any report aborts the test that caused it, and so fails the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printed channel list and settings of a data set, laid out on pages: landscape, the header line and the
 // column titles at the top of every page of the table, the page number at the foot of every page.
 #pragma once

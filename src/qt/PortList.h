@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial ports that are present, named COM1, COM2, ... as the program speaks of them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial adapter: a radio-link engine's port and timers over QSerialPort and QTimer, on the thread that
 // runs the event loop (the user-interface thread in the program, the main thread in the command line).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual radio on a pseudo-terminal: the radio simulator answers what a program writes to the device,
 // optionally as slowly as a 4800-baud 8N2 line would carry the bytes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio side of the programming protocol, served from a memory image and a 65-row power table. Used by
 // the in-process fake radio of the engine tests and by the virtual radio program qbh52-radio-sim.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli run as a user runs it: on data files, reading what it prints and its exit status.
 #include <gtest/gtest.h>
 

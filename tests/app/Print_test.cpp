@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli print: the printed channel list of a data set, read back from the PDF with pdftotext.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli as a child process of an end-to-end test, with its data folder (and so its backups) in a folder
 // of the test's own.
 #pragma once

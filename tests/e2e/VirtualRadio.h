@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The virtual radio qbh52-radio-sim as a child process of an end-to-end test: it serves a pseudo-terminal
 // behind a stable link path and, when stopped, leaves its memory in a raw dump.
 #pragma once

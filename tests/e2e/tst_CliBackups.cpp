@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli read keeps a backup of every read, and write previews against the newest one, as a script runs
 // them against the virtual radio on a pseudo-terminal.
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli read and write against the virtual radio on a pseudo-terminal, as a script would run them.
 #include <QFile>
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli write --verify reads each radio back, and a write to several ports runs them all at once, as a
 // script runs them against virtual radios on pseudo-terminals.
 #include <QTemporaryDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every radio fault that matters, as one table, through the real serial adapter and a pseudo-terminal served
 // by the virtual radio qbh52-radio-sim. For each: the program says what went wrong within 10 seconds of the
 // fault, uses under 5% of a core while it waits, leaves the image as it was, and the next transfer in the same

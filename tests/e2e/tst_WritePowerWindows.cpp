@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write and power-test windows through the real serial adapter and a pseudo-terminal served by the
 // virtual radio qbh52-radio-sim. The program reaches the radio as COM5, mapped in the settings file.
 #include <QLineEdit>

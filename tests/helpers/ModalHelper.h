@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answers a modal dialog that a command is about to open: the action runs once the dialog is on screen.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the window tests: answers message boxes and file dialogs instead of a person,
 // and prepares the global state as the program's start-up does.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DSRC_ROOT=... -DQT_ALLOWED_DIRS=... -P CheckLayers.cmake: fails when a file breaks the include rules.
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)
 string(REPLACE "|" ";" QT_ALLOWED_DIRS "${QT_ALLOWED_DIRS}")

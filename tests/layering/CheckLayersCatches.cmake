@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DWORK_DIR=... -DQT_ALLOWED_DIRS=... -P CheckLayersCatches.cmake: the checker itself finds each kind of
 # broken rule in a small tree made for it, and passes a tree that keeps them.
 include(${CMAKE_CURRENT_LIST_DIR}/Layers.cmake)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The include rules of the house, checked over a source tree.
 #
 # Layers, lowest first: core <- qt <- gui <- app, sim on core alone, and print (the printed pages, Qt Gui

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake -DCLANG_FORMAT=... -DROOT=... -P CheckFormat.cmake: fails when a source differs from what the root
 # .clang-format makes of it, and names each such file.
 if(NOT CLANG_FORMAT)

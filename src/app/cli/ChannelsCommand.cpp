@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // channels FILE.dat: the memory channels in use as CSV, with the texts the channel table shows.
 #include <iostream>
 #include <sstream>

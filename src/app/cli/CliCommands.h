@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subcommands of qbh52-cli. Each gets the arguments after its name and returns the exit status;
 // a failure prints one line on stderr and returns 1, a usage error prints the line and the command's usage and
 // returns 2.

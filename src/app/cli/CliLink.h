@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line's read and write share: their arguments, and a radio link with the same engines and
 // serial adapter as the program's windows, driven by a QCoreApplication event loop. Messages that would be
 // boxes become the command's result and its error line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The data file argument of the subcommands new, info, channels, fm and write.
 #pragma once
 

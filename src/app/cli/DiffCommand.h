@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli diff: what differs between two data files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // export-csv FILE.dat OUT.csv: the memory channels in use as CSV in CHIRP's columns.
 #include "app/cli/DataFileArgs.h"
 #include "core/files/CsvFile.h"

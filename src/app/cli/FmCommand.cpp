@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // fm FILE.dat: the current FM frequency and the 25 FM memories, empty where a memory is unused.
 #include <iostream>
 #include <sstream>

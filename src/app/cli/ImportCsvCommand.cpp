@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // import-csv IN.csv [--into BASE.dat] [--replace] OUT.dat: the channels of a CSV file in CHIRP's columns over
 // the channels of BASE.dat (or of a new data set), written to OUT.dat. The report goes to stderr; OUT.dat is
 // written only when at least one row was imported.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // info FILE.dat: the model, its bands, the channels in use, the write time and the serial number of a data file.
 #include <iostream>
 #include <sstream>

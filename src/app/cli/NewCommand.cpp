@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // new OUT.dat: saves the data set the program starts with.
 #include "app/cli/DataFileArgs.h"
 #include "core/files/DataFile.h"

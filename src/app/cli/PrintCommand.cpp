@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // print FILE.dat OUT.pdf: the printed channel list and settings of a data file, written to a PDF file.
 #include <QGuiApplication>
 #include <clocale>

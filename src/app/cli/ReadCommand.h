@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli read: the radio's memory into a data file.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // set FILE.dat 'Field=value'... OUT.dat: changes settings by the labels the settings command prints. Every
 // assignment is checked before OUT.dat is written, so a refused one leaves no file behind.
 #include "app/cli/DataFileArgs.h"

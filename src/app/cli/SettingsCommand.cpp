@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // settings FILE.dat: every radio-wide setting as "Window / Field = value" lines, as the settings windows show it.
 #include <iostream>
 

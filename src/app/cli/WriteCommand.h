@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli write: a data file into the memory of one radio or of several at once.
 #pragma once
 

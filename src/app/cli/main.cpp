@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-cli: scripted work on data files (and radios) with the same core as the program.
 #include <algorithm>
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QB-H52 Programmer: reads, edits, stores and writes the memory of the QB-H52 handheld radio.
 #include <QApplication>
 #include <QScreen>

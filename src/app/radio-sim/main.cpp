@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qbh52-radio-sim: a virtual QB-H52 radio on a pseudo-terminal, for trying the program and for tests.
 #include <csignal>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups of what was read from radios: every completed read is also kept as a data file in the backups
 // folder, named for the time and the radio, so that nothing a radio held is lost when it is overwritten. The
 // write preview compares a data set with the newest backup of its radio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV files of memory channels on disk.
 #include "core/files/CsvFile.h"
 

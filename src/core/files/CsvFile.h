@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV files of memory channels (core/model/ChirpCsv) on disk: read whole, with a ceiling on their size, and
 // written through SafeFile so that an export is the old file or the complete new one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data files (.dat): a 16-byte header naming the model, then image blocks 1 to 297.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language files: the message texts and the list of languages offered.
 #pragma once
 

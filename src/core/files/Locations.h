@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program finds its data files and keeps its own files.
 //
 // A portable program (the build folder, an unpacked copy in a folder of its own) has its language files beside

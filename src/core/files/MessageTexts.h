@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message texts the program shows, by language-file key.
 #pragma once
 

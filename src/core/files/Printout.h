@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a printed channel list holds before it is laid out on pages: a header line, the channel table's shown
 // columns, one row per channel in use, and the radio-wide settings. The texts are those of the current
 // language file: the column titles and list items of the channel table, and the section [Print].

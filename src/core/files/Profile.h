@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile (INI) files: the settings file and the language files.
 // Sections and keys match without regard to letter case; values are taken verbatim;
 // writing a key keeps every other line of the file as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a file so that it is either the old file or the complete new one, never a half-written mix; and
 // reading a file without ever waiting on something that is not one.
 #pragma once

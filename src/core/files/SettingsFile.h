@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file SysInfo.Ini: port, language and the carried-through serial-number values.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frames of the radio's programming protocol, shared by the engines and the virtual radio.
 #pragma once
 

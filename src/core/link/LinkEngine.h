@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three link engines share: the event inputs, frame pacing through the transport, the reply
 // collector and the protocol pauses.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a radio-link engine reports to whoever shows the transfer: a link window, the command line, or the
 // recorder of the engine tests. See LinkEngine.h for how an engine is driven.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port and the timers a radio-link engine works through: the serial port in the program and the command
 // line (TSerialLink), a virtual clock in the engine tests. See LinkEngine.h for how an engine is driven.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power test: reads the radio's 65-row transmit-power table and writes single settings back, each user
 // action running a short command (handshake, one working frame, end byte) one step at a time.
 #pragma once

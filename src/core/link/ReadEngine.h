@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the radio's memory: blocks 0 to 296 into a private staging buffer, handed to the image only when
 // every block has arrived. A failed, refused or cancelled read leaves the image and the state untouched.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programming protocol that read and write share: opening the port, the wake-up and handshake frames,
 // the identification exchange and the time-outs. TReadEngine and TWriteEngine add the model check and the
 // block phase.

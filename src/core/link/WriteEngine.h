@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the image to the radio: the model check (with the force-write question), the write-time stamp and
 // blocks 0 to 294.
 #pragma once

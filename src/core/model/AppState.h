@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Application state (TAppState): the memory image and what the program derives from it, and the decoded
 // channel (TChannel).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 32-byte channel record shared by the memory channels and the two VFO channels.
 #include <cstdlib>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 32-byte channel record shared by the memory channels and the two VFO channels.
 // Every function takes the state it works on; none reaches for the global instances.
 #pragma once

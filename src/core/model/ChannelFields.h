@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fields of the 32-byte channel record: what each one is, how the channel table shows it, how the codec
 // stores it. One table row per field; the codec, the editors, the channel table and the command line all
 // walk this table instead of repeating field numbers.

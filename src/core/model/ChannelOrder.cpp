@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory channels moved as whole channels.
 #include "core/model/ChannelOrder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory channels moved as whole channels: a channel's record together with its in-use and scan marks. Insert
 // Row, Delete Row, Move Up/Down and Sort in the channel table, and the CSV import, rearrange the image with
 // these, so that a moved channel is byte for byte the channel it was.

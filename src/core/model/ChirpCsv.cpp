@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory channels in and out as CSV in CHIRP's column layout.
 #include "core/model/ChirpCsv.h"
 

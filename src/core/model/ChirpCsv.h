@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Memory channels in and out as CSV in the column layout of CHIRP, the programmer most radio amateurs share
 // their repeater lists in. Export writes one row per channel in use; import reads such rows back through the
 // same encoders as the channel table, so that every value is rounded and normalised as if typed, and reports

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma- (or tab-) separated text as RFC 4180 has it.
 #include "core/model/CsvText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Comma- (or tab-) separated text as RFC 4180 has it: fields in double quotes may hold the separator, line
 // breaks and doubled quotes; lines end in CRLF or LF; a UTF-8 byte-order mark at the start is dropped.
 #pragma once

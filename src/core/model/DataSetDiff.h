@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The differences between two data sets as a user reads them: one line per change, channel by channel in the
 // texts the channel table shows, then setting by setting in the texts of the settings windows. The write
 // preview, the command line's diff and the read-back check all name changes this way.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations that keep the image and the program's state in step on New, Open and after a read.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The undo history of the data set: one snapshot of the memory image per step, with the step's caption and a
 // marker on the state last saved.
 #pragma once

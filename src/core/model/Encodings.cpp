@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field encodings: bits and settings fields, frequencies, tones, DTMF digits, name characters, time stamps.
 #include "core/model/Encodings.h"
 

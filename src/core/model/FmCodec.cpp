@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FM broadcast memories 1 to 25 and the current FM frequency (channel 32), in 25 kHz units.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FM broadcast memories 1 to 25 and the current FM frequency (channel 32).
 // Every function takes the state it works on; none reaches for the global instances.
 #pragma once

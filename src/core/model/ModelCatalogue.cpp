@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/model/ModelCatalogue.h"
 
 TRadioModel::TRadioModel(std::string identifier, int channelCount, std::string name)

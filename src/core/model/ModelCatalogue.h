@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model catalogue: the radio models the program can program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts the radio information window shows for the image's write time and serial number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-wide settings as the settings windows show them.
 #include "core/model/SettingTexts.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-wide settings as the settings windows show them: the item a list shows, a check box's state, a DTMF
 // code box's text, and from these the listing of every setting as "Window / Field = value" lines (qbh52-cli
 // settings, the printout) and the setting of one by its label (qbh52-cli set). The windows load and store their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-wide settings, each described once.
 #include "core/model/SettingsTable.h"
 

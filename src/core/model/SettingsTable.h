@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-wide settings, each described once: where it lives in the image, the values the radio accepts and
 // what a new data set holds, its built-in item texts and the object names the language files key its label and
 // control on. The settings windows, the validation on Open and after a read, and every walk over all settings

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's version, set once in the top CMakeLists.txt (project VERSION), and what --version prints.
 #pragma once
 

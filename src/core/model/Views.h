@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's refresh operations, reachable from every editor.
 #pragma once
 

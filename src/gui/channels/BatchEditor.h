@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch window: programs a run of memory channels in one action.
 #pragma once
 

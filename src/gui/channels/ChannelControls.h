@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Controls and helpers shared by the channel edit, VFO and batch windows: the tone list with its picker, the check
 // boxes that stand for list fields, and the checked frequency input.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel edit window: one memory channel at a time, always the current channel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole channels in the channel table, as rows of a spreadsheet: selecting rows by their number (Shift and Ctrl
 // extend the selection), copying them to the clipboard as tab-separated text in the CSV export's columns with
 // its header (a spreadsheet pastes it into columns), cutting, pasting what a spreadsheet or a CHIRP CSV file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table: one row per memory channel, one column per channel field, every edit written straight
 // into the image.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tone picker: CTCSS tones and DCS codes in three tables; a double click on a value returns it.
 #pragma once
 

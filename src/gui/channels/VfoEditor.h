@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The VFO window: the radio's two frequency channels (VFO A and B) and the frequency step.
 #pragma once
 

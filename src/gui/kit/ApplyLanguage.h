@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the current language file's captions, hints and list items into a window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A drop-down list laid over a grid cell (see TGrid::PlaceOverCell).
 #pragma once
 

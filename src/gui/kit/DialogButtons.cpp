@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/kit/DialogButtons.h"
 
 QHBoxLayout* NewOkCancelRow(QWidget* dialog, QPushButton*& btnOk, QPushButton*& btnCancel, bool okIsDefault)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "&Ok" and "&Cancel" buttons every modal dialog ends with, right-aligned in one row.
 #pragma once
 

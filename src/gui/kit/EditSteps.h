@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The captions of undo steps, built from the texts the user sees, and the one call that records a field's change.
 #pragma once
 

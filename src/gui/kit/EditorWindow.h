@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of the editor child windows that live in the main window's document area.
 #pragma once
 

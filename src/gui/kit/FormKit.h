@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Form building shared by every window: key filters for typed boxes, controls named for the language files,
 // the meeting of Qt and UTF-8 texts, and the placing and closing of editor windows.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid the table windows are built from (the channel table, the FM memory grid).
 //
 // Cells are addressed (col, row), as the windows name them:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own pictures: the application icon from packaging/icons (built into the program), the others
 // drawn in code.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio-link dialogs, each shown modally for one use and freed right after.
 #pragma once
 

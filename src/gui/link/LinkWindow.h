@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three radio-link windows share: a modal dialog that observes one engine working over the serial
 // adapter, the engine's messages shown with ShowMessageBox, and the port closed whenever the window closes.
 #pragma once

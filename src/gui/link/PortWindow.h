@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Communication Port dialog: the user picks COM1 to COM20; each present port shows its device beside it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The power test window: reads the radio's transmit-power table and writes single settings back on line
 // (command 22).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read window: copies the radio's memory into the image (command 20).
 #pragma once
 

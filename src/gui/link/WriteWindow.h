@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write window: shows what the write will change against the newest backup of the radio, then sends
 // image blocks 0 to 294 to the radio (command 21) and, with verify after write, reads them back.
 #pragma once

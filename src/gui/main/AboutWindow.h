@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About box: the program's icon, up to nine lines of text from the language file (line 2 names the version
 // where it says %1) and a Close button.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export CSV... and Import CSV...: the memory channels as a CSV file in CHIRP's columns, and such a file's
 // channels into the data set, after the import's report and the choice between replacing every memory channel
 // and merging the file's Locations into them. An import is one undo step.

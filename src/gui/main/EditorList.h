@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor windows the main window opens by command tag, one instance per class.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language File Setup: the user picks one of the languages the settings file offers.
 #pragma once
 

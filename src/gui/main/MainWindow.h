@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's single top-level window: the document area for the editors, the menus, toolbar, tree of
 // editor pages and status bar, and the commands that create, load and save data files and talk to the radio.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Model Information: the radio model and the frequency bands the radio may use.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print..., Print Preview and Export PDF...: the printed pages of the data set (print/PrintPages)
 // through Qt Print Support. dataFileName is the open data file, empty for a data set never saved.
 #pragma once

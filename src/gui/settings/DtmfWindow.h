@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DTMF functions: encoder timing, PTT ID codes, the radio's ID code, decoder options and the stun code,
 // all in settings items 29 to 63; codes are strings of 4-bit DTMF digit codes, two to an item.
 #pragma once

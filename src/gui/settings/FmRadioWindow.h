@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // FM radio settings: the current FM frequency, the FM step, the receiver inhibit, the FM band bounds and the
 // 25 FM memory channels in a grid of three pairs of number and frequency columns.
 #pragma once

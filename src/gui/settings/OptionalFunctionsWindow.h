@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Optional functions: the radio-wide option bits of settings items 3 to 7 and 13, the power-on name and the
 // manual-frequency byte of the identification block.
 #pragma once

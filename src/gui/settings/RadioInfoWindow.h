@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Radio information: the model, its bands, the radio's serial number and the time of the last write, as they
 // were when the window was opened. It only displays.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scan settings: scan mode and speed (settings item 10), dropout delay (item 11) and priority channel (item 12).
 #pragma once
 

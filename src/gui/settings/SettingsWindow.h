@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Base of the radio-wide settings windows: the child-window life they share (placed at 20, 20, fixed size,
 // freed on close, filled once when first shown with the Loading flag set), the controls built from a setting's
 // row of the settings table and the list helpers that move a drop-down list's index in and out of a setting.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // VOX settings: gain, delay and receive inhibit, bit fields of settings item 8.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary folder for file tests, removed with everything in it at the end of the test.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An in-process serial line with a virtual clock between a link engine and the radio simulator: frames are
 // paced and timed as on a 4800-baud 8N2 line, timers run on the virtual clock, and every frame is recorded.
 // Beside it, a recorder of every message, question and progress step the engine reports.

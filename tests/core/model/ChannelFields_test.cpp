@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel field table against the codec: the rows line up with the field numbers the language files use,
 // the list fields fit their bits, and every field decodes and stores back to the same record bytes.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh program state for core tests: start-up values, the built-in model, and the New data set
 // the program holds after its first show.
 #pragma once

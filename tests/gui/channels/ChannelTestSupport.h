@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the channel editor tests: a stand-in for the main window's refresh operations, typing into boxes,
 // and answering the modal tone picker.
 #pragma once

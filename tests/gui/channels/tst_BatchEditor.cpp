@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch window: frequency and tone sequences, their limits, random picks, names, clearing and the refresh.
 #include <QCheckBox>
 #include <QComboBox>

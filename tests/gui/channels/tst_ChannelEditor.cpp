@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel edit window: creating and deleting channels, the TX box, tones, keys and following the table.
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole channels in the channel table: row selection by the number column, the clipboard as a spreadsheet
 // sees it, and the row commands, each reaching the image bytes.
 #include <QClipboard>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table: typed edits and in-place lists reaching the image bytes, row state, key filters,
 // the column definitions and their language texts.
 #include <QFile>

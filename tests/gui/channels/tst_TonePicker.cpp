@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tone picker: what its cells hold and what a double click returns.
 #include <QGroupBox>
 #include <QRadioButton>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The VFO window: switching VFOs, the frequency and offset boxes, duplex and the step that re-encodes both VFOs.
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The grid the table windows are built from: cells with display and value texts, the frozen title row and
 // column, the in-place text editor and widgets laid over a cell.
 #include <QClipboard>

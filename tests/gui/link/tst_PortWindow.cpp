@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port dialog and the COMn names behind it, with ports mapped to plain files in the settings file's
 // section Ports so that the test does not depend on the machine's serial devices.
 #include <QFile>

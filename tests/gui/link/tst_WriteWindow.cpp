@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write window's preview: what the write changes against the newest backup of the radio, listed before
 // Ok starts the write. The window is not shown, so no port is opened.
 #include <QLabel>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open Backup... and Program > Verify after write in the main window: the check item follows the
 // settings file and keeps the choice there; a backup opens as any data file does.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Export CSV... and Import CSV... in the main window, and the channel table's row commands reached from
 // the Edit menu and by their keys while the main window's own shortcuts are in place.
 #include <QFile>

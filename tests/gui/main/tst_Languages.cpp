@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window texts from language files, the Language File Setup dialog and the About box.
 #include <QAction>
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven as a user would: start-up, file commands with their questions, the tree, the
 // editor windows and the language change.
 #include <QAction>

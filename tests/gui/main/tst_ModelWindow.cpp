@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Model Information dialog with the built-in model and a new image.
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Print..., Print Preview and Export PDF... of the main window, and the file the program is started with.
 #include <QAction>
 #include <QDir>

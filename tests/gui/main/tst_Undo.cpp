@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo as a user meets them in the main window: the Edit menu and toolbar entries with the step's
 // caption, the image and the open windows after each step, the saved state, and a fresh history on New and Open.
 #include <QAction>

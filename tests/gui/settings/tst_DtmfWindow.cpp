@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF window: the lists of items 29 to 35 rewritten together, and the four code boxes with their digit
 // packing and lengths.
 #include <QCheckBox>

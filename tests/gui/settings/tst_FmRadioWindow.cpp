@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The FM window: the 25 memories in the grid, the current frequency, the step and the receiver inhibit.
 #include <QCheckBox>
 #include <QComboBox>

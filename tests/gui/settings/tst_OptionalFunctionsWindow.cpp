@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The optional functions window: items 3 to 7 and 13, the radio name in items 16 to 22 and the manual-frequency
 // byte, all rewritten from the controls on any change.
 #include <QCheckBox>

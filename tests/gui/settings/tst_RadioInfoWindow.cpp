@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio information window: model, bands, serial number and write time as they were when it opened.
 #include <QLineEdit>
 #include <QtTest>

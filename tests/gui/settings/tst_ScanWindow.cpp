@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scan window: items 10 to 12 shown as four lists and rewritten together on any change.
 #include <QComboBox>
 #include <QtTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every settings window against the settings table: each row of the window's section names a control the
 // window has, captioned and filled as the row says, and each list and check box of the window has its row.
 #include <QCheckBox>

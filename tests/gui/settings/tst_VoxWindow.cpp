@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The VOX window: item 8 shown as three lists and rewritten whole on any change.
 #include <QComboBox>
 #include <QLabel>

@@ -1,0 +1,25 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# cmake -DROOT=... -P CheckLicenceHeaders.cmake: fails when a source, CMake file or script does not name its
+# licence in an SPDX line near its top (after a #! line in scripts), and names each such file.
+set(tag "SPDX-License-Identifier: GPL-3.0-or-later")
+set(patterns)
+foreach(folder src tests bench fuzz packaging cmake)
+  list(APPEND patterns ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp ${ROOT}/${folder}/CMakeLists.txt
+       ${ROOT}/${folder}/*.cmake)
+endforeach()
+file(GLOB_RECURSE files ${patterns})
+file(GLOB top_files ${ROOT}/CMakeLists.txt ${ROOT}/scripts/*.sh)
+set(untagged)
+foreach(path ${files} ${top_files})
+  file(READ ${path} head LIMIT 300)
+  string(FIND "${head}" "${tag}" at)
+  if(at EQUAL -1)
+    file(RELATIVE_PATH name ${ROOT} ${path})
+    list(APPEND untagged ${name})
+  endif()
+endforeach()
+if(untagged)
+  list(JOIN untagged "\n  " text)
+  message(FATAL_ERROR "No licence line (${tag}) at the top of:\n  ${text}")
+endif()
+message(STATUS "Every source names its licence")
