@@ -2,7 +2,8 @@
 // Every radio fault that matters, as one table, through the real serial adapter and a pseudo-terminal served
 // by the virtual radio qbh52-radio-sim. For each: the program says what went wrong within 10 seconds of the
 // fault, uses under 5% of a core while it waits, leaves the image as it was, and the next transfer in the same
-// program works.
+// program works. The rows run in shards (TEST_SHARD=k/n takes every n-th row from the k-th), so that
+// the test runner can spread the matrix's waiting over its parallel slots.
 #include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -51,6 +52,65 @@ bool StampedByWrite(size_t offset)
     return offset >= size_t(kWriteTime) && offset < size_t(kWriteTime + 7);
 }
 
+struct TFaultRow {
+    QString Name;
+    bool Write = false;
+    QStringList Faults;
+    int KillAtBlock = -1;
+    QString Message;
+};
+
+std::vector<TFaultRow> FaultRows()
+{
+    const QString comError = Said(&TMessageTexts::ComError);
+    const QString modError = Said(&TMessageTexts::ModError);
+    const QString portError = Said(&TMessageTexts::PortError);
+    const QString readOk = Said(&TMessageTexts::ReadOk);
+    const QString writeOk = Said(&TMessageTexts::WriteOk);
+    std::vector<TFaultRow> rows;
+    for (const bool write : {false, true}) {
+        const QString side = write ? "write, " : "read, ";
+        const auto row = [&](const char* name, const QStringList& faults, int killAtBlock, const QString& message) {
+            rows.push_back({side + name, write, faults, killAtBlock, message});
+        };
+        const QString done = write ? writeOk : readOk;
+        row("no answer", {"--mute"}, -1, comError);
+        row("silence from block 30", {"--silent-after", "30"}, -1, comError);
+        row("garbage from block 10", {"--garbage-from", "10"}, -1, comError);
+        row("split replies", {"--split"}, -1, done);
+        row("padded replies", {"--stray"}, -1, done);
+        row("refused handshake", {"--wrong-handshake"}, -1, comError);
+        row("wrong model", {"--model", "ZZ99"}, -1, modError);
+        row("hang-up at block 40", {"--line-error", "40", "--line-errors", "1000"}, -1, comError);
+        // A read starts once more after its first line error, and then finds the device gone.
+        row("radio killed at block 100", {}, 100, write ? comError : portError);
+    }
+    rows.push_back({"write, refused acknowledgement at block 20", true, {"--wrong-ack", "20"}, -1, comError});
+    // A reply that looks sound but carries the block after the one asked for.
+    rows.push_back({"read, the next block's reply at block 50", false, {"--next-block", "50"}, -1, comError});
+    return rows;
+}
+
+// The shard of the rows this run takes: TEST_SHARD "k/n" (1 <= k <= n), or every row.
+struct TShard {
+    int Index = 0;
+    int Count = 1;
+    static TShard FromEnvironment()
+    {
+        const QStringList parts = qEnvironmentVariable("TEST_SHARD").split('/');
+        TShard shard;
+        bool indexOk = false;
+        bool countOk = false;
+        if (parts.size() == 2) {
+            shard.Index = parts[0].toInt(&indexOk) - 1;
+            shard.Count = parts[1].toInt(&countOk);
+        }
+        if (!indexOk || !countOk || shard.Count < 1 || shard.Index < 0 || shard.Index >= shard.Count)
+            return TShard{};
+        return shard;
+    }
+};
+
 // Runs one transfer in its window until the first message; returns its text ("" when none came).
 template <class TWindow>
 QString RunUntilMessage(TMessageRecorder& recorder, TFaultClock& fault, TVirtualRadio& radio, int killAtBlock)
@@ -88,33 +148,12 @@ class TestFaultMatrix : public QObject
         QTest::addColumn<QStringList>("faults");
         QTest::addColumn<int>("killAtBlock");
         QTest::addColumn<QString>("message");
-        const QString comError = Said(&TMessageTexts::ComError);
-        const QString modError = Said(&TMessageTexts::ModError);
-        const QString portError = Said(&TMessageTexts::PortError);
-        const QString readOk = Said(&TMessageTexts::ReadOk);
-        const QString writeOk = Said(&TMessageTexts::WriteOk);
-        for (const bool write : {false, true}) {
-            const char* side = write ? "write, " : "read, ";
-            const auto row = [side](const char* name) -> QTestData& {
-                return QTest::newRow(qPrintable(side + QString(name)));
-            };
-            row("no answer") << write << QStringList{"--mute"} << -1 << comError;
-            row("silence from block 30") << write << QStringList{"--silent-after", "30"} << -1 << comError;
-            row("garbage from block 10") << write << QStringList{"--garbage-from", "10"} << -1 << comError;
-            row("split replies") << write << QStringList{"--split"} << -1 << (write ? writeOk : readOk);
-            row("padded replies") << write << QStringList{"--stray"} << -1 << (write ? writeOk : readOk);
-            row("refused handshake") << write << QStringList{"--wrong-handshake"} << -1 << comError;
-            row("wrong model") << write << QStringList{"--model", "ZZ99"} << -1 << modError;
-            row("hang-up at block 40") << write << QStringList{"--line-error", "40", "--line-errors", "1000"} << -1
-                                       << comError;
-            // A read starts once more after its first line error, and then finds the device gone.
-            row("radio killed at block 100") << write << QStringList{} << 100 << (write ? comError : portError);
+        const TShard shard = TShard::FromEnvironment();
+        const std::vector<TFaultRow> rows = FaultRows();
+        for (size_t i = size_t(shard.Index); i < rows.size(); i += size_t(shard.Count)) {
+            const TFaultRow& row = rows[i];
+            QTest::newRow(qPrintable(row.Name)) << row.Write << row.Faults << row.KillAtBlock << row.Message;
         }
-        QTest::newRow("write, refused acknowledgement at block 20")
-            << true << QStringList{"--wrong-ack", "20"} << -1 << comError;
-        // A reply that looks sound but carries the block after the one asked for.
-        QTest::newRow("read, the next block's reply at block 50")
-            << false << QStringList{"--next-block", "50"} << -1 << comError;
     }
 
     void everyFaultIsToldQuicklyAndLeavesNoTrace()

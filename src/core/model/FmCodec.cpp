@@ -9,7 +9,6 @@
 
 namespace
 {
-constexpr int kFmCurrent = 32;
 
 uint8_t* FmSlot(TAppState& all, int n)
 {

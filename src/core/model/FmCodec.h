@@ -7,6 +7,9 @@
 
 #include "core/model/AppState.h"
 
+// The slot that holds the current FM frequency (the memories are slots 1 to 25).
+inline constexpr int kFmCurrent = 32;
+
 // ---- FM broadcast channels ----
 double DecodeFmChannel(TAppState& all, int n);
 std::string SetFmChannel(TAppState& all, int n, const std::string& text);

@@ -21,7 +21,6 @@ constexpr uint8_t kManualFreqYes = 0xAA;
 constexpr uint8_t kManualFreqNo = 0xFF;
 constexpr int kStarHashNone = 3;
 constexpr int kIdMinLength = 3;
-constexpr int kFmCurrent = 32;
 constexpr int kFmMemories = 25;
 const char* const kChecked = "On";
 const char* const kUnchecked = "Off";

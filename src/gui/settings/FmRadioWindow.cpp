@@ -22,7 +22,6 @@
 
 namespace
 {
-constexpr int kCurrentFm = 32;
 constexpr int kMemoryCount = 25;
 constexpr int kGridCols = 7;
 constexpr int kGridRows = 12;
@@ -193,7 +192,7 @@ void TFmRadioWindow::BuildFmGrid()
 void TFmRadioWindow::LoadFmChannels()
 {
     RxGuard = true;
-    cxRx->setText(QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kCurrentFm))));
+    cxRx->setText(QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kFmCurrent))));
     RxTyped = false;
     RxGuard = false;
     gvData->BeginUpdate();
@@ -232,8 +231,8 @@ void TFmRadioWindow::cxRxChange()
     if (Loading || RxGuard)
         return;
     RxGuard = true;
-    const std::optional<QString> shown = StoreFmText(kCurrentFm, cxRx->text());
-    cxRx->setText(shown ? *shown : QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kCurrentFm))));
+    const std::optional<QString> shown = StoreFmText(kFmCurrent, cxRx->text());
+    cxRx->setText(shown ? *shown : QString::fromStdString(FormatFreq(DecodeFmChannel(gAll, kFmCurrent))));
     RxTyped = false;
     RxGuard = false;
     CommitControlEdit(cxRx);
