@@ -87,6 +87,9 @@ int main(int argc, char** argv)
     std::setlocale(LC_NUMERIC, "C");
     const int cycles = argc > 1 ? static_cast<int>(TryParseInt(argv[1]).value_or(200)) : 200;
     QTemporaryDir folder;
+    // The settings, backups and state of the run stay in its own folder, away from the user's.
+    for (const char* variable : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        qputenv(variable, folder.path().toUtf8());
     InitState(gAll, gMacList, folder.path().toStdString() + "/");
     PrepareFirstImage(gAll, gMacList);
     NewDataSet(gAll, gMacList);

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -111,7 +112,9 @@ inline std::vector<uint8_t> ScrambledMemory(const TAppState& all, unsigned seed)
 // Points COM5 at the radio's device in the settings file's section Ports and makes it the program's port.
 inline bool MapCom5(const QString& device)
 {
-    QFile settings(QString::fromStdString(SettingsFilePath(gAll)));
+    const QString path = QString::fromStdString(SettingsFilePath(gAll));
+    QDir().mkpath(QFileInfo(path).path());
+    QFile settings(path);
     if (!settings.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     settings.write(("[Ports]\nCOM5=" + device + "\n").toUtf8());
