@@ -2,6 +2,7 @@
 // The write and power-test windows through the real serial adapter and a pseudo-terminal served by the
 // virtual radio qbh52-radio-sim. The program reaches the radio as COM5, mapped in the settings file.
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -45,10 +46,28 @@ class TestWritePowerWindows : public QObject
         // The block phase stamped the write time (year little-endian first) into the image and the radio.
         QCOMPARE(gAll.Image[kWriteTime] | gAll.Image[kWriteTime + 1] << 8, QDate::currentDate().year());
         window.btnCancel->click();
+        // A write that went through to the end leaves nothing to warn about.
+        QCOMPARE(recorder.Shown.size(), 1);
         const std::vector<uint8_t> memory = radio.StopAndReadMemory();
         QCOMPARE(memory.size(), original.size());
         QVERIFY(std::equal(gAll.Image.begin(), gAll.Image.begin() + kWriteBytes, memory.begin()));
         QVERIFY(std::equal(original.begin() + kWriteBytes, original.end(), memory.begin() + kWriteBytes));
+    }
+
+    // Cancelled part-way, the write says that the radio now holds a mix of old and new data.
+    void writeCancelledPartWayWarns()
+    {
+        TVirtualRadio radio(ScrambledMemory(gAll, 4));
+        QVERIFY(radio.Serving());
+        QVERIFY(MapCom5(radio.Path));
+        TMessageRecorder recorder;
+        TWriteWindow window;
+        window.show();
+        window.btnOk->click();
+        QTRY_VERIFY_WITH_TIMEOUT(window.pBar->value() > 20, kTransferTimeoutMs);
+        window.btnCancel->click();
+        QCOMPARE(recorder.Texts(), QStringList{QString::fromStdString(gLanguage.WritePartial)});
+        QCOMPARE(recorder.Shown[0].Caption, QStringLiteral("Caution"));
     }
 
     // Online reads the radio's power table into the bars; a typed value and a moved bar reach the radio.

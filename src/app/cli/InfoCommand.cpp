@@ -11,14 +11,6 @@
 
 namespace
 {
-int CountUsedChannels()
-{
-    int count = 0;
-    for (int ch = 1; ch <= gAll.ChannelCount; ++ch)
-        count += IsChannelUsed(gAll, ch) ? 1 : 0;
-    return count;
-}
-
 int CountUsedFmChannels()
 {
     int count = 0;
@@ -35,7 +27,7 @@ int CmdInfo(const TCliArgs& args)
     std::ostringstream out;
     out << "Model Type: " << gAll.ModelName << "\n"
         << "Frequency[MHz]: " << gAll.BandText << "\n"
-        << "Memory Channels: " << CountUsedChannels() << "\n"
+        << "Memory Channels: " << UsedChannelCount(gAll) << "\n"
         << "FM Channels: " << CountUsedFmChannels() << "\n"
         << "Write Time: " << WriteTimeText(gAll) << "\n"
         << "Serial Number: " << SerialNumberText(gAll) << "\n";

@@ -65,7 +65,18 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
                                                     {"BatchStep", &language.BatchStep},
                                                     {"ModelStep", &language.ModelStep},
                                                     {"ImportStep", &language.ImportStep},
-                                                    {"BatchQuestion", &language.BatchQuestion}};
+                                                    {"BatchQuestion", &language.BatchQuestion},
+                                                    {"BandRefused", &language.BandRefused},
+                                                    {"NotAFrequency", &language.NotAFrequency},
+                                                    {"FreqSnapped", &language.FreqSnapped},
+                                                    {"ToneStored", &language.ToneStored},
+                                                    {"CtcssAllowed", &language.CtcssAllowed},
+                                                    {"DcsAllowed", &language.DcsAllowed},
+                                                    {"ToneNotListed", &language.ToneNotListed},
+                                                    {"NameStored", &language.NameStored},
+                                                    {"TxStays", &language.TxStays},
+                                                    {"WritePartial", &language.WritePartial},
+                                                    {"EmptyHint", &language.EmptyHint}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
     return problem;

@@ -76,6 +76,24 @@ class TMessageTexts
     std::string ImportStep = "Import CSV";
     // Asked before a batch edit is applied; %1 is the number of channels it rewrites.
     std::string BatchQuestion = "The batch edit rewrites %1 channels. Apply it?";
+    // A typed frequency refused: %1 the frequency or the text, %2 the enabled bands.
+    std::string BandRefused = "%1 MHz is outside the radio's bands (%2 MHz). Nothing was stored.";
+    std::string NotAFrequency = "\"%1\" is not a frequency. Type it in MHz with a point, for example 145.50000 "
+                                "(bands %2 MHz).";
+    // Status bar notes on a value stored otherwise than typed.
+    std::string FreqSnapped = "%1 stored as %2 (step %3 kHz)";
+    std::string ToneStored = "%1 stored as %2 (%3)";
+    std::string CtcssAllowed = "CTCSS tones 30.0 to 290.0 Hz";
+    std::string DcsAllowed = "DCS codes D000N to D777I, digits 0 to 7";
+    std::string ToneNotListed = "%1 is not in the radio's tone list; stored as typed";
+    std::string NameStored = "Name \"%1\" stored as \"%2\" (7 characters, space to z)";
+    // RX moved but TX kept: %1 the TX kept, %2 where the offset would have put it, %3 the bands.
+    std::string TxStays = "TX stays at %1: keeping the offset would put it at %2, outside the bands (%3 MHz)";
+    // A write that stopped after some blocks reached the radio.
+    std::string WritePartial = "The write stopped part-way: the radio now holds a mix of old and new data. "
+                               "Write to the radio again before using it.";
+    // The status bar while no channel holds a frequency.
+    std::string EmptyHint = "Read from the radio or open a file to start";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;

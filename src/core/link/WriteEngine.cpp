@@ -100,6 +100,7 @@ void TWriteEngine::HandleBlockReply()
         FinishWrite();
         return;
     }
+    Partial = true;
     Send(BuildWriteFrame(All.Image.data(), Block), 1, false,
          [this] { Transport.StartTimer(TLinkTimer::TryTime, kTryTimeMs); });
     SetProgress(Position + 1);
@@ -108,6 +109,7 @@ void TWriteEngine::HandleBlockReply()
 void TWriteEngine::FinishWrite()
 {
     StateNow = TTransferState::Idle;
+    Partial = false;
     SendEnd([this] {
         SetProgress(ProgressMax);
         if (Verify) {

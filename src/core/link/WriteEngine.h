@@ -30,6 +30,9 @@ class TWriteEngine : public TTransferEngine
     bool Verified() const { return Success && Verify; }
     // The blocks the read-back found otherwise than written; empty unless the last verify failed.
     const std::vector<int>& DifferingBlocks() const { return Differing; }
+    // Some blocks reached the radio but not all of them: it holds a mix of old and new data until a write
+    // goes through to the end.
+    bool PartlyWritten() const { return Partial; }
 
     // The local time as "yyyy-MM-dd HH:mm:ss" for the write-time stamp; tests fix it.
     std::function<std::string()> Clock;
@@ -50,6 +53,7 @@ class TWriteEngine : public TTransferEngine
     bool Verify = false;
     // The read-back session runs.
     bool Verifying = false;
+    bool Partial = false;
     std::vector<uint8_t> ReadBack;
     std::vector<int> Differing;
 };

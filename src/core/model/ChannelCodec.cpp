@@ -105,13 +105,14 @@ void SetName(TAppState& all, int index, std::string& text)
 {
     std::vector<std::string> characters = SplitCharacters(text, 7);
     characters.resize(7, " ");
-    std::string shown;
+    uint8_t codes[7];
     for (int i = 0; i < 7; ++i) {
         const std::string& c = characters[static_cast<size_t>(i)];
-        RecordByte(all, index, 18 + i) = static_cast<uint8_t>(c.size() == 1 ? NameCode(c[0]) : 32);
-        shown += c;
+        codes[i] = static_cast<uint8_t>(c.size() == 1 ? NameCode(c[0]) : 32);
+        RecordByte(all, index, 18 + i) = codes[i];
     }
-    text = shown.substr(0, shown.find_last_not_of(' ') + 1);
+    // What the radio will show, not what was typed: a character it cannot show has been replaced.
+    text = NameText(codes, 7);
 }
 
 // The channel's ID code: six DTMF digits in record bytes 15 to 17.
@@ -249,6 +250,14 @@ bool IsChannelUsed(const TAppState& all, int index)
     if (IsVfo(index))
         return true;
     return IsMemory(index) && !GetMapBit(all, kChannelEmptyMap, index);
+}
+
+int UsedChannelCount(const TAppState& all)
+{
+    int count = 0;
+    for (int channel = 1; channel <= all.ChannelCount; ++channel)
+        count += IsChannelUsed(all, channel) ? 1 : 0;
+    return count;
 }
 
 void SetChannelUsed(TAppState& all, int mapOffset, int index, bool used)

@@ -23,6 +23,8 @@ enum class TFreqWord { Rx, Tx, Offset };
 double ReadChannelFreq(const TAppState& all, int index, TFreqWord word);
 void WriteChannelFreq(TAppState& all, int index, uint32_t n, TFreqWord word);
 bool IsChannelUsed(const TAppState& all, int index);
+// The memory channels that hold a frequency.
+int UsedChannelCount(const TAppState& all);
 void SetChannelUsed(TAppState& all, int mapOffset, int index, bool used);
 bool DecodeChannel(TAppState& all, int index, TChannel& channel);
 // The text a field of a decoded channel shows in the channel table, with the built-in English list items:

@@ -81,6 +81,8 @@ struct TChannelFieldRow {
     double TChannel::*Frequency = nullptr;
     std::string TChannel::*Text = nullptr;
     uint8_t TChannel::*Index = nullptr;
+    // The column title's tooltip, in the words amateurs use; a language file may replace it (ColTip.n).
+    const char* ColumnTip = nullptr;
 };
 
 // The rows in field order: row n - 1 is field n.

@@ -23,6 +23,12 @@ void RefreshStatus()
         gHost->RefreshStatus();
 }
 
+void ShowNote(const std::string& text)
+{
+    if (gHost)
+        gHost->ShowNote(text);
+}
+
 void ExecuteCommand(TCommand command)
 {
     if (gHost)

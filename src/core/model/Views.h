@@ -14,6 +14,9 @@ enum class TRefresh {
 void RefreshViews(TRefresh kind);
 // Status bar and caption.
 void RefreshStatus();
+// A one-line note in the status bar about the edit just made (a value stored otherwise than typed). The next
+// refresh of the status bar clears it, so it is shown after the edit's step is committed.
+void ShowNote(const std::string& text);
 // The commands of the main window's menus, toolbar and tree. The values are the commands' tags, which the
 // actions and tree nodes carry.
 enum class TCommand : int {
@@ -81,5 +84,6 @@ class TViewsHost
     virtual void ExecuteCommand(TCommand command) = 0;
     virtual void CommitEdit(const std::string& /*caption*/) {}
     virtual void ResetHistory() {}
+    virtual void ShowNote(const std::string& /*text*/) {}
 };
 void SetViewsHost(TViewsHost* host);

@@ -98,11 +98,30 @@ void StoreFieldBox(const TFieldBox& box, int index)
 
 std::optional<std::string> CheckedFreqText(const std::string& text)
 {
-    double frequency = -1.0;
-    if (!CheckFreqRange(gAll, text, frequency))
-        return FormatFreq(frequency);
-    ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Information);
-    if (frequency <= 0.0)
-        return std::nullopt;
-    return FormatFreq(frequency);
+    const TTypedFrequency check = CheckTypedFrequency(gAll, text);
+    if (check.Verdict == TFreqVerdict::Accepted)
+        return FormatFreq(check.Frequency);
+    ShowMessageBox(ToQt(gLanguage.Caution), ToQt(FrequencyRefusal(gLanguage, gAll, text, check)),
+                   TMessageKind::Information);
+    return std::nullopt;
+}
+
+TTxFollow FollowedTx(int channel, const std::string& rx)
+{
+    TChannel before;
+    if (!DecodeChannel(gAll, channel, before))
+        return {};
+    double newRx = ParseDouble(rx);
+    int code = 2;
+    RoundToStep(gAll, newRx, code);
+    return FollowRxChange(gLanguage, gAll, before.RxFreq, before.TxFreq, newRx);
+}
+
+std::string StoreRxMovingTx(int channel, const std::string& rx)
+{
+    const TTxFollow tx = FollowedTx(channel, rx);
+    StoreChannelText(channel, TChannelField::RxFrequency, rx);
+    if (tx.Tx >= 0)
+        StoreChannelText(channel, TChannelField::TxFrequency, FormatFreq(tx.Tx));
+    return tx.Note;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "core/files/TypedValues.h"
 #include "core/model/ChannelFields.h"
 #include "gui/kit/FormKit.h"
 
@@ -53,7 +54,14 @@ void StoreChannelIndex(int index, TChannelField field, int value);
 void LoadFieldBox(const TFieldBox& box, const TChannel& channel);
 void StoreFieldBox(const TFieldBox& box, int index);
 
-// A typed frequency checked against the enabled bands: in range it comes back formatted "0.00000"; out of range
-// the user is told (ErrRange) and gets the low edge of the first enabled band. nullopt when no band is enabled
-// to fall back on, so that nothing is stored.
+// A typed frequency checked against the enabled bands: in a band it comes back formatted "0.00000"; a text that
+// is not a number or a frequency outside the bands is refused with a message naming the bands (nullopt), so that
+// the caller shows the old value again and stores nothing.
 std::optional<std::string> CheckedFreqText(const std::string& text);
+
+// Where the TX frequency of a memory channel goes when its RX becomes the checked text rx (FollowRxChange, on the
+// step grid RX is stored on). A channel not in use has no TX to move (Tx < 0).
+TTxFollow FollowedTx(int channel, const std::string& rx);
+// Stores the checked RX frequency of a memory channel in use and moves its TX along; returns the note when TX
+// had to stay.
+std::string StoreRxMovingTx(int channel, const std::string& rx);

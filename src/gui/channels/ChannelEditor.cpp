@@ -231,10 +231,12 @@ void TChannelEditor::cxRxSvChange()
     // Cleared first: the range message takes the focus away and would report the same edit again.
     cxRxSv->setModified(false);
     const std::string text = BoxText(cxRxSv);
+    std::string note;
     if (text.empty()) {
         ShowDefaults();
         EnableFields(false);
     } else {
+        // A refused frequency shows the channel as it was: an empty channel stays empty.
         const auto checked = CheckedFreqText(text);
         if (!checked) {
             LoadChannel();
@@ -242,18 +244,29 @@ void TChannelEditor::cxRxSvChange()
         }
         cxRxSv->setText(ToQt(*checked));
         EnableFields(true);
-        if (cxTxSv->text().trimmed().isEmpty())
+        const TTxFollow tx = FollowedTx(gAll.CurrentChannel, *checked);
+        if (tx.Tx >= 0)
+            cxTxSv->setText(ToQt(FormatFreq(tx.Tx)));
+        else if (cxTxSv->text().trimmed().isEmpty())
             cxTxSv->setText(ToQt(*checked));
+        note = JoinNotes(FrequencyNote(gLanguage, gAll, ParseDouble(*checked)), tx.Note);
     }
     StoreChannel(cxRxSv);
+    if (!note.empty())
+        ShowNote(note);
 }
 
 void TChannelEditor::cxTxSvChange()
 {
-    if (Loading || !cxTxSv->isModified() || !StoreTxText())
+    if (Loading || !cxTxSv->isModified())
+        return;
+    const auto typed = TryParseDouble(BoxText(cxTxSv));
+    if (!StoreTxText())
         return;
     RefreshViews(TRefresh::CurrentRow);
     CommitControlEdit(cxTxSv, ChannelStepName(gAll.CurrentChannel));
+    if (const std::string note = typed ? FrequencyNote(gLanguage, gAll, *typed) : std::string(); !note.empty())
+        ShowNote(note);
     cxRxDcts->setFocus();
 }
 
@@ -262,9 +275,12 @@ bool TChannelEditor::StoreTxText()
     cxTxSv->setModified(false);
     std::string text = BoxText(cxTxSv);
     if (!text.empty()) {
+        // Refused: the box shows the stored TX again; the other boxes keep what is being typed there.
         const auto checked = CheckedFreqText(text);
         if (!checked) {
-            LoadChannel();
+            TChannel stored;
+            DecodeChannel(gAll, gAll.CurrentChannel, stored);
+            cxTxSv->setText(ToQt(FormatFreq(stored.TxFreq)));
             return false;
         }
         text = *checked;

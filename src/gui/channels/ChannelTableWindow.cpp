@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/channels/ChannelTableWindow.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QShowEvent>
 #include <QTableWidget>
@@ -11,6 +14,7 @@
 #include <algorithm>
 
 #include "core/files/StartUp.h"
+#include "core/files/TypedValues.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/ChannelFields.h"
 #include "core/model/Encodings.h"
@@ -97,6 +101,7 @@ TChannelTableWindow::TChannelTableWindow(QWidget* parent) : TEditorWindow(parent
     connect(gvChs, &TGrid::CellPressed, this, &TChannelTableWindow::gvChsMouseDown);
     connect(gvChs, &TGrid::CellSelected, this, &TChannelTableWindow::gvChsSelectCell);
     connect(gvChs, &TGrid::EditEnded, this, &TChannelTableWindow::gvChsSetForeText);
+    connect(gvChs, &TGrid::CellOpened, this, &TChannelTableWindow::gvChsOpenCell);
     gvChs->SetEditorSetup([this](int col, int row, QLineEdit* editor) { gvChsKeyPress(col, row, editor); });
     // Row selection, the clipboard and the row commands watch the grid themselves.
     new TChannelRows(this);
@@ -114,6 +119,15 @@ void TChannelTableWindow::BuildColShow()
         ColShow->setItem(r, 1, new QTableWidgetItem(BuiltInColumnValue(row)));
     }
     ColShow->hide();
+    ColTip = new QTableWidget(kChannelFieldCount, 2, this);
+    ColTip->setObjectName(QStringLiteral("ColTip"));
+    ColTip->setProperty("keyValueList", true);
+    for (const TChannelFieldRow& row : ChannelFieldTable()) {
+        const int r = FieldNumber(row.Field) - 1;
+        ColTip->setItem(r, 0, new QTableWidgetItem(QStringLiteral("ColTip")));
+        ColTip->setItem(r, 1, new QTableWidgetItem(QString::fromUtf8(row.ColumnTip)));
+    }
+    ColTip->hide();
 }
 
 TCellList* TChannelTableWindow::NewCellList(TChannelField field)
@@ -121,8 +135,15 @@ TCellList* TChannelTableWindow::NewCellList(TChannelField field)
     const TChannelFieldRow& row = FieldRow(field);
     auto* list = new TCellList(QString::fromLatin1(row.ListName), ToQtList(row.Items), false, this);
     connect(list, &QComboBox::currentIndexChanged, this, [this, list] { ComBoxSetData(list); });
-    connect(list, &TCellList::Finished, this, &TChannelTableWindow::ComBoxExit);
+    ConnectCellList(list);
     return list;
+}
+
+void TChannelTableWindow::ConnectCellList(TCellList* list)
+{
+    connect(list, &TCellList::Finished, this, &TChannelTableWindow::ComBoxExit);
+    connect(list, &TCellList::Cancelled, this, &TChannelTableWindow::ComBoxExit);
+    connect(list, &TCellList::Navigate, this, &TChannelTableWindow::ComBoxNavigate);
 }
 
 void TChannelTableWindow::BuildLists()
@@ -135,8 +156,9 @@ void TChannelTableWindow::BuildLists()
     cxDcts->setProperty("tag", -3);
     // Typed keys reach the list itself, which hands them to its line edit past that edit's own filters.
     cxDcts->installEventFilter(new TKeyFilter(TKeyFilter::Tone, cxDcts));
-    connect(cxDcts, &QComboBox::editTextChanged, this, [this] { ComBoxSetData(cxDcts); });
-    connect(cxDcts, &TCellList::Finished, this, &TChannelTableWindow::ComBoxExit);
+    // A typed tone is stored once, when it stands (Enter, a pick, leaving the list); Escape drops it.
+    connect(cxDcts, &TCellList::Committed, this, &TChannelTableWindow::StoreTypedTone);
+    ConnectCellList(cxDcts);
     cxPwrv = NewCellList(F::Power);
     cxBclo = NewCellList(F::BusyLock);
     cxAnis = NewCellList(F::Ani);
@@ -167,7 +189,6 @@ void TChannelTableWindow::FormShow()
     ApplyLanguage(this, false);
     lNone->setText(cxDcts->itemText(0));
     BuildGrid();
-    MoveEditor(this);
     if (qobject_cast<QMdiSubWindow*>(parentWidget()) && parentWidget()->parentWidget())
         parentWidget()->parentWidget()->installEventFilter(this);
     LoadAllRows();
@@ -201,6 +222,7 @@ void TChannelTableWindow::BuildGrid()
         if (!key.startsWith(u'S'))
             continue;
         SetColumn(++col, row.Field, key, ColShow->item(r, 1)->text());
+        gvChs->SetTip(col, 1, ColTip->item(r, 1)->text());
         GridWidth += gvChs->ColWidth(col);
     }
     FitWindow();
@@ -210,7 +232,6 @@ void TChannelTableWindow::BuildGrid()
 void TChannelTableWindow::SetColumn(int col, TChannelField field, const QString& key, const QString& value)
 {
     const auto [width, title] = ParseColumnValue(value, field);
-    gvChs->SetColWidth(col, width);
     gvChs->SetText(col, 1, title);
     gvChs->SetText(col, 0, key);
     gvChs->SetValue(col, 0, QString::number(FieldNumber(field)));
@@ -218,6 +239,28 @@ void TChannelTableWindow::SetColumn(int col, TChannelField field, const QString&
     for (int r = 2; r < gvChs->RowCount(); ++r)
         gvChs->SetAlignment(col, r, alignment);
     FillColumnCells(col, KindOf(col));
+    gvChs->SetColWidth(col, std::max(width, ContentWidth(col, field)));
+}
+
+// Wide enough for the title's longest line and the widest text the column can show: a full frequency, seven
+// wide upper-case letters of a name, the longest item of its list.
+int TChannelTableWindow::ContentWidth(int col, TChannelField field) const
+{
+    constexpr int kCellMargins = 12;
+    const QFontMetrics metrics = gvChs->fontMetrics();
+    QStringList texts = gvChs->Text(col, 1).split(u'\n');
+    const TChannelFieldRow& row = FieldRow(field);
+    if (row.Kind == TFieldKind::Frequency)
+        texts << QStringLiteral("888.88888");
+    else if (row.Kind == TFieldKind::NameText || row.Kind == TFieldKind::DtmfCode)
+        texts << QString(row.TypedLength, row.Kind == TFieldKind::NameText ? u'W' : u'8');
+    if (const TCellList* list = ListOfField(field))
+        for (int i = 0; i < list->count(); ++i)
+            texts << list->itemText(i);
+    int width = 0;
+    for (const QString& text : texts)
+        width = std::max(width, metrics.horizontalAdvance(text));
+    return width + kCellMargins;
 }
 
 void TChannelTableWindow::FillColumnCells(int col, QChar kind)
@@ -238,19 +281,21 @@ void TChannelTableWindow::FillColumnCells(int col, QChar kind)
     }
 }
 
-// The window is as wide as its columns and, in the document area, as high as there is room for below (20, 20),
-// but never higher than its rows need. Having no border, it cannot be resized by hand, so it follows the
-// document area's height.
+// In the document area the table is the backdrop the editors open over: it fills the area and follows its size
+// for as long as it is the only window there. With editors open it keeps its place, so that Cascade and Tile
+// arrange it with them. (Not a maximised child: Qt maximises every window activated after a maximised one, and
+// the editors would open covering the table.) Outside the document area it is as wide as its columns and never
+// higher than its rows need.
 void TChannelTableWindow::FitWindow()
 {
     auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    int height = this->height();
-    if (frame && frame->parentWidget())
-        height = std::max(200, frame->parentWidget()->height() - 40);
-    height = std::min(height, 15 + 25 * gAll.ChannelCount);
-    if (frame)
-        frame->resize(frame->size() - size() + QSize(GridWidth, height));
-    resize(GridWidth, height);
+    QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+    if (!area) {
+        resize(GridWidth, std::min(height(), 15 + 25 * gAll.ChannelCount));
+        return;
+    }
+    if (area->subWindowList().size() <= 1)
+        frame->setGeometry(area->viewport()->rect());
 }
 
 bool TChannelTableWindow::eventFilter(QObject* watched, QEvent* event)
@@ -408,12 +453,21 @@ void TChannelTableWindow::DeleteChannel(int channel)
     LoadRow(channel);
 }
 
-void TChannelTableWindow::ShowCellList()
+void TChannelTableWindow::ShowCellList(const QString& typed)
 {
     if (!InUse(SelRow))
         return;
-    if (TCellList* list = ListOfField(FieldOf(SelCol)))
-        PlaceCellList(list, list == cxDcts);
+    TCellList* list = ListOfField(FieldOf(SelCol));
+    if (!list)
+        return;
+    PlaceCellList(list, list == cxDcts);
+    if (!list->isEditable()) {
+        list->showPopup();
+    } else if (!typed.isEmpty()) {
+        // Through the list's own key filter, as if typed there.
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+        QCoreApplication::sendEvent(list, &key);
+    }
 }
 
 void TChannelTableWindow::PlaceCellList(TCellList* list, bool presetByText)
@@ -438,18 +492,24 @@ void TChannelTableWindow::ComBoxSetData(TCellList* list)
 {
     if (Loading || Placing || !list->isVisible())
         return;
-    QString text = list->currentText();
-    if (list == cxDcts) {
-        if (text.isEmpty() || text == lNone->text())
-            text = lNone->text();
-        else
-            text = ToQt(NormalizeToneText(ToStd(text)));
-    } else {
-        gvChs->SetValue(SelCol, SelRow, QString::number(list->currentIndex()));
-    }
-    gvChs->SetText(SelCol, SelRow, text);
+    gvChs->SetValue(SelCol, SelRow, QString::number(list->currentIndex()));
+    gvChs->SetText(SelCol, SelRow, list->currentText());
     StoreCell(SelRow, SelCol);
     CommitCellEdit(SelCol, SelRow);
+}
+
+void TChannelTableWindow::StoreTypedTone()
+{
+    const QString typed = cxDcts->currentText().trimmed();
+    const bool none = typed.isEmpty() || typed == lNone->text();
+    const std::string tone = none ? std::string() : NormalizeToneText(ToStd(typed));
+    if (Loading || !InUse(SelRow) || (tone.empty() ? lNone->text() : ToQt(tone)) == gvChs->Text(SelCol, SelRow))
+        return;
+    gvChs->SetText(SelCol, SelRow, tone.empty() ? lNone->text() : ToQt(tone));
+    StoreCell(SelRow, SelCol);
+    CommitCellEdit(SelCol, SelRow);
+    if (const std::string note = ToneNote(gLanguage, none ? std::string() : ToStd(typed), tone); !note.empty())
+        ShowNote(note);
 }
 
 void TChannelTableWindow::CommitCellEdit(int col, int row)
@@ -460,6 +520,14 @@ void TChannelTableWindow::CommitCellEdit(int col, int row)
 void TChannelTableWindow::ComBoxExit()
 {
     gvChs->setFocus();
+}
+
+// An arrow key, Tab or Page key on a closed list moves the cell cursor, as on any other cell.
+void TChannelTableWindow::ComBoxNavigate(int key, Qt::KeyboardModifiers modifiers)
+{
+    gvChs->setFocus();
+    QKeyEvent press(QEvent::KeyPress, key, modifiers);
+    QCoreApplication::sendEvent(gvChs, &press);
 }
 
 void TChannelTableWindow::FormDeactivate()
@@ -479,7 +547,8 @@ void TChannelTableWindow::gvChsSelectCell(int col, int row)
     SelRow = row;
     if (Loading)
         return;
-    ShowCellList();
+    // Only moving: a list opens when asked to (Enter, F2, typing, a click), so that the cursor keys never
+    // change a value on their way across the columns.
     FollowChannel(row);
 }
 
@@ -503,6 +572,15 @@ void TChannelTableWindow::gvChsMouseDown(int col, int row)
         break;
     }
     FollowChannel(row);
+}
+
+void TChannelTableWindow::gvChsOpenCell(int col, int row, const QString& typed)
+{
+    if (FieldOf(col) == F::More)
+        return OpenChannelEdit(row);
+    SelCol = col;
+    SelRow = row;
+    ShowCellList(typed);
 }
 
 void TChannelTableWindow::FollowChannel(int row)
@@ -534,45 +612,51 @@ void TChannelTableWindow::gvChsKeyPress(int col, int, QLineEdit* editor)
 
 void TChannelTableWindow::gvChsSetForeText(int col, int row, const QString& text)
 {
+    std::string note;
     switch (const TChannelField field = FieldOf(col)) {
     case F::RxFrequency:
-        EndRxEdit(row, text);
+        note = EndRxEdit(row, text);
         break;
     case F::TxFrequency:
-        EndTxEdit(row, text);
+        note = EndTxEdit(row, text);
         break;
     case F::Name:
     case F::IdCode:
-        EndTextEdit(col, row, field, text);
+        note = EndTextEdit(col, row, field, text);
         break;
     default:
         return;
     }
     CommitCellEdit(col, row);
+    if (!note.empty())
+        ShowNote(note);
 }
 
-void TChannelTableWindow::EndRxEdit(int row, const QString& text)
+std::string TChannelTableWindow::EndRxEdit(int row, const QString& text)
 {
     const int channel = ChannelOf(row);
     if (text.isEmpty()) {
         DeleteChannel(channel);
         RefreshViews(TRefresh::ChannelEditor);
-        return;
+        return {};
     }
+    // A refused frequency leaves the row as it was: no channel appears.
     const auto checked = CheckedFreqText(ToStd(text));
     if (!checked) {
         LoadRow(channel);
-        return;
+        return {};
     }
-    const std::string shown = StoreChannelText(channel, F::RxFrequency, *checked);
+    std::string note;
     if (!InUse(row))
-        CreateChannel(channel, ToQt(shown));
+        CreateChannel(channel, ToQt(*checked));
     else
-        LoadRow(channel);
+        note = StoreRxMovingTx(channel, *checked);
+    LoadRow(channel);
     RefreshViews(TRefresh::ChannelEditor);
+    return JoinNotes(FrequencyNote(gLanguage, gAll, ParseDouble(*checked)), note);
 }
 
-void TChannelTableWindow::EndTxEdit(int row, const QString& text)
+std::string TChannelTableWindow::EndTxEdit(int row, const QString& text)
 {
     const int channel = ChannelOf(row);
     std::string frequency;
@@ -580,17 +664,21 @@ void TChannelTableWindow::EndTxEdit(int row, const QString& text)
         const auto checked = CheckedFreqText(ToStd(text.trimmed()));
         if (!checked) {
             LoadRow(channel);
-            return;
+            return {};
         }
         frequency = *checked;
     }
     StoreChannelText(channel, F::TxFrequency, frequency);
     LoadRow(channel);
     RefreshViews(TRefresh::ChannelEditor);
+    return frequency.empty() ? std::string() : FrequencyNote(gLanguage, gAll, ParseDouble(frequency));
 }
 
-void TChannelTableWindow::EndTextEdit(int col, int row, TChannelField field, const QString& text)
+std::string TChannelTableWindow::EndTextEdit(int col, int row, TChannelField field, const QString& text)
 {
-    gvChs->SetText(col, row, ToQt(StoreChannelText(ChannelOf(row), field, ToStd(TrimRight(text)))));
+    const std::string typed = ToStd(TrimRight(text));
+    const std::string stored = StoreChannelText(ChannelOf(row), field, typed);
+    gvChs->SetText(col, row, ToQt(stored));
     RefreshViews(TRefresh::ChannelEditor);
+    return field == F::Name ? NameNote(gLanguage, typed, stored) : std::string();
 }

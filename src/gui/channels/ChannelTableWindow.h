@@ -34,7 +34,8 @@ class TChannelTableWindow : public TEditorWindow
     void DeleteChannel(int channel);
     // The channel field of a grid column and the key of its ColShow row.
     std::pair<TChannelField, QString> ColumnField(int col) const;
-    void ShowCellList();
+    // Opens the current cell's in-place list: a fixed list drops down at once, the tone list takes typed text.
+    void ShowCellList(const QString& typed = {});
     void PlaceCellList(TCellList* list, bool presetByText);
 
     int ShownCount = 0;
@@ -44,6 +45,8 @@ class TChannelTableWindow : public TEditorWindow
 
     // The column definitions, row n (from 1) for channel field n: key "F-A-K", value "width@title".
     QTableWidget* ColShow;
+    // The column titles' tooltips, row n for channel field n: key "ColTip", value the tooltip.
+    QTableWidget* ColTip;
     TGrid* gvChs;
     // The no-tone text: item 0 of the tone list as the language file gives it.
     QLabel* lNone;
@@ -72,6 +75,7 @@ class TChannelTableWindow : public TEditorWindow
     void SetColumn(int col, TChannelField field, const QString& key, const QString& value);
     void FillColumnCells(int col, QChar kind);
     void FitWindow();
+    int ContentWidth(int col, TChannelField field) const;
     void LoadCell(int col, int row, bool inUse);
     TCellList* ListOfField(TChannelField field) const;
     TChannelField FieldOf(int col) const;
@@ -84,11 +88,16 @@ class TChannelTableWindow : public TEditorWindow
     void gvChsSelectCell(int col, int row);
     void gvChsSetForeText(int col, int row, const QString& text);
     void gvChsKeyPress(int col, int row, QLineEdit* editor);
-    void EndRxEdit(int row, const QString& text);
-    void EndTxEdit(int row, const QString& text);
-    void EndTextEdit(int col, int row, TChannelField field, const QString& text);
+    void gvChsOpenCell(int col, int row, const QString& typed);
+    // Each stores a typed cell and returns the status bar note on what storing changed (empty: as typed).
+    std::string EndRxEdit(int row, const QString& text);
+    std::string EndTxEdit(int row, const QString& text);
+    std::string EndTextEdit(int col, int row, TChannelField field, const QString& text);
+    void ConnectCellList(TCellList* list);
     void ComBoxSetData(TCellList* list);
+    void StoreTypedTone();
     void ComBoxExit();
+    void ComBoxNavigate(int key, Qt::KeyboardModifiers modifiers);
     // One undo step for the cell's channel and column.
     void CommitCellEdit(int col, int row);
 

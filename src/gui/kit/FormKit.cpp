@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
@@ -131,10 +132,19 @@ QPushButton* NewButton(QWidget* parent, const char* name, const char* caption)
     return button;
 }
 
+// Each editor opens down and to the right of the ones already open, so that none hides another's caption; the
+// borderless channel table behind them does not count. After eight the row starts again at the top.
 void MoveEditor(QWidget* editor)
 {
+    constexpr int kCascadeStep = 24;
+    constexpr int kCascadeDepth = 8;
     auto* frame = qobject_cast<QMdiSubWindow*>(editor->parentWidget());
-    (frame ? static_cast<QWidget*>(frame) : editor)->move(20, 20);
+    int open = 0;
+    if (QMdiArea* area = frame ? frame->mdiArea() : nullptr)
+        for (const QMdiSubWindow* other : area->subWindowList())
+            open += other != frame && other->isVisible() && !other->windowFlags().testFlag(Qt::FramelessWindowHint);
+    const int offset = 20 + kCascadeStep * (open % kCascadeDepth);
+    (frame ? static_cast<QWidget*>(frame) : editor)->move(offset, offset);
 }
 
 void CloseEditor(QWidget* editor)

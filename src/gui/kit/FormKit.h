@@ -52,6 +52,6 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, const char* caption);
 QRadioButton* NewRadio(QWidget* parent, const char* name, const char* caption);
 QPushButton* NewButton(QWidget* parent, const char* name, const char* caption);
 
-// Places an editor window at (20, 20) of the document area and closes it with its frame.
+// Places an editor window in the document area, cascading from (20, 20), and closes it with its frame.
 void MoveEditor(QWidget* editor);
 void CloseEditor(QWidget* editor);

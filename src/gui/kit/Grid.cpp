@@ -20,6 +20,7 @@ class TGridModel : public QAbstractTableModel
     struct TCell {
         QString Text;
         QString Value;
+        QString Tip;
         QColor Color;
         Qt::Alignment Align = Qt::AlignLeft | Qt::AlignVCenter;
         bool ReadOnly = false;
@@ -117,6 +118,8 @@ class TGridModel : public QAbstractTableModel
             return cell.Text;
         case Qt::TextAlignmentRole:
             return static_cast<int>(cell.Align);
+        case Qt::ToolTipRole:
+            return cell.Tip.isEmpty() ? QVariant() : QVariant(cell.Tip);
         case Qt::BackgroundRole:
             return cell.Color.isValid() ? QVariant(QBrush(cell.Color)) : QVariant();
         default:
@@ -246,6 +249,17 @@ class TGridDelegate : public QStyledItemDelegate
 namespace
 {
 
+// The keys that open the current cell as a spreadsheet does: Enter, F2 and a typed character (which the opened
+// editor or list then receives). Keys with Ctrl or Alt belong to the menus.
+bool OpensCell(const QKeyEvent* key)
+{
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_F2)
+        return true;
+    return !key->text().isEmpty() && key->text()[0].isPrint();
+}
+
 bool IsClipboardKey(const QKeyEvent* key)
 {
     return key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Paste);
@@ -275,7 +289,9 @@ TGrid::TGrid(QWidget* parent) : QTableView(parent), Model(std::make_unique<TGrid
     setItemDelegate(new TGridDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
-    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::DoubleClicked);
+    setTabKeyNavigation(true);
     setContextMenuPolicy(Qt::NoContextMenu);
     setDragEnabled(false);
     setAcceptDrops(false);
@@ -386,6 +402,17 @@ void TGrid::SetText(int col, int row, const QString& text)
 QString TGrid::Value(int col, int row) const
 {
     return Model->At(col, row).Value;
+}
+
+QString TGrid::Tip(int col, int row) const
+{
+    return Model->At(col, row).Tip;
+}
+
+void TGrid::SetTip(int col, int row, const QString& tip)
+{
+    if (auto* cell = Model->Edit(col, row))
+        cell->Tip = tip;
 }
 
 void TGrid::SetValue(int col, int row, const QString& value)
@@ -561,7 +588,32 @@ void TGrid::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && !IsEditing() && OpensCell(event)) {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (!ReadOnly(ColOf(current), RowOf(current))) {
+            // F2 and typed characters open the text editor the usual way; Enter opens it with the text selected.
+            if (enter)
+                EditCell(ColOf(current), RowOf(current));
+            else
+                QTableView::keyPressEvent(event);
+            return;
+        }
+        const bool typed = !enter && event->key() != Qt::Key_F2;
+        emit CellOpened(ColOf(current), RowOf(current), typed ? event->text() : QString());
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+void TGrid::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (pressed.isValid() && ReadOnly(ColOf(pressed), RowOf(pressed))) {
+        emit CellOpened(ColOf(pressed), RowOf(pressed), QString());
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
 }
 
 void TGrid::mousePressEvent(QMouseEvent* event)
@@ -590,18 +642,36 @@ void TGrid::commitData(QWidget* editor)
     PendingRow = line->property("gridRow").toInt();
 }
 
+// Enter, Tab and Shift+Tab end the edit and move the cell cursor as a spreadsheet does (down, right, left) without
+// opening the next cell, so that a column of frequencies can be typed one after the other.
 void TGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
 {
-    QTableView::closeEditor(editor, hint);
+    QTableView::closeEditor(editor,
+                            hint == QAbstractItemDelegate::RevertModelCache ? hint : QAbstractItemDelegate::NoHint);
     if (!HasPending)
         return;
     // Told only now, with the editor gone, so that a message box shown by the receiver cannot end the
     // same edit a second time.
     HasPending = false;
-    if (PendingText == Text(PendingCol, PendingRow))
+    if (PendingText != Text(PendingCol, PendingRow)) {
+        SetText(PendingCol, PendingRow, PendingText);
+        emit EditEnded(PendingCol, PendingRow, PendingText);
+    }
+    MoveAfterEdit(hint);
+}
+
+void TGrid::MoveAfterEdit(QAbstractItemDelegate::EndEditHint hint)
+{
+    CursorAction move = MoveDown;
+    if (hint == QAbstractItemDelegate::EditNextItem)
+        move = MoveNext;
+    else if (hint == QAbstractItemDelegate::EditPreviousItem)
+        move = MovePrevious;
+    else if (hint != QAbstractItemDelegate::SubmitModelCache)
         return;
-    SetText(PendingCol, PendingRow, PendingText);
-    emit EditEnded(PendingCol, PendingRow, PendingText);
+    const QModelIndex next = moveCursor(move, Qt::NoModifier);
+    if (next.isValid())
+        setCurrentIndex(next);
 }
 
 void TGrid::scrollContentsBy(int dx, int dy)

@@ -9,11 +9,13 @@
 //   item index), a read-only flag, an alignment, a background colour and optional left/right lines.
 // Column widths can be changed with the mouse; there is no copy, drag, fill or pop-up menu.
 //
-// Typed edits: EditCell(c, r) opens the in-place text editor on a cell that is not read-only, with all its
-// text selected; typing on such a cell opens it too. SetEditorSetup is told each time the editor opens, to
+// The keyboard works as in a spreadsheet: arrows, Tab, Shift+Tab, Home, End, Ctrl+Home, Ctrl+End, Page Up and
+// Page Down only move the cell cursor. Typed edits: EditCell(c, r) opens the in-place text editor on a cell that is
+// not read-only, with all its text selected; Enter, F2, a double click or typing on such a cell opens it too, and
+// on a read-only cell they emit CellOpened instead. SetEditorSetup is told each time the editor opens, to
 // give it the cell's maximum length and key filter. The editor has no clipboard commands either. Enter,
 // leaving the cell or EndEdit() end the edit: the cell takes the typed text and EditEnded fires when that
-// text differs from what the cell held; Escape drops the edit.
+// text differs from what the cell held; Escape drops the edit. Enter then moves the cursor down, Tab right.
 // Drop-down lists and other widgets are laid over a cell with PlaceOverCell.
 //
 // Usage, the FM memory grid (three pairs of number and frequency columns, channels 1 to 25):
@@ -77,6 +79,9 @@ class TGrid : public QTableView
     void SetText(int col, int row, const QString& text);
     QString Value(int col, int row) const;
     void SetValue(int col, int row, const QString& value);
+    // The tooltip of a cell; a title cell's shows over its column title.
+    QString Tip(int col, int row) const;
+    void SetTip(int col, int row, const QString& tip);
     bool ReadOnly(int col, int row) const;
     void SetReadOnly(int col, int row, bool readOnly);
     Qt::Alignment Alignment(int col, int row) const;
@@ -114,10 +119,14 @@ class TGrid : public QTableView
     // The mouse was pressed on such a cell; it is the current cell by then.
     void CellPressed(int col, int row);
     void EditEnded(int col, int row, const QString& text);
+    // Enter, F2, a typed character (typed, else empty) or a double click on a read-only cell: the window opens
+    // what stands for the cell there (its in-place list).
+    void CellOpened(int col, int row, const QString& typed);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void commitData(QWidget* editor) override;
     void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
@@ -127,6 +136,7 @@ class TGrid : public QTableView
   private:
     friend class TGridDelegate;
     void HideOverlay();
+    void MoveAfterEdit(QAbstractItemDelegate::EndEditHint hint);
     void PaintCorner();
     void ApplyColWidths();
     QModelIndex IndexOf(int col, int row) const;

@@ -7,6 +7,7 @@
 
 #include "core/files/Backups.h"
 #include "core/files/StartUp.h"
+#include "gui/kit/MessageBox.h"
 
 namespace
 {
@@ -21,6 +22,15 @@ TWriteWindow::TWriteWindow(QWidget* parent)
     Engine = engine.get();
     AttachTransfer(std::move(engine));
     ShowPreview();
+}
+
+void TWriteWindow::done(int result)
+{
+    const bool partial = Engine->PartlyWritten();
+    TTransferWindow::done(result);
+    if (partial)
+        ShowMessageBox(QString::fromStdString(gLanguage.Caution), QString::fromStdString(gLanguage.WritePartial),
+                       TMessageKind::Information);
 }
 
 // The texts come from the message texts, not the window's section: they name a count and a file.

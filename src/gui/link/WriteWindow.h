@@ -20,6 +20,8 @@ class TWriteWindow : public TTransferWindow
     bool Succeeded() const { return Engine->Succeeded(); }
     // The last attempt was read back and every block held what was written.
     bool Verified() const { return Engine->Verified(); }
+    // Closing after a write that stopped part-way warns that the radio holds a mix of old and new data.
+    void done(int result) override;
 
     // The preview: its heading with the count of changes, and one line per change. Ok confirms it.
     QLabel* lPreview;

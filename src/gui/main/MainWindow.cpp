@@ -28,10 +28,12 @@
 #include "core/files/LanguageFile.h"
 #include "core/files/SettingsFile.h"
 #include "core/files/StartUp.h"
+#include "core/model/ChannelCodec.h"
 #include "core/model/Derivations.h"
 #include "gui/channels/ChannelRows.h"
 #include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/EditorWindow.h"
+#include "gui/kit/MenuShortcuts.h"
 #include "gui/kit/MessageBox.h"
 #include "gui/kit/Pictures.h"
 #include "gui/link/LinkDialogs.h"
@@ -53,6 +55,8 @@ constexpr int kStateIndexRole = Qt::UserRole;
 constexpr int kTreeWidth = 185;
 constexpr std::array<int, 7> kPanelWidths = {50, 80, 120, 120, 120, 800, 100};
 constexpr int kStretchingPanel = 5;
+// The panel of notes and hints, which stretches with the band panel: a note is one line of text.
+constexpr int kNotePanel = 0;
 
 QString Text(const std::string& text)
 {
@@ -162,6 +166,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(Splitter1, 1);
     setCentralWidget(central);
     BuildStatusBar();
+    TMenuShortcuts::Install(this);
 
     cbCom = new QComboBox(central);
     cbCom->setObjectName(QStringLiteral("cbCom"));
@@ -400,11 +405,12 @@ void TMainWindow::BuildStatusBar()
     for (int i = 0; i < static_cast<int>(Panels.size()); ++i) {
         Panels[i] = new QLabel(MainBar);
         Panels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i == kStretchingPanel)
-            Panels[i]->setMinimumWidth(kPanelWidths[1]);
+        const bool stretching = i == kStretchingPanel || i == kNotePanel;
+        if (stretching)
+            Panels[i]->setMinimumWidth(kPanelWidths[i == kNotePanel ? 0 : 1]);
         else
             Panels[i]->setFixedWidth(kPanelWidths[i]);
-        MainBar->addWidget(Panels[i], i == kStretchingPanel ? 1 : 0);
+        MainBar->addWidget(Panels[i], stretching ? 1 : 0);
     }
     setStatusBar(MainBar);
 }
@@ -469,7 +475,7 @@ void TMainWindow::TimerTimer()
 
 void TMainWindow::RefreshStatus()
 {
-    Panels[0]->clear();
+    Panels[kNotePanel]->setText(UsedChannelCount(gAll) == 0 ? Text(gLanguage.EmptyHint) : QString());
     TimerTimer();
     Panels[3]->setText(lCom->text() + Text(gAll.ComPort));
     Panels[4]->setText(Text(gAll.ModelName));
@@ -524,6 +530,11 @@ void TMainWindow::ResetHistory()
 {
     Steps.Reset(EditStateOf(gAll), !gAll.Modified);
     RefreshStatus();
+}
+
+void TMainWindow::ShowNote(const std::string& text)
+{
+    Panels[kNotePanel]->setText(Text(text));
 }
 
 void TMainWindow::UndoCommand()

@@ -43,6 +43,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
     // One undo step per change to the image; New, Open and a restored recovery copy start afresh.
     void CommitEdit(const std::string& caption) override;
     void ResetHistory() override;
+    // Panel 0 of the status bar: the note on the last edit, or the hint of an empty data set.
+    void ShowNote(const std::string& text) override;
     void UndoCommand();
     void RedoCommand();
     const TEditHistory& History() const { return Steps; }

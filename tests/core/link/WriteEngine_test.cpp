@@ -124,6 +124,7 @@ TEST_F(WriteEngineTest, FullWriteStampsTheTimeAndSendsBlocks0To294)
     EXPECT_TRUE(engine->OkEnabled());
     EXPECT_EQ(recorder.ProgressPeak, 294);
     EXPECT_EQ(recorder.ProgressPosition, 0);
+    EXPECT_FALSE(engine->PartlyWritten());
     link.RunFor(5000);
     EXPECT_EQ(recorder.FinishCount, 0);
 }
@@ -287,6 +288,7 @@ TEST_F(WriteEngineTest, WrongModelEndsTheTransferWithoutWriting)
         EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ModError});
         EXPECT_TRUE(recorder.Questions.empty());
         EXPECT_EQ(WrittenBlocks(), 0);
+        EXPECT_FALSE(engine->PartlyWritten());
         EXPECT_EQ(all.Image, imageBefore);
     }
 }
@@ -344,6 +346,7 @@ TEST_F(WriteEngineTest, SilenceAfterBlock100StopsAtThatBlock)
     EXPECT_EQ(WrittenBlocks(), 101);
     const TFrame last = link.SentFrames().back();
     EXPECT_EQ((last[1] << 8) | last[2], 101 * 16);
+    EXPECT_TRUE(engine->PartlyWritten());
 }
 
 TEST_F(WriteEngineTest, LineErrorReportsAtOnceAndLaterTimeoutsStaySilent)
@@ -382,6 +385,7 @@ TEST_F(WriteEngineTest, CancelMidTransferSendsNothingMore)
     EXPECT_EQ(link.Sent.size(), sentAtCancel);
     EXPECT_TRUE(recorder.Messages.empty());
     EXPECT_LT(WrittenBlocks(), kWriteBlockCount);
+    EXPECT_TRUE(engine->PartlyWritten());
 }
 
 TEST_F(WriteEngineTest, SplitAndPaddedAcknowledgementsStillWriteEveryBlock)

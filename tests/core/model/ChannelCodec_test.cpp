@@ -172,7 +172,8 @@ TEST(SetChannelField, NameAndIdCode)
     EXPECT_EQ(Set(s, 6, F::Name, "AB  "), "AB");
     EXPECT_EQ(Byte(s, 6, 18), 33);
     EXPECT_EQ(Byte(s, 6, 20), 0);
-    EXPECT_EQ(Set(s, 6, F::Name, "\xC3\xA9t\xC3\xA9"), "\xC3\xA9t\xC3\xA9"); // not a radio character: "@"
+    // Not a radio character: stored as "@", and the text handed back says so rather than showing what was typed.
+    EXPECT_EQ(Set(s, 6, F::Name, "\xC3\xA9t\xC3\xA9"), "@t@");
     TChannel ch;
     ASSERT_TRUE(DecodeChannel(s.All, 6, ch));
     EXPECT_EQ(ch.Name, "@t@");

@@ -41,7 +41,9 @@ class TViewsLog : public TViewsHost
         Commits << QString::fromStdString(caption);
         gAll.Modified = true;
     }
+    void ShowNote(const std::string& text) override { Notes << QString::fromStdString(text); }
     QStringList Commits;
+    QStringList Notes;
     QList<TRefresh> Kinds;
     QList<TCommand> Commands;
     QList<int> Channels;

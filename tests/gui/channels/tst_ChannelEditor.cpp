@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "core/files/TypedValues.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
 #include "gui/channels/ChannelEditor.h"
@@ -121,7 +122,7 @@ class TestChsEdit : public QObject
         QCOMPARE(Views->Channels.last(), 3);
     }
 
-    void FrequencyOutsideTheBandsIsReplacedByTheFirstBandEdge_data()
+    void FrequencyOutsideTheBandsIsRefused_data()
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
@@ -134,20 +135,52 @@ class TestChsEdit : public QObject
         QTest::newRow("TX above every band") << "cxTxSv"
                                              << "999";
     }
-    void FrequencyOutsideTheBandsIsReplacedByTheFirstBandEdge()
+    // The box goes back to the channel's value and nothing is stored (it once became the first band's edge).
+    void FrequencyOutsideTheBandsIsRefused()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
         MakeChannel(1, "145.00000");
+        const QByteArray record = Record(1);
         Open();
         TypeInto(Box(box.toLatin1().constData()), typed);
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
-        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
+        QVERIFY(Boxes->Shown[0].Text.contains(QString::fromStdString(EnabledBandsText(gAll))));
         QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
-        QCOMPARE(Box(box.toLatin1().constData())->text(), QStringLiteral("400.00000"));
-        const TChannel channel = Decoded(1);
-        QCOMPARE(box == "cxRxSv" ? channel.RxFreq : channel.TxFreq, 400.0);
+        QCOMPARE(Box(box.toLatin1().constData())->text(), QStringLiteral("145.00000"));
+        QCOMPARE(Record(1), record);
+    }
+
+    void OutOfBandRxCreatesNoChannel()
+    {
+        gAll.CurrentChannel = 2;
+        Open();
+        TypeInto(Box("cxRxSv"), QStringLiteral("999"));
+        QCOMPARE(Boxes->Shown.size(), 1);
+        QVERIFY(!IsChannelUsed(gAll, 2));
+        QCOMPARE(Box("cxRxSv")->text(), QString());
+        QVERIFY(!Box("cxTxSv")->isEnabled());
+    }
+
+    // The editor once left TX behind and turned a simplex channel into a split one.
+    void RxChangeMovesTxAlongAndReportsTheStep()
+    {
+        MakeChannel(1, "145.00000");
+        Open();
+        TypeInto(Box("cxRxSv"), QStringLiteral("145.50390"));
+        QCOMPARE(Box("cxRxSv")->text(), QStringLiteral("145.50375"));
+        QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("145.50375"));
+        QCOMPARE(Decoded(1).TxFreq, 145.50375);
+        QCOMPARE(Views->Notes, QStringList{QStringLiteral("145.50390 stored as 145.50375 (step 1.25 kHz)")});
+
+        TypeInto(Box("cxRxSv"), QStringLiteral("145"));
+        TypeInto(Box("cxTxSv"), QStringLiteral("145.6"));
+        TypeInto(Box("cxRxSv"), QStringLiteral("146"));
+        QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("146.60000"));
+        QCOMPARE(Decoded(1).TxFreq, 146.6);
+        QCOMPARE(Views->Commits.size(), 4);
+        QCOMPARE(Views->Notes.size(), 1);
     }
 
     // A TX frequency typed alone is a change to keep: one undo step, the table row shows it, closing asks.
@@ -215,10 +248,12 @@ class TestChsEdit : public QObject
         QTest::keyClicks(Find<TToneCombo>("cxRxDcts")->lineEdit(), QStringLiteral("8"));
         // A wheel turn over the power list stores while the boxes keep their typed texts.
         List("cxPwrv")->setCurrentIndex(0);
-        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequecy number come amiss!")});
-        QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("400.00000"));
+        // The TX text is refused and stays as stored; the tone being typed and the power are stored.
+        QCOMPARE(Boxes->Shown.size(), 1);
+        QVERIFY(Boxes->Shown[0].Text.startsWith(QStringLiteral("\"1.2.3\" is not a frequency")));
+        QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("145.00000"));
         const TChannel channel = Decoded(1);
-        QCOMPARE(channel.TxFreq, 400.0);
+        QCOMPARE(channel.TxFreq, 145.0);
         QCOMPARE(channel.RxTone, std::string("30.0"));
         QCOMPARE(channel.Power, uint8_t(0));
     }

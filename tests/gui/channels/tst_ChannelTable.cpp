@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table: typed edits and in-place lists reaching the image bytes, row state, key filters,
 // the column definitions and their language texts.
+#include <QAbstractItemView>
 #include <QFile>
 #include <QLineEdit>
 #include <QtTest>
 
+#include "core/files/TypedValues.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Numbers.h"
 #include "gui/channels/ChannelTableWindow.h"
@@ -117,6 +119,42 @@ class TestChsInfo : public QObject
         return texts;
     }
 
+    // Keys go where the program sends them: to whatever has the focus in the window, as a user's keys do. (The
+    // offscreen platform does not give the window back its activation after a drop-down closed.)
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QWidget* focus = Window->focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, key, modifiers);
+    }
+
+    // Drops the placed tone list down and picks an item inside it, as the mouse does.
+    void PickFromToneList(int item)
+    {
+        TCellList* list = Window->cxDcts;
+        QVERIFY(list->isVisible());
+        list->showPopup();
+        QTRY_VERIFY(list->view()->isVisible());
+        list->view()->setCurrentIndex(list->model()->index(item, 0));
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+    }
+
+    // Each key to whatever has the focus by then: the first one typed on a cell opens its editor.
+    void TypeKeys(const QString& text)
+    {
+        for (const QChar c : text)
+            QTest::keyClicks(Window->focusWidget(), QString(c));
+    }
+
+    bool AnyListShown() const
+    {
+        for (const TCellList* list : Window->findChildren<TCellList*>())
+            if (list->isVisible())
+                return true;
+        return false;
+    }
+
   private slots:
     void init()
     {
@@ -139,17 +177,20 @@ class TestChsInfo : public QObject
         QCOMPARE(Grid()->RowCount(), 130);
         QCOMPARE(Window->ShownCount, 15);
         QCOMPARE(Grid()->ColCount(), 16);
-        QCOMPARE(Window->width(), 985 + 50);
+        // The columns are at least as wide as defined, wider where their content needs it.
+        int width = 50;
+        for (int c = 1; c < Grid()->ColCount(); ++c)
+            width += Grid()->ColWidth(c);
+        QCOMPARE(Window->width(), width);
         const QList<TChannelField> shown = {F::Number, F::RxFrequency, F::TxFrequency, F::RxTone,   F::TxTone,
                                             F::Power,  F::Bandwidth,   F::ScanAdd,     F::BusyLock, F::Vox,
                                             F::Tail,   F::PttId,       F::Ani,         F::Name,     F::IdCode};
         for (int c = 1; c <= 15; ++c)
             QCOMPARE(FieldNumber(Window->ColumnField(c).first), FieldNumber(shown[c - 1]));
         QCOMPARE(Grid()->Text(Col(F::RxFrequency), 1), QStringLiteral("RX Frequency"));
-        QCOMPARE(Grid()->ColWidth(Col(F::RxFrequency)), 80);
+        QVERIFY(Grid()->ColWidth(Col(F::RxFrequency)) >= 80);
         QCOMPARE(Grid()->Text(1, 1), QStringLiteral("No."));
         QCOMPARE(Grid()->Text(1, 129), QStringLiteral("128"));
-        QCOMPARE(Window->pos(), QPoint(20, 20));
         const QColor tip = Window->palette().color(QPalette::ToolTipBase);
         for (int channel = 1; channel <= 128; ++channel)
             QCOMPARE(Grid()->Color(Col(F::Power), channel + 1) == tip, channel % 16 == 0);
@@ -199,7 +240,7 @@ class TestChsInfo : public QObject
         QVERIFY(!Window->cxPwrv->isVisible());
     }
 
-    void OutOfBandFrequencyIsReplacedByTheFirstBandEdge_data()
+    void OutOfBandFrequencyIsRefusedAndTheCellKeepsItsValue_data()
     {
         QTest::addColumn<TChannelField>("field");
         QTest::addColumn<bool>("inUse");
@@ -209,7 +250,8 @@ class TestChsInfo : public QObject
         QTest::newRow("rx not a number") << F::RxFrequency << true << "1.2.3";
         QTest::newRow("tx between bands") << F::TxFrequency << true << "300";
     }
-    void OutOfBandFrequencyIsReplacedByTheFirstBandEdge()
+    // The text once became the first band's low edge, and an empty row turned into a channel.
+    void OutOfBandFrequencyIsRefusedAndTheCellKeepsItsValue()
     {
         QFETCH(TChannelField, field);
         QFETCH(bool, inUse);
@@ -217,18 +259,177 @@ class TestChsInfo : public QObject
         Open();
         if (inUse)
             MakeChannel(9, "145.5");
+        const QString before = Cell(field, 9);
+        const QByteArray record = Record(gAll, 9);
 
         TypeCell(field, 9, typed);
 
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
-        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
-        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
-        const QString edge = QString::fromStdString(FormatFreq(FirstBandLow()));
-        QCOMPARE(Cell(field, 9), edge);
-        TChannel decoded;
-        QVERIFY(DecodeChannel(gAll, 9, decoded));
-        QCOMPARE(QString::fromStdString(FormatFreq(field == F::RxFrequency ? decoded.RxFreq : decoded.TxFreq)), edge);
+        QVERIFY2(Boxes->Shown[0].Text.contains(QString::fromStdString(EnabledBandsText(gAll))),
+                 qPrintable(Boxes->Shown[0].Text));
+        QCOMPARE(Cell(field, 9), before);
+        QCOMPARE(Record(gAll, 9), record);
+        QCOMPARE(IsChannelUsed(gAll, 9), inUse);
+    }
+
+    // Typing over a channel's RX: a simplex TX moves along, a repeater's offset is kept, and where the offset
+    // would leave the bands TX stays and the status bar says so.
+    void RxChangeMovesTxAlong()
+    {
+        Open();
+        MakeChannel(2, "145.5");
+        TypeCell(F::RxFrequency, 2, QStringLiteral("146"));
+        QCOMPARE(Cell(F::TxFrequency, 2), QStringLiteral("146.00000"));
+
+        TypeCell(F::TxFrequency, 2, QStringLiteral("145.4"));
+        TypeCell(F::RxFrequency, 2, QStringLiteral("147"));
+        QCOMPARE(Cell(F::TxFrequency, 2), QStringLiteral("146.40000"));
+        QCOMPARE(FormatFreq(ReadChannelFreq(gAll, 2, TFreqWord::Tx)), std::string("146.40000"));
+        QVERIFY(Views->Notes.isEmpty());
+
+        const QString low = QString::fromStdString(FormatFreq(FirstBandLow()));
+        TypeCell(F::RxFrequency, 2, low);
+        QCOMPARE(Cell(F::RxFrequency, 2), low);
+        QCOMPARE(Cell(F::TxFrequency, 2), QStringLiteral("146.40000"));
+        QCOMPARE(Views->Notes.size(), 1);
+        QVERIFY(Views->Notes[0].startsWith(QStringLiteral("TX stays at 146.40000")));
+        QCOMPARE(Views->Commits.size(), 4);
+    }
+
+    // Moving across a row of tones and lists once retuned channels: every list opened on arrival and took the
+    // next arrow key as a new value.
+    void CursorKeysAcrossEveryColumnChangeNoByte()
+    {
+        Open();
+        MakeChannel(2, "145.5");
+        MakeChannel(3, "438.5");
+        std::string tone = "88.5";
+        SetChannelField(gAll, 2, F::RxTone, tone);
+        Window->ReloadChannel(2);
+        const auto image = gAll.Image;
+        Grid()->SetCurrentCell(2, 3);
+        Grid()->setFocus();
+        const int lastCol = Grid()->ColCount() - 1;
+        for (int c = 2; c < lastCol; ++c) {
+            Press(Qt::Key_Right);
+            Press(Qt::Key_Down);
+            Press(Qt::Key_Up);
+        }
+        QCOMPARE(Grid()->Col(), lastCol);
+        QCOMPARE(Grid()->Row(), 3);
+        for (int c = 2; c < lastCol; ++c)
+            Press(Qt::Key_Backtab);
+        QCOMPARE(Grid()->Col(), 2);
+        for (int c = 2; c < lastCol; ++c)
+            Press(Qt::Key_Tab);
+        QCOMPARE(Grid()->Col(), lastCol);
+        Press(Qt::Key_Home);
+        QCOMPARE(Grid()->Col(), 2);
+        Press(Qt::Key_End);
+        QCOMPARE(Grid()->Col(), lastCol);
+        Press(Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(Grid()->Row(), Grid()->RowCount() - 1);
+        Press(Qt::Key_PageUp);
+        QVERIFY(Grid()->Row() < Grid()->RowCount() - 1);
+        Press(Qt::Key_PageDown);
+        Press(Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(Grid()->Row(), 2);
+        QCOMPARE(Grid()->Col(), 2);
+        for (int c = 2; c < lastCol; ++c)
+            Press(Qt::Key_Left);
+
+        QVERIFY(gAll.Image == image);
+        QVERIFY(!AnyListShown());
+        QVERIFY(Views->Commits.isEmpty());
+        QVERIFY(Boxes->Shown.isEmpty());
+    }
+
+    // A list opens on Enter (or F2, a typed key, a double click) and only a pick inside it changes the value;
+    // an arrow key on a closed list moves the cursor on instead.
+    void ListsOpenOnRequestAndOnlyAPickChangesTheValue()
+    {
+        Open();
+        MakeChannel(2, "145.5");
+        const auto image = gAll.Image;
+        Grid()->SetCurrentCell(Col(F::Power), 3);
+        Grid()->setFocus();
+        Press(Qt::Key_Return);
+        TCellList* list = Window->cxPwrv;
+        QVERIFY(list->isVisible());
+        QTRY_VERIFY(list->view()->isVisible());
+        QVERIFY(gAll.Image == image);
+        QTest::keyClick(list->view(), Qt::Key_Up);
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        QTRY_VERIFY(!list->isVisible());
+        QCOMPARE(Cell(F::Power, 2), QStringLiteral("Low"));
+        QCOMPARE(Views->Commits.size(), 1);
+        QTRY_COMPARE(Window->focusWidget(), static_cast<QWidget*>(Grid()));
+
+        Click(F::RxTone, 2);
+        QVERIFY(Window->cxDcts->isVisible());
+        const auto picked = gAll.Image;
+        Press(Qt::Key_Down);
+        QVERIFY(!Window->cxDcts->isVisible());
+        QCOMPARE(Grid()->Row(), 4);
+        QCOMPARE(Grid()->Col(), Col(F::RxTone));
+        QVERIFY(gAll.Image == picked);
+    }
+
+    void EnterCommitsAndMovesDown()
+    {
+        Open();
+        Grid()->SetCurrentCell(Col(F::RxFrequency), 2);
+        Grid()->setFocus();
+        for (const char* typed : {"145.5", "146", "147.25"}) {
+            TypeKeys(QString::fromLatin1(typed));
+            Press(Qt::Key_Return);
+            QTRY_VERIFY(!Grid()->IsEditing());
+        }
+        QCOMPARE(Cell(F::RxFrequency, 1), QStringLiteral("145.50000"));
+        QCOMPARE(Cell(F::RxFrequency, 2), QStringLiteral("146.00000"));
+        QCOMPARE(Cell(F::RxFrequency, 3), QStringLiteral("147.25000"));
+        QCOMPARE(Grid()->Row(), 5);
+        QCOMPARE(Views->Commits.size(), 3);
+        // Esc drops what is typed and stays.
+        TypeKeys(QStringLiteral("150"));
+        Press(Qt::Key_Escape);
+        QVERIFY(!IsChannelUsed(gAll, 4));
+        QCOMPARE(Grid()->Row(), 5);
+    }
+
+    void ColumnsFitTheirContentAndExplainThemselves()
+    {
+        Open();
+        const QFontMetrics metrics = Grid()->fontMetrics();
+        QVERIFY(Grid()->ColWidth(Col(F::Name)) > metrics.horizontalAdvance(QStringLiteral("WWWWWWW")));
+        QVERIFY(Grid()->ColWidth(Col(F::RxFrequency)) > metrics.horizontalAdvance(QStringLiteral("888.88888")));
+        const QVariant tip = Grid()->model()->headerData(Col(F::TxTone) - 2, Qt::Horizontal, Qt::ToolTipRole);
+        QVERIFY2(tip.toString().contains(QStringLiteral("CTCSS")), qPrintable(tip.toString()));
+    }
+
+    void ATypedToneChangedWhenStoredIsReported()
+    {
+        Open();
+        MakeChannel(3, "145.5");
+        Click(F::TxTone, 3);
+        TypeKeys(QStringLiteral("D189N"));
+        Press(Qt::Key_Return);
+        QCOMPARE(Cell(F::TxTone, 3), QStringLiteral("D177N"));
+        QCOMPARE(Views->Notes.size(), 1);
+        QVERIFY(Views->Notes[0].startsWith(QStringLiteral("D189N stored as D177N")));
+        QCOMPARE(Views->Commits.size(), 1);
+    }
+
+    void ASnappedFrequencyIsReported()
+    {
+        Open();
+        MakeChannel(3, "145.5");
+        TypeCell(F::RxFrequency, 3, QStringLiteral("145.50390"));
+        QCOMPARE(Cell(F::RxFrequency, 3), QStringLiteral("145.50375"));
+        QCOMPARE(Views->Notes, QStringList{QStringLiteral("145.50390 stored as 145.50375 (step 1.25 kHz)")});
+        TypeCell(F::RxFrequency, 3, QStringLiteral("145.6"));
+        QCOMPARE(Views->Notes.size(), 1);
     }
 
     void ClearingTheTxFrequencyLeavesNoTransmit()
@@ -302,17 +503,19 @@ class TestChsInfo : public QObject
         QVERIFY(list->isVisible());
         QCOMPARE(list->width(), Grid()->ColWidth(Col(F::ScanAdd)));
         QCOMPARE(list->currentText(), QStringLiteral("Add"));
-        QTest::keyClick(list, Qt::Key_Down);
+        // The click drops the list down; the pick inside it is the change.
+        QTRY_VERIFY(list->view()->isVisible());
+        QTest::keyClick(list->view(), Qt::Key_Down);
+        QVERIFY(!gAll.Modified);
+        QTest::keyClick(list->view(), Qt::Key_Return);
 
         QVERIFY(gAll.Image[kScanSkipMap] & 0x10);
         QCOMPARE(Cell(F::ScanAdd, 5), QStringLiteral("Del"));
         QCOMPARE(Grid()->Value(Col(F::ScanAdd), 6), QStringLiteral("1"));
         QVERIFY(gAll.Modified);
         QVERIFY(Views->Kinds.contains(TRefresh::ChannelEditor));
-        QVERIFY(list->isVisible());
-        QTest::keyClick(list, Qt::Key_Return);
-        QVERIFY(!list->isVisible());
-        QVERIFY(Grid()->hasFocus());
+        QTRY_VERIFY(!list->isVisible());
+        QTRY_COMPARE(Window->focusWidget(), static_cast<QWidget*>(Grid()));
     }
 
     void TypedTone_data()
@@ -369,7 +572,7 @@ class TestChsInfo : public QObject
         SetChannelField(gAll, 3, F::TxTone, tone);
         Window->ReloadChannel(3);
         Click(F::TxTone, 3);
-        Window->cxDcts->setCurrentIndex(0);
+        PickFromToneList(0);
         QCOMPARE(Cell(F::TxTone, 3), QStringLiteral("None"));
         QCOMPARE(Record(gAll, 3).mid(10, 2), Bytes({0xFF, 0xFF}));
     }
@@ -384,7 +587,9 @@ class TestChsInfo : public QObject
         QVERIFY(Views->Kinds.contains(TRefresh::ChannelEditor));
         QCOMPARE(Views->Channels.last(), 7);
         // Moving with the keyboard to another row follows too.
-        QTest::keyClick(Window->cxPwrv, Qt::Key_Return);
+        QTRY_VERIFY(Window->cxPwrv->view()->isVisible());
+        QTest::keyClick(Window->cxPwrv->view(), Qt::Key_Escape);
+        QTRY_VERIFY(!Window->cxPwrv->isVisible());
         QTest::keyClick(Grid(), Qt::Key_Down);
         QCOMPARE(gAll.CurrentChannel, 8);
         // The main window reloads a row the channel edit window changed.
@@ -440,12 +645,11 @@ class TestChsInfo : public QObject
 
         QCOMPARE(Grid()->ColCount(), 16);
         QCOMPARE(Col(F::Offset), -1);
-        QCOMPARE(Grid()->ColWidth(Col(F::Power)), 100);
+        QVERIFY(Grid()->ColWidth(Col(F::Power)) >= 100);
         QCOMPARE(Grid()->Text(Col(F::Power), 1), QStringLiteral("Power"));
         // A width that is not a number keeps the column's own width; "|" breaks the title.
-        QCOMPARE(Grid()->ColWidth(Col(F::RxFrequency)), 80);
+        QVERIFY(Grid()->ColWidth(Col(F::RxFrequency)) >= 80);
         QCOMPARE(Grid()->Text(Col(F::RxFrequency), 1), QStringLiteral("RX\nMHz"));
-        QCOMPARE(Window->width(), 985 + 35 + 50);
 
         MakeChannel(2, "145.5");
         QCOMPARE(Cell(F::Power, 2), QStringLiteral("Hi"));
@@ -456,7 +660,7 @@ class TestChsInfo : public QObject
         SetChannelField(gAll, 2, F::RxTone, tone);
         Window->ReloadChannel(2);
         Click(F::RxTone, 2);
-        Window->cxDcts->setCurrentIndex(0);
+        PickFromToneList(0);
         QCOMPARE(Cell(F::RxTone, 2), QStringLiteral("Off"));
         QCOMPARE(Record(gAll, 2).mid(8, 2), Bytes({0xFF, 0xFF}));
     }

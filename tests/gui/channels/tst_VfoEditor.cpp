@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "core/files/TypedValues.h"
 #include "core/model/ChannelCodec.h"
 #include "core/model/Encodings.h"
 #include "core/model/SettingsTable.h"
@@ -89,23 +90,26 @@ class TestFreqEdit : public QObject
         QVERIFY(!gAll.Modified);
     }
 
-    void BadFrequencyGivesTheFirstBandEdge_data()
+    void BadFrequencyIsRefused_data()
     {
         QTest::addColumn<QString>("typed");
         QTest::newRow("empty") << "";
         QTest::newRow("below every band") << "50";
+        QTest::newRow("between the bands") << "300";
         QTest::newRow("not a number") << "1..5";
     }
-    void BadFrequencyGivesTheFirstBandEdge()
+    // The box shows the VFO's frequency again and the image keeps it (it once became the first band's edge).
+    void BadFrequencyIsRefused()
     {
         QFETCH(QString, typed);
         SetVfo(kVfoA, "145.50000", "0.00000");
         Open();
         TypeInto(Box("cxRxSv"), typed);
-        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequecy number come amiss!")});
+        QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
-        QCOMPARE(Box("cxRxSv")->text(), QStringLiteral("400.00000"));
-        QCOMPARE(RawFreq(kVfoA), 40000000u);
+        QVERIFY(Boxes->Shown[0].Text.contains(QString::fromStdString(EnabledBandsText(gAll))));
+        QCOMPARE(Box("cxRxSv")->text(), QStringLiteral("145.50000"));
+        QCOMPARE(RawFreq(kVfoA), 14550000u);
     }
 
     void FrequencyAndOffsetBoxesWriteOnlyTheirField_data()

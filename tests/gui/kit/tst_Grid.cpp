@@ -128,6 +128,51 @@ class TestGrid : public QObject
         QCOMPARE(Editor()->text(), QStringLiteral("5"));
     }
 
+    // As in a spreadsheet: Enter ends an edit and moves down, Tab moves right, and neither opens the next cell.
+    void EnterAndTabMoveOnAfterAnEdit()
+    {
+        Grid->SetCurrentCell(2, 4);
+        QTest::keyClick(Grid, Qt::Key_Return);
+        QVERIFY(Grid->IsEditing());
+        QTest::keyClicks(Editor(), QStringLiteral("12"));
+        QTest::keyClick(Editor(), Qt::Key_Return);
+        QTRY_VERIFY(!Grid->IsEditing());
+        QCOMPARE(Grid->Text(2, 4), QStringLiteral("12"));
+        QCOMPARE(Grid->Row(), 5);
+        QCOMPARE(Grid->Col(), 2);
+        QTest::keyClicks(Grid, QStringLiteral("3"));
+        QTest::keyClick(Editor(), Qt::Key_Tab);
+        QTRY_VERIFY(!Grid->IsEditing());
+        QCOMPARE(Grid->Text(2, 5), QStringLiteral("3"));
+        QCOMPARE(Grid->Col(), 3);
+        QCOMPARE(Grid->Row(), 5);
+    }
+
+    // What stands for a read-only cell (a list) is asked for by Enter, F2, a typed character or a double click.
+    void ReadOnlyCellsAskToBeOpened()
+    {
+        QSignalSpy opened(Grid, &TGrid::CellOpened);
+        Grid->SetCurrentCell(3, 4);
+        QTest::keyClick(Grid, Qt::Key_Return);
+        QTest::keyClick(Grid, Qt::Key_F2);
+        QTest::keyClicks(Grid, QStringLiteral("h"));
+        QTest::mouseDClick(Grid->viewport(), Qt::LeftButton, {}, Centre(3, 6));
+        QTest::keyClick(Grid, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(opened.size(), 4);
+        QCOMPARE(opened[0], (QList<QVariant>{3, 4, QString()}));
+        QCOMPARE(opened[2], (QList<QVariant>{3, 4, QStringLiteral("h")}));
+        QCOMPARE(opened[3], (QList<QVariant>{3, 6, QString()}));
+        QVERIFY(!Grid->IsEditing());
+    }
+
+    void TitleTipsShowOverTheColumnTitle()
+    {
+        Grid->SetTip(2, 1, QStringLiteral("Receive frequency"));
+        QCOMPARE(Grid->model()->headerData(0, Qt::Horizontal, Qt::ToolTipRole).toString(),
+                 QStringLiteral("Receive frequency"));
+        QVERIFY(!Grid->model()->headerData(1, Qt::Horizontal, Qt::ToolTipRole).isValid());
+    }
+
     void EditorHasNoClipboard()
     {
         QApplication::clipboard()->setText(QStringLiteral("999"));

@@ -112,7 +112,7 @@ class TestMainFrm : public QObject
         QVERIFY(!frm.isWindowModified());
         QVERIFY(frm.DataFileName.isEmpty());
         QVERIFY(!gAll.Modified);
-        QCOMPARE(frm.Panels[0]->text(), QString());
+        QCOMPARE(frm.Panels[0]->text(), QStringLiteral("Read from the radio or open a file to start"));
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}/\\d{2}/\\d{2}$")).match(frm.Panels[1]->text()).hasMatch());
         QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$")).match(frm.Panels[2]->text()).hasMatch());
         QCOMPARE(frm.Panels[3]->text(), QStringLiteral("Port: COM1"));
