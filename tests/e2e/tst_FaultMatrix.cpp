@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
+#include <algorithm>
 #include <ctime>
 
 #include "e2e/VirtualRadio.h"
@@ -57,7 +58,8 @@ struct TFaultRow {
     bool Write = false;
     QStringList Faults;
     int KillAtBlock = -1;
-    QString Message;
+    // What the first message may begin with: one text, or any of several where the moment of the fault decides.
+    QStringList Messages;
 };
 
 std::vector<TFaultRow> FaultRows()
@@ -70,24 +72,26 @@ std::vector<TFaultRow> FaultRows()
     std::vector<TFaultRow> rows;
     for (const bool write : {false, true}) {
         const QString side = write ? "write, " : "read, ";
-        const auto row = [&](const char* name, const QStringList& faults, int killAtBlock, const QString& message) {
-            rows.push_back({side + name, write, faults, killAtBlock, message});
+        const auto row = [&](const char* name, const QStringList& faults, int killAtBlock,
+                             const QStringList& messages) {
+            rows.push_back({side + name, write, faults, killAtBlock, messages});
         };
         const QString done = write ? writeOk : readOk;
-        row("no answer", {"--mute"}, -1, comError);
-        row("silence from block 30", {"--silent-after", "30"}, -1, comError);
-        row("garbage from block 10", {"--garbage-from", "10"}, -1, comError);
-        row("split replies", {"--split"}, -1, done);
-        row("padded replies", {"--stray"}, -1, done);
-        row("refused handshake", {"--wrong-handshake"}, -1, comError);
-        row("wrong model", {"--model", "ZZ99"}, -1, modError);
-        row("hang-up at block 40", {"--line-error", "40", "--line-errors", "1000"}, -1, comError);
-        // A read starts once more after its first line error, and then finds the device gone.
-        row("radio killed at block 100", {}, 100, write ? comError : portError);
+        row("no answer", {"--mute"}, -1, {comError});
+        row("silence from block 30", {"--silent-after", "30"}, -1, {comError});
+        row("garbage from block 10", {"--garbage-from", "10"}, -1, {comError});
+        row("split replies", {"--split"}, -1, {done});
+        row("padded replies", {"--stray"}, -1, {done});
+        row("refused handshake", {"--wrong-handshake"}, -1, {comError});
+        row("wrong model", {"--model", "ZZ99"}, -1, {modError});
+        row("hang-up at block 40", {"--line-error", "40", "--line-errors", "1000"}, -1, {comError});
+        // A read starts once more after its first line error and then finds the device gone, unless the link's
+        // time-out strikes first on a busy machine.
+        row("radio killed at block 100", {}, 100, write ? QStringList{comError} : QStringList{portError, comError});
     }
-    rows.push_back({"write, refused acknowledgement at block 20", true, {"--wrong-ack", "20"}, -1, comError});
+    rows.push_back({"write, refused acknowledgement at block 20", true, {"--wrong-ack", "20"}, -1, {comError}});
     // A reply that looks sound but carries the block after the one asked for.
-    rows.push_back({"read, the next block's reply at block 50", false, {"--next-block", "50"}, -1, comError});
+    rows.push_back({"read, the next block's reply at block 50", false, {"--next-block", "50"}, -1, {comError}});
     return rows;
 }
 
@@ -147,12 +151,12 @@ class TestFaultMatrix : public QObject
         QTest::addColumn<bool>("write");
         QTest::addColumn<QStringList>("faults");
         QTest::addColumn<int>("killAtBlock");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<QStringList>("messages");
         const TShard shard = TShard::FromEnvironment();
         const std::vector<TFaultRow> rows = FaultRows();
         for (size_t i = size_t(shard.Index); i < rows.size(); i += size_t(shard.Count)) {
             const TFaultRow& row = rows[i];
-            QTest::newRow(qPrintable(row.Name)) << row.Write << row.Faults << row.KillAtBlock << row.Message;
+            QTest::newRow(qPrintable(row.Name)) << row.Write << row.Faults << row.KillAtBlock << row.Messages;
         }
     }
 
@@ -161,9 +165,9 @@ class TestFaultMatrix : public QObject
         QFETCH(bool, write);
         QFETCH(QStringList, faults);
         QFETCH(int, killAtBlock);
-        QFETCH(QString, message);
+        QFETCH(QStringList, messages);
         const QString done = Said(write ? &TMessageTexts::WriteOk : &TMessageTexts::ReadOk);
-        const bool succeeds = message == done;
+        const bool succeeds = messages == QStringList{done};
         const std::vector<uint8_t> memory = ScrambledMemory(gAll, 21);
         const auto before = gAll.Image;
         TFaultClock fault;
@@ -177,7 +181,9 @@ class TestFaultMatrix : public QObject
                                         : RunUntilMessage<TReadWindow>(recorder, fault, radio, killAtBlock);
             const qint64 waited = fault.Wall.elapsed() - fault.At;
             const double cpu = CpuSeconds() - fault.CpuAt;
-            QVERIFY2(shown.startsWith(message), qPrintable(shown)); // a write to another model asks to force it
+            const bool expected = std::any_of(messages.begin(), messages.end(),
+                                              [&shown](const QString& message) { return shown.startsWith(message); });
+            QVERIFY2(expected, qPrintable(shown)); // a write to another model asks to force it
             QVERIFY2(waited <= kTellWithinMs, qPrintable(QStringLiteral("told after %1 ms").arg(waited)));
             // The share of a core means something over a wait of a second or more.
             if (!succeeds && waited >= 1000) {
