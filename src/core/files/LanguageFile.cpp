@@ -13,6 +13,57 @@ std::string LanguageFilePath(const TAppState& all, const std::string& languageNa
     return DataFolder(all) + languageName + ".Ini";
 }
 
+std::vector<std::pair<const char*, std::string*>> MessageTextFields(TMessageTexts& language)
+{
+    return {{"Confirmation", &language.Confirmation},
+            {"Completed", &language.Completed},
+            {"Error", &language.Error},
+            {"ExitProgram", &language.ExitProgram},
+            {"OutRange", &language.OutRange},
+            {"ErrRange", &language.ErrRange},
+            {"Channel", &language.Channel},
+            {"Info", &language.Info},
+            {"Caution", &language.Caution},
+            {"SaveProgram", &language.SaveProgram},
+            {"FileExists", &language.FileExists},
+            {"All", &language.All},
+            {"Close", &language.Close},
+            {"Open", &language.Open},
+            {"ComError", &language.ComError},
+            {"ModError", &language.ModError},
+            {"PwdError", &language.PwdError},
+            {"ModelType", &language.ModelType},
+            {"Frequency", &language.Frequency},
+            {"ReadOk", &language.ReadOk},
+            {"WriteOk", &language.WriteOk},
+            {"PortError", &language.PortError},
+            {"ClearData", &language.ClearData},
+            {"Modforce", &language.Modforce},
+            {"VerifyOk", &language.VerifyOk},
+            {"VerifyFailed", &language.VerifyFailed},
+            {"VerifyNoAnswer", &language.VerifyNoAnswer},
+            {"BackupSaved", &language.BackupSaved},
+            {"BackupFailed", &language.BackupFailed},
+            {"PreviewChanges", &language.PreviewChanges},
+            {"PreviewSame", &language.PreviewSame},
+            {"PreviewNoBackup", &language.PreviewNoBackup},
+            {"FileShort", &language.FileShort},
+            {"FileLong", &language.FileLong},
+            {"FileTooShort", &language.FileTooShort},
+            {"BadSettings", &language.BadSettings},
+            {"BadLanguage", &language.BadLanguage},
+            {"Undo", &language.Undo},
+            {"Redo", &language.Redo},
+            {"Untitled", &language.Untitled},
+            {"EditStep", &language.EditStep},
+            {"ReadStep", &language.ReadStep},
+            {"BatchStep", &language.BatchStep},
+            {"ModelStep", &language.ModelStep},
+            {"ImportStep", &language.ImportStep},
+            {"BatchQuestion", &language.BatchQuestion},
+            {"PowerTestQuestion", &language.PowerTestQuestion}};
+}
+
 std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)
 {
     language = TMessageTexts();
@@ -21,52 +72,7 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
     std::string problem;
     if (path.empty() || !profile.Load(path, problem))
         return problem;
-    std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
-                                                    {"ExitProgram", &language.ExitProgram},
-                                                    {"OutRange", &language.OutRange},
-                                                    {"ErrRange", &language.ErrRange},
-                                                    {"Channel", &language.Channel},
-                                                    {"Info", &language.Info},
-                                                    {"Caution", &language.Caution},
-                                                    {"SaveProgram", &language.SaveProgram},
-                                                    {"FileExists", &language.FileExists},
-                                                    {"All", &language.All},
-                                                    {"Close", &language.Close},
-                                                    {"Open", &language.Open},
-                                                    {"ComError", &language.ComError},
-                                                    {"ModError", &language.ModError},
-                                                    {"PwdError", &language.PwdError},
-                                                    {"ModelType", &language.ModelType},
-                                                    {"Frequency", &language.Frequency},
-                                                    {"ReadOk", &language.ReadOk},
-                                                    {"WriteOk", &language.WriteOk},
-                                                    {"PortError", &language.PortError},
-                                                    {"ClearData", &language.ClearData},
-                                                    {"Modforce", &language.Modforce},
-                                                    {"VerifyOk", &language.VerifyOk},
-                                                    {"VerifyFailed", &language.VerifyFailed},
-                                                    {"VerifyNoAnswer", &language.VerifyNoAnswer},
-                                                    {"BackupSaved", &language.BackupSaved},
-                                                    {"BackupFailed", &language.BackupFailed},
-                                                    {"PreviewChanges", &language.PreviewChanges},
-                                                    {"PreviewSame", &language.PreviewSame},
-                                                    {"PreviewNoBackup", &language.PreviewNoBackup},
-
-                                                    {"FileShort", &language.FileShort},
-                                                    {"FileLong", &language.FileLong},
-                                                    {"FileTooShort", &language.FileTooShort},
-                                                    {"BadSettings", &language.BadSettings},
-                                                    {"BadLanguage", &language.BadLanguage},
-                                                    {"Undo", &language.Undo},
-                                                    {"Redo", &language.Redo},
-                                                    {"Untitled", &language.Untitled},
-                                                    {"EditStep", &language.EditStep},
-                                                    {"ReadStep", &language.ReadStep},
-                                                    {"BatchStep", &language.BatchStep},
-                                                    {"ModelStep", &language.ModelStep},
-                                                    {"ImportStep", &language.ImportStep},
-                                                    {"BatchQuestion", &language.BatchQuestion}};
-    for (auto& [key, text] : texts)
+    for (auto& [key, text] : MessageTextFields(language))
         *text = profile.ReadString("Language", key, *text);
     return problem;
 }

@@ -101,7 +101,7 @@ std::optional<std::string> CheckedFreqText(const std::string& text)
     double frequency = -1.0;
     if (!CheckFreqRange(gAll, text, frequency))
         return FormatFreq(frequency);
-    ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Information);
+    ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Warning);
     if (frequency <= 0.0)
         return std::nullopt;
     return FormatFreq(frequency);

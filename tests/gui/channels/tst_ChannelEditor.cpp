@@ -143,8 +143,8 @@ class TestChsEdit : public QObject
         TypeInto(Box(box.toLatin1().constData()), typed);
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
-        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
-        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
+        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequency is outside the radio's bands."));
+        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Warning);
         QCOMPARE(Box(box.toLatin1().constData())->text(), QStringLiteral("400.00000"));
         const TChannel channel = Decoded(1);
         QCOMPARE(box == "cxRxSv" ? channel.RxFreq : channel.TxFreq, 400.0);
@@ -215,7 +215,7 @@ class TestChsEdit : public QObject
         QTest::keyClicks(Find<TToneCombo>("cxRxDcts")->lineEdit(), QStringLiteral("8"));
         // A wheel turn over the power list stores while the boxes keep their typed texts.
         List("cxPwrv")->setCurrentIndex(0);
-        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequecy number come amiss!")});
+        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequency is outside the radio's bands.")});
         QCOMPARE(Box("cxTxSv")->text(), QStringLiteral("400.00000"));
         const TChannel channel = Decoded(1);
         QCOMPARE(channel.TxFreq, 400.0);

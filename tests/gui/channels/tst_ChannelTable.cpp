@@ -150,9 +150,9 @@ class TestChsInfo : public QObject
         QCOMPARE(Grid()->Text(1, 1), QStringLiteral("No."));
         QCOMPARE(Grid()->Text(1, 129), QStringLiteral("128"));
         QCOMPARE(Window->pos(), QPoint(20, 20));
-        const QColor tip = Window->palette().color(QPalette::ToolTipBase);
+        const QColor tint = RowTint(Window->palette());
         for (int channel = 1; channel <= 128; ++channel)
-            QCOMPARE(Grid()->Color(Col(F::Power), channel + 1) == tip, channel % 16 == 0);
+            QCOMPARE(Grid()->Color(Col(F::Power), channel + 1) == tint, channel % 16 == 0);
     }
 
     void TypingAFrequencyIntoAnEmptyRowCreatesTheChannel()
@@ -222,8 +222,8 @@ class TestChsInfo : public QObject
 
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
-        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
-        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
+        QCOMPARE(Boxes->Shown[0].Text, QStringLiteral("The frequency is outside the radio's bands."));
+        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Warning);
         const QString edge = QString::fromStdString(FormatFreq(FirstBandLow()));
         QCOMPARE(Cell(field, 9), edge);
         TChannel decoded;

@@ -102,7 +102,7 @@ class TestFreqEdit : public QObject
         SetVfo(kVfoA, "145.50000", "0.00000");
         Open();
         TypeInto(Box("cxRxSv"), typed);
-        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequecy number come amiss!")});
+        QCOMPARE(Boxes->Texts(), QStringList{QStringLiteral("The frequency is outside the radio's bands.")});
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
         QCOMPARE(Box("cxRxSv")->text(), QStringLiteral("400.00000"));
         QCOMPARE(RawFreq(kVfoA), 40000000u);
