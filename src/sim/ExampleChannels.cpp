@@ -22,7 +22,8 @@ void PutExampleChannels(TAppState& all)
         for (const auto& [field, value] : {std::pair{TChannelField::TxFrequency, example.TxFrequency},
                                            {TChannelField::TxTone, example.TxTone},
                                            {TChannelField::Bandwidth, example.Bandwidth},
-                                           {TChannelField::Name, example.Name}}) {
+                                           {TChannelField::Name, example.Name},
+                                           {TChannelField::ScanAdd, std::string("0")}}) {
             std::string text = value;
             SetChannelField(all, example.Number, field, text);
         }

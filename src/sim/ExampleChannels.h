@@ -18,5 +18,5 @@ struct TExampleChannel {
 };
 
 const std::vector<TExampleChannel>& ExampleChannels();
-// Puts the example channels into the image as the channel table would store them.
+// Puts the example channels into the image as the channel table would store them, each in the scan list.
 void PutExampleChannels(TAppState& all);

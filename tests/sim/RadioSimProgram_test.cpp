@@ -213,6 +213,7 @@ TEST(RadioSimProgramTest, ExampleChannelsAreStoredAsListed)
         EXPECT_EQ(channel.TxTone, example.TxTone) << example.Number;
         EXPECT_EQ(channel.Wide, example.Bandwidth == "1" ? 1 : 0) << example.Number;
         EXPECT_EQ(channel.Name, example.Name);
+        EXPECT_EQ(ChannelCellText(channel, example.Number, TChannelField::ScanAdd), "Add");
     }
     EXPECT_FALSE(IsChannelUsed(state.All, static_cast<int>(ExampleChannels().size()) + 1));
 }
