@@ -10,7 +10,7 @@
 
 namespace
 {
-// Why a port cannot be opened, for the second line under "Cannot Open Commcmication Port.".
+// Why a port cannot be opened, for the second line under "Cannot open the communication port.".
 std::string OpenFailureReason(const QSerialPort& port)
 {
     std::string reason = port.portName().toStdString() + ": " + port.errorString().toStdString();

@@ -113,6 +113,24 @@ TEST(Cli, NewWritesTheNewDataSet)
     EXPECT_EQ(channels.Out.find('\n'), channels.Out.size() - 1); // the header alone
 }
 
+// A new data set holds no channel: saved over a radio's file it would lose that radio's memory.
+TEST(Cli, NewReplacesAnExistingFileOnlyWithForce)
+{
+    TTempFolder folder;
+    const std::string file = MakeFile(folder);
+    const std::string before = folder.Read("radio.dat");
+    const TRun refused = RunCli(folder, "new '" + file + "'");
+    EXPECT_EQ(refused.Status, 1);
+    EXPECT_EQ(refused.Err, "qbh52-cli: \"" + file + "\" already exists; --force replaces it\n");
+    EXPECT_EQ(folder.Read("radio.dat"), before);
+    const TRun forced = RunCli(folder, "new --force '" + file + "'");
+    EXPECT_EQ(forced.Status, 0) << forced.Err;
+    EXPECT_NE(folder.Read("radio.dat"), before);
+    const TRun channels = RunCli(folder, "channels '" + file + "'");
+    EXPECT_EQ(channels.Out.find('\n'), channels.Out.size() - 1); // the header alone: the new data set
+    EXPECT_EQ(RunCli(folder, "new --force").Status, 2);
+}
+
 TEST(Cli, FailuresPrintOneLineAndNothingElse)
 {
     TTempFolder folder;
@@ -127,7 +145,7 @@ TEST(Cli, FailuresPrintOneLineAndNothingElse)
         {"info '" + folder.File("short.dat") + "'", "qbh52-cli: The file is too short to be a data file.\n"},
         {"info '" + folder.File("fifo.dat") + "'",
          "qbh52-cli: Cannot open file \"" + folder.File("fifo.dat") + "\". Not a regular file\n"},
-        {"fm '" + folder.File("wrong.dat") + "'", "qbh52-cli: Model Type Wrong.\n"},
+        {"fm '" + folder.File("wrong.dat") + "'", "qbh52-cli: Wrong model type.\n"},
         {"new '" + folder.File("no/such/folder.dat") + "'", ""},
     };
     for (const auto& [arguments, message] : cases) {
@@ -149,7 +167,7 @@ TEST(Cli, SettingsListsAndSetChangesByTheSameLabels)
     const TRun listed = RunCli(folder, "settings '" + file + "'");
     EXPECT_EQ(listed.Status, 0) << listed.Err;
     EXPECT_NE(listed.Out.find("\nOptional Function / Squelch level = 5\n"), std::string::npos) << listed.Out;
-    EXPECT_NE(listed.Out.find("\nFM Information / Frequancy[MHz] 1 = 101.70000\n"), std::string::npos);
+    EXPECT_NE(listed.Out.find("\nFM Information / Frequency[MHz] 1 = 101.70000\n"), std::string::npos);
     EXPECT_NE(listed.Out.find("\nRadio Information / Serial Number = AB 12\n"), std::string::npos);
 
     const std::string out = folder.File("set.dat");

@@ -142,7 +142,7 @@ TEST(Print, FailuresSayWhyAndLeaveTheFilesAsTheyWere)
     const std::tuple<std::string, std::string, std::string> cases[] = {
         {"one argument", data, "print needs a data file and a PDF file name"},
         {"missing data file", "'" + run.Folder.File("none.dat") + "'" + out, "Cannot open file"},
-        {"not a data file", "'" + run.Folder.File("notes.txt") + "'" + out, "Model Type Wrong"},
+        {"not a data file", "'" + run.Folder.File("notes.txt") + "'" + out, "Wrong model type"},
         {"PDF in a missing folder", data + "'" + run.Folder.File("no/such/out.pdf") + "'", "Cannot write the PDF"},
         {"PDF path is a folder", data + "'" + run.Folder.File("folder.pdf") + "'", "Cannot write the PDF"},
     };

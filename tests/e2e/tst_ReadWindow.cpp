@@ -107,7 +107,7 @@ class TestReadWindow : public QObject
         window.show();
         QTRY_VERIFY(!recorder.Shown.isEmpty());
         const QStringList lines = recorder.Shown.first().Text.split('\n');
-        QCOMPARE(lines.first(), QStringLiteral("Cannot Open Commcmication Port."));
+        QCOMPARE(lines.first(), QStringLiteral("Cannot open the communication port."));
         QVERIFY2(lines.size() == 2 && lines[1].contains("/nonexistent/ttyUSB9"), qPrintable(lines.join('|')));
         QTRY_VERIFY(!window.isVisible());
     }

@@ -83,6 +83,15 @@ class TestWritePowerWindows : public QObject
         QCOMPARE(first.Row, 13);
         QCOMPARE(window.cxFreq_Selv->text(), QString::fromStdString(first.Text));
         QVERIFY(!window.tbTx0->isEnabled());
+        // Online first says that it changes the radio's calibration; No stays offline.
+        recorder.QueueAnswer(TAnswer::No);
+        window.cxDebug->click();
+        QCOMPARE(recorder.Texts(), QStringList{QString::fromStdString(gLanguage.PowerTestQuestion)});
+        QCOMPARE(recorder.Shown[0].Kind, TMessageKind::YesNo);
+        QVERIFY(recorder.Texts()[0].contains(QStringLiteral("transmit power calibration")));
+        QTest::qWait(300);
+        QVERIFY(!window.TestEngine().Running());
+        QVERIFY(!window.tbTx0->isEnabled());
         window.cxDebug->click();
         QTRY_VERIFY_WITH_TIMEOUT(window.tbTx0->isEnabled(), kTransferTimeoutMs);
         QVERIFY(window.TestEngine().TableRead());
@@ -99,7 +108,7 @@ class TestWritePowerWindows : public QObject
         QCOMPARE(window.tbTx1->value(), 77);
         window.cxClose->click();
         QTRY_VERIFY(!window.isVisible());
-        QVERIFY(recorder.Shown.isEmpty());
+        QCOMPARE(recorder.Shown.size(), 2); // the two questions, nothing else
         const std::vector<uint8_t> table = radio.StopAndReadPowerTable();
         QCOMPARE(table.size(), size_t(kPowerTableSize));
         QCOMPARE(int(table[13 * 16 + 10]), 200);

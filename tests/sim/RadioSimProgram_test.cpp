@@ -13,6 +13,8 @@
 #include <unistd.h>
 
 #include "core/link/Frames.h"
+#include "core/model/CoreState.h"
+#include "sim/ExampleChannels.h"
 
 extern char** environ;
 
@@ -167,6 +169,53 @@ TEST(RadioSimProgramTest, LineErrorHangsUpAndTheLinkLeadsToTheNewDevice)
     close(fd);
     EXPECT_EQ(sim.Stop(), 0);
     EXPECT_NE(access(link.c_str(), F_OK), 0);
+}
+
+// The image the simulator builds before it loads anything: the built-in model's first image.
+std::vector<uint8_t> FirstImage(bool withExamples)
+{
+    TAppState all;
+    TModelCatalogue list;
+    InitState(all, list, "/nonexistent/");
+    PrepareFirstImage(all, list);
+    if (withExamples)
+        PutExampleChannels(all);
+    return std::vector<uint8_t>(all.Image.begin(), all.Image.end());
+}
+
+// The memory the virtual radio starts with: the example channels, unless --new asks for none.
+TEST(RadioSimProgramTest, StartsWithTheExampleChannelsUnlessNew)
+{
+    const std::pair<std::vector<std::string>, bool> cases[] = {{{}, true}, {{"--new"}, false}};
+    for (const auto& [options, withExamples] : cases) {
+        const std::string saved = testing::TempDir() + "radio-sim-start.bin";
+        unlink(saved.c_str());
+        std::vector<std::string> args = options;
+        args.insert(args.end(), {"--save", saved});
+        TSimProcess sim(args);
+        EXPECT_EQ(sim.Stop(), 0);
+        std::ifstream file(saved, std::ios::binary);
+        const Bytes memory((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(memory, FirstImage(withExamples)) << withExamples;
+    }
+}
+
+// Every example is stored as written: on the radio's step grid, its name in the radio's characters.
+TEST(RadioSimProgramTest, ExampleChannelsAreStoredAsListed)
+{
+    TCoreState state;
+    PutExampleChannels(state.All);
+    for (const TExampleChannel& example : ExampleChannels()) {
+        TChannel channel;
+        ASSERT_TRUE(DecodeChannel(state.All, example.Number, channel)) << example.Number;
+        EXPECT_EQ(ChannelCellText(channel, example.Number, TChannelField::RxFrequency), example.RxFrequency);
+        EXPECT_EQ(ChannelCellText(channel, example.Number, TChannelField::TxFrequency), example.TxFrequency);
+        EXPECT_EQ(channel.TxTone, example.TxTone) << example.Number;
+        EXPECT_EQ(channel.Wide, example.Bandwidth == "1" ? 1 : 0) << example.Number;
+        EXPECT_EQ(channel.Name, example.Name);
+        EXPECT_EQ(ChannelCellText(channel, example.Number, TChannelField::ScanAdd), "Add");
+    }
+    EXPECT_FALSE(IsChannelUsed(state.All, static_cast<int>(ExampleChannels().size()) + 1));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <clocale>
 #include <iostream>
+#include <unistd.h>
 
 #include "core/files/StartUp.h"
 
@@ -39,9 +40,7 @@ void TCliObserver::Progress(int position, int maximum)
 
 void TCliObserver::ShowMessage(const TLinkMessage& message)
 {
-    const bool success = message.Key == TLinkMessageKey::ReadOk || message.Key == TLinkMessageKey::WriteOk ||
-                         message.Key == TLinkMessageKey::VerifyOk;
-    if (!success && Error.empty())
+    if (!IsLinkSuccess(message.Key) && Error.empty())
         Error = message.Text;
     Stop();
 }
@@ -66,7 +65,7 @@ TEventLoop::TEventLoop() : App(Argc, Argv)
 }
 
 TCliPort::TCliPort(TAppState& all, const char* verb, bool force, bool progress, std::function<void()> over)
-    : All(all), Observer(verb, force, progress, std::move(over)), Serial(all)
+    : All(all), Observer(verb, force, progress && isatty(STDERR_FILENO) == 1, std::move(over)), Serial(all)
 {
 }
 
@@ -93,11 +92,14 @@ void TCliLink::Run(const std::vector<std::pair<TCliPort*, TTransferEngine*>>& tr
     }
     if (Running > 0)
         QCoreApplication::exec();
+    bool showed = false;
     for (const auto& [port, engine] : transfers) {
         engine->Cancel();
         port->Serial.SetEngine(nullptr);
+        showed = showed || port->Observer.ShowedProgress();
     }
-    std::cerr << "\n";
+    if (showed)
+        std::cerr << "\n";
 }
 
 // The engine goes on with what follows its last message (the read replaces the image) before the loop ends.

@@ -29,7 +29,9 @@ struct TLinkArgs {
 // no port). nullopt for anything else.
 std::optional<TLinkArgs> ParseLinkArgs(const TCliArgs& args, bool write);
 
-// Stands where a window would: shows progress on stderr and reports when the transfer is over.
+// Stands where a window would: shows progress on stderr and reports when the transfer is over. The progress
+// rewrites one line with carriage returns, which only a terminal shows as such: redirected into a log or a pipe
+// it would be hundreds of texts without a line break, so there it stays quiet.
 class TCliObserver : public TLinkObserver
 {
   public:
@@ -43,6 +45,8 @@ class TCliObserver : public TLinkObserver
     void ShowMessage(const TLinkMessage& message) override;
     bool Ask(const TLinkMessage& message, TQuestion question) override;
     void Changed() override {}
+    // True once a progress text is on the line, which then needs its line break.
+    bool ShowedProgress() const { return Shown >= 0; }
     void Finish() override { Stop(); }
 
     // The first message that reports a failure, as the window would have shown it.
@@ -90,7 +94,8 @@ class TCliLink
   public:
     TCliLink() = default;
 
-    // A transfer over the port that all names (its ComPort is set to port).
+    // A transfer over the port that all names (its ComPort is set to port); progress: show it, if stderr is a
+    // terminal.
     TCliPort& AddPort(TAppState& all, const std::string& port, const char* verb, bool force, bool progress);
     // Runs every engine from the window's opening and Ok until each transfer is over.
     void Run(const std::vector<std::pair<TCliPort*, TTransferEngine*>>& transfers);

@@ -18,7 +18,8 @@ namespace
 {
 // One line per subcommand.
 const TCliEntry kCommands[] = {
-    {"new", "OUT.dat", "Writes the data set the program starts with.", CmdNew},
+    {"new", "[--force] OUT.dat",
+     "Writes the data set the program starts with; an existing OUT.dat is replaced only with --force.", CmdNew},
     {"info", "FILE.dat", "Prints the model, its bands, the channels in use, the write time and the serial number.",
      CmdInfo},
     {"channels", "FILE.dat", "Prints the memory channels in use as CSV, as the channel table shows them.", CmdChannels},

@@ -10,6 +10,7 @@
 #include "core/files/Locations.h"
 #include "core/files/StartUp.h"
 #include "core/model/Version.h"
+#include "gui/kit/ApplyLanguage.h"
 #include "gui/kit/MessageBox.h"
 #include "gui/kit/Pictures.h"
 #include "gui/main/MainWindow.h"
@@ -40,13 +41,31 @@ bool AnswersOnTheTerminal(int argc, char* argv[])
     return false;
 }
 
+// QBH52_GRAB_DIR=FOLDER, for scripts/screenshots.sh: once the window has settled, it is saved as FOLDER/main.png,
+// then Setup > Communication Port opens and is saved as FOLDER/port.png, and the program ends. It is left out of
+// --help: it makes the pictures of the documentation and serves no user.
+void GrabWindows(TMainWindow& window, const QString& folder)
+{
+    constexpr int kSettleMs = 1500;
+    QTimer::singleShot(kSettleMs, &window, [&window, folder] {
+        window.grab().save(folder + QStringLiteral("/main.png"));
+        QTimer::singleShot(kSettleMs, &window, [folder] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                dialog->grab().save(folder + QStringLiteral("/port.png"));
+                dialog->close();
+            }
+        });
+        window.ExecuteCommand(TCommand::Port);
+        QCoreApplication::exit(0);
+    });
+}
+
 // What the program says once its window is up: a missing data folder or an unusable settings or language
 // file, then the file it was asked to open.
 void AfterShow(TMainWindow& window, const std::vector<std::string>& problems, const QStringList& files)
 {
     for (const std::string& problem : problems)
-        ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(problem),
-                       TMessageKind::Information);
+        ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(problem), TMessageKind::Warning);
     if (!files.isEmpty())
         window.OpenFile(files.first());
 }
@@ -68,11 +87,14 @@ int main(int argc, char* argv[])
     const std::vector<std::string> problems = StartUp(QApplication::applicationDirPath().toStdString() + "/");
     for (const std::string& problem : problems)
         std::fputs(("qbh52: " + problem + "\n").c_str(), stderr);
+    UseQtTranslations(gAll.LanguageName);
     TMainWindow mainFrm;
     // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
     mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
     mainFrm.showMaximized();
     const QStringList files = QApplication::arguments().mid(1);
     QTimer::singleShot(0, &mainFrm, [&mainFrm, problems, files] { AfterShow(mainFrm, problems, files); });
+    if (const QString grabFolder = qEnvironmentVariable("QBH52_GRAB_DIR"); !grabFolder.isEmpty())
+        GrabWindows(mainFrm, grabFolder);
     return app.exec();
 }

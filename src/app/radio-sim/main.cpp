@@ -16,6 +16,7 @@
 #include "core/model/Derivations.h"
 #include "core/model/Numbers.h"
 #include "core/model/Version.h"
+#include "sim/ExampleChannels.h"
 #include "sim/PtyHost.h"
 #include "sim/RadioResponder.h"
 
@@ -28,7 +29,8 @@ answers the programming protocol (read, write, power test) until it is stopped w
 
 Memory and identity:
   --image FILE        the radio's memory from a data file (*.dat) or a raw memory dump (any other name)
-  --new               a new image of the built-in model (the default)
+  --new               a new image of the built-in model, with no channel in use
+                      (default: a new image with a few example channels, so that a first read shows some)
   --power FILE        the 65-row power table from a raw file of 1040 bytes (default: a fixed pattern)
   --model ID          model identifier of the identification reply (default LP47)
   --band-byte N       band byte of the identification reply, 0 to 255 (default 255)
@@ -72,6 +74,7 @@ struct TOptions {
     std::string LinkPath;
     std::string Save;
     std::string SavePower;
+    bool Blank = false; // --new: no example channels
     bool WireTime = false;
     bool Once = false;
     bool Log = false;
@@ -156,7 +159,11 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
          }},
     };
     const std::map<std::string, std::function<void()>> flags{
-        {"--new", [&] { options.Image.clear(); }},
+        {"--new",
+         [&] {
+             options.Image.clear();
+             options.Blank = true;
+         }},
         {"--wire-time", [&] { options.WireTime = true; }},
         {"--silence-ends-at-handshake", [&] { radio.Faults.SilenceEndsAtHandshake = true; }},
         {"--wrong-handshake", [&] { radio.Faults.WrongHandshakeAnswer = true; }},
@@ -187,12 +194,15 @@ bool ParseArguments(int argc, char** argv, TOptions& options, TRadioResponder& r
     return true;
 }
 
-// The radio's memory: a new image, or a data file loaded as the program loads it, or a raw dump.
+// The radio's memory: a new image (with the example channels unless --new), or a data file loaded as the
+// program loads it, or a raw dump.
 bool LoadMemory(const TOptions& options, TAppState& all, TModelCatalogue& list, TRadioResponder& radio,
                 std::string& error)
 {
     InitState(all, list, "/nonexistent/");
     PrepareFirstImage(all, list);
+    if (options.Image.empty() && !options.Blank)
+        PutExampleChannels(all);
     if (!options.Image.empty()) {
         if (!EndsWith(options.Image, ".dat")) {
             if (!ReadRaw(options.Image, all.Image.data(), all.Image.size(), error))

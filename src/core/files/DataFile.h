@@ -14,7 +14,7 @@ enum class TOpenResult {
     Ok,
     Incomplete,   // loaded onto a new data set; error holds FileShort (how many bytes the file held)
     Oversized,    // loaded; error holds FileLong (the rest of the file was ignored)
-    ModelUnknown, // error holds ModError ("Model Type Wrong."): nothing changed
+    ModelUnknown, // error holds ModError ("Wrong model type."): nothing changed
     TooShort,     // shorter than the header: error holds FileTooShort, nothing changed
     CannotOpen,   // error holds "Cannot open file "%s". %s": nothing changed
 };

@@ -22,28 +22,31 @@ enum class TLinkMessageKey {
 class TMessageTexts
 {
   public:
+    // The captions of the boxes: a question, a report that what was asked for is done, and a failure.
     std::string Confirmation = "Confirmation";
-    std::string ExitProgram = "Do you wish to exit program?";
-    std::string OutRange = "Frequecy is Out of range.";
-    std::string ErrRange = "The frequecy number come amiss!";
+    std::string Completed = "Completed";
+    std::string Error = "Error";
+    std::string ExitProgram = "Do you wish to exit the program?";
+    std::string OutRange = "The frequency is out of range.";
+    std::string ErrRange = "The frequency is outside the radio's bands.";
     std::string Channel = "Channel";
     std::string Info = " Information";
     std::string Caution = "Caution";
     std::string SaveProgram = "Do you wish to save the changes?";
-    std::string FileExists = "The File is exists,replace it?";
+    std::string FileExists = "The file already exists. Replace it?";
     std::string All = "All";
     std::string Close = "Closed";
     std::string Open = "Opened";
     std::string ComError = "Please check all connections and communication port settings.";
-    std::string ModError = "Model Type Wrong.";
-    std::string PwdError = "Pass Word Wrong.";
+    std::string ModError = "Wrong model type.";
+    std::string PwdError = "Wrong password.";
     std::string ModelType = "Model Type";
     std::string Frequency = "Frequency";
     std::string ReadOk = "Reading Completed.";
     std::string WriteOk = "Writing Completed.";
-    std::string PortError = "Cannot Open Commcmication Port.";
-    std::string ClearData = "Do you wish to Clear Data?";
-    std::string Modforce = "Do you wish to Force write data?";
+    std::string PortError = "Cannot open the communication port.";
+    std::string ClearData = "Do you wish to clear the data?";
+    std::string Modforce = "Do you wish to write the data anyway?";
     std::string VerifyOk = "Writing Completed. Every block was read back as written.";
     std::string VerifyFailed = "Verify failed: %1 blocks differ (%2).";
     std::string VerifyNoAnswer = "Verify failed: the radio stopped answering while it was read back. The data was "
@@ -94,10 +97,18 @@ class TMessageTexts
                                "Write to the radio again before using it.";
     // The status bar while no channel holds a frequency.
     std::string EmptyHint = "Read from the radio or open a file to start";
+    // Asked before the power test goes online: what it changes in the radio is not undone by closing it.
+    std::string PowerTestQuestion = "Going online changes the radio's transmit power calibration: every value set "
+                                    "here is stored in the radio at once. Test only with a dummy load and a power "
+                                    "meter. Go online?";
 
-    // The text of a radio-link message; the force-write question follows the model error it answers.
+    // The text of a radio-link message; the force-write question follows the model error it answers, on a line
+    // of its own.
     std::string LinkText(TLinkMessageKey key) const;
 };
+
+// True for the link messages that report the transfer done as asked; every other one reports a failure.
+bool IsLinkSuccess(TLinkMessageKey key);
 
 // The text with %1, %2, ... replaced by the arguments in order.
 std::string FormatText(const std::string& text, std::initializer_list<std::string> args);
@@ -116,7 +127,7 @@ inline std::string TMessageTexts::LinkText(TLinkMessageKey key) const
     case TLinkMessageKey::WriteOk:
         return WriteOk;
     case TLinkMessageKey::Modforce:
-        return ModError + Modforce;
+        return ModError + "\n" + Modforce;
     case TLinkMessageKey::VerifyOk:
         return VerifyOk;
     case TLinkMessageKey::VerifyFailed:
@@ -125,6 +136,11 @@ inline std::string TMessageTexts::LinkText(TLinkMessageKey key) const
         return VerifyNoAnswer;
     }
     return {};
+}
+
+inline bool IsLinkSuccess(TLinkMessageKey key)
+{
+    return key == TLinkMessageKey::ReadOk || key == TLinkMessageKey::WriteOk || key == TLinkMessageKey::VerifyOk;
 }
 
 inline std::string FormatText(const std::string& text, std::initializer_list<std::string> args)

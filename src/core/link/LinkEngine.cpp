@@ -141,7 +141,7 @@ void TLinkEngine::ShowFormatted(TLinkMessageKey key, std::initializer_list<std::
 void TLinkEngine::ShowText(TLinkMessageKey key, const std::string& text)
 {
     ++BoxDepth;
-    Observer.ShowMessage({key, Language.Confirmation, text});
+    Observer.ShowMessage({key, IsLinkSuccess(key) ? Language.Completed : Language.Error, text});
     --BoxDepth;
 }
 

@@ -23,7 +23,7 @@ class TLinkObserver
     virtual ~TLinkObserver() = default;
 
     virtual void Progress(int position, int maximum) = 0;
-    // An information box with an OK button.
+    // A box with an OK button: a success (IsLinkSuccess) or a failure, captioned as such.
     virtual void ShowMessage(const TLinkMessage& message) = 0;
     // A question box (question icon); true for Yes or Retry.
     virtual bool Ask(const TLinkMessage& message, TQuestion question) = 0;

@@ -157,7 +157,7 @@ std::vector<TSettingRow> BuildTable()
         TRow::Field(S::RelaySetting, 6, 0x20).Control(kOptFun, "", "cxRelaySet", "Relay setting"),
         TRow::Field(S::Band4TxInhibit, 5, 0x80)
             .List({"Can Rx & Tx", "Inhibit Tx"})
-            .Control(kOptFun, "La26", "cx3xxM", "Freq. Rang-4")
+            .Control(kOptFun, "La26", "cx3xxM", "Freq. Range-4")
             .Hidden(),
 
         TRow::Field(S::DtmfSpeed, 29, 0x0F)
@@ -228,14 +228,14 @@ std::vector<TSettingRow> BuildTable()
         TRow::Field(S::FmStep, 9, 0xF0)
             .Range(3, 1)
             .Items(F::Mapped, {"50", "100", "200"})
-            .Control(kFmFun, "L2", "cxStep", "FM Step[KHz]"),
+            .Control(kFmFun, "L2", "cxStep", "FM Step[kHz]"),
         // 0 keeps the FM receiver off while the radio works.
         TRow::Field(S::FmReceiverOn, 5, 0x40).Control(kFmFun, "", "cxFmDw", "Inhibit Receiver When Radio Working"),
         // In 25 kHz units: 70.0 to 114.0 MHz is the window the receiver accepts; 88.0 to 108.0 MHz otherwise.
         TRow::Bytes(S::FmLowLimit, kFmLowLimit, 2, F::Words).FmLimit(2800, 4560, 3520),
         TRow::Bytes(S::FmHighLimit, kFmHighLimit, 2, F::Words).FmLimit(2800, 4560, 4320),
         TRow::Bytes(S::FmFrequencies, kFmFrequencies, 2 * kFmSlots, F::Words)
-            .Control(kFmFun, "LFreq", "gvData", "Frequancy[MHz]"),
+            .Control(kFmFun, "LFreq", "gvData", "Frequency[MHz]"),
 
         TRow::Field(S::ScanMode, 10, 0x0F)
             .Range(2, 0)
@@ -264,14 +264,14 @@ std::vector<TSettingRow> BuildTable()
             .Control(kVoxFun, "clVoxDv", "cxVoxDv", "VOX Delay Time[s]"),
         TRow::Field(S::VoxRxInhibit, 8, 0x80)
             .List({"No", "Yes"})
-            .Control(kVoxFun, "clVoxRs", "cxVoxRs", "Vox Inhibit on Receive")
+            .Control(kVoxFun, "clVoxRs", "cxVoxRs", "VOX Inhibit on Receive")
             .Hidden(),
 
         // Item 2 (6.25 kHz) is the step that tunes on the 1.25 kHz grid.
         TRow::Field(S::VfoStep, 9, 0x0F)
             .Range(8, 5)
             .List({"  2.50", "  5.00", "  6.25", " 10.00", " 12.50", " 25.00", " 37.50", " 50.00", "100.00"})
-            .Control(kVfoEdit, "lx03", "cxStep", "Freq. Step[KHz]"),
+            .Control(kVfoEdit, "lx03", "cxStep", "Freq. Step[kHz]"),
     };
 }
 

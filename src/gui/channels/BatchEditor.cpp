@@ -151,9 +151,9 @@ TBatchEditor::TBatchEditor(QWidget* parent) : TEditorWindow(parent)
 
 QGroupBox* TBatchEditor::BuildRange()
 {
-    QGroupBox* group = NewGroup(this, "gbBound", "Bound:");
+    QGroupBox* group = NewGroup(this, "gbBound", "Range:");
     auto* row = new QHBoxLayout(group);
-    row->addWidget(cxAll = NewRadio(group, "cxAll", "All Channel"));
+    row->addWidget(cxAll = NewRadio(group, "cxAll", "All Channels"));
     row->addWidget(cxChs = NewRadio(group, "cxChs", "Channel"));
     row->addWidget(NewLabel(group, "lFrom", "From"));
     row->addWidget(cxFrom = NewSpin(group, "cxFrom", 1, 1));
@@ -189,7 +189,7 @@ QGroupBox* TBatchEditor::BuildTxFreq()
     QGroupBox* group = NewGroup(this, "gbTxFreq", "TX Freq.");
     auto* grid = new QGridLayout(group);
     grid->addWidget(cxTx_def = NewRadio(group, "cxTx_def", "Default"), 0, 0);
-    grid->addWidget(cxTx_Exc = NewRadio(group, "cxTx_Exc", "Excursion Freq.(MHz)"), 1, 0);
+    grid->addWidget(cxTx_Exc = NewRadio(group, "cxTx_Exc", "Offset Freq.(MHz)"), 1, 0);
     grid->addWidget(cxExc_Freq = NewBox(group, "cxExc_Freq", TKeyFilter::Frequency), 1, 1, 1, 2);
     grid->addWidget(cxDup_add = NewRadio(group, "cxDup_add", "+Dup"), 2, 1);
     grid->addWidget(cxDup_Dec = NewRadio(group, "cxDup_Dec", "-Dup"), 2, 2);
@@ -220,7 +220,7 @@ QGroupBox* TBatchEditor::BuildRxTone()
     grid->addWidget(NewLabel(group, "lRx_Dcts", "Begin"), 0, 0);
     grid->addWidget(cxRx_Dcts = NewToneList(group, "cxRx_Dcts"), 0, 1, 1, 2);
     grid->addWidget(cxRx_Ran = NewCheck(group, "cxRx_Ran", "Random"), 1, 1);
-    grid->addWidget(NewLabel(group, "lRx_Dcts_step", "Space"), 2, 0);
+    grid->addWidget(NewLabel(group, "lRx_Dcts_step", "Step"), 2, 0);
     grid->addWidget(cxRx_Dcts_step = NewSpin(group, "cxRx_Dcts_step", 0, kLastTone), 2, 1, 1, 2);
     grid->addWidget(cxRx_Dcts_asc = NewRadio(group, "cxRx_Dcts_asc", "ASC"), 3, 1);
     grid->addWidget(cxRx_Dcts_dec = NewRadio(group, "cxRx_Dcts_dec", "DESC"), 3, 2);
@@ -237,7 +237,7 @@ QGroupBox* TBatchEditor::BuildTxTone()
     grid->addWidget(cxTx_Dcts_self = NewRadio(group, "cxTx_Dcts_self", "Begin"), 1, 0);
     grid->addWidget(cxTx_Dcts = NewToneList(group, "cxTx_Dcts"), 1, 1, 1, 2);
     grid->addWidget(cxTx_ran = NewCheck(group, "cxTx_ran", "Random"), 2, 1);
-    grid->addWidget(NewLabel(group, "lTx_Dcts_step", "Space"), 3, 0);
+    grid->addWidget(NewLabel(group, "lTx_Dcts_step", "Step"), 3, 0);
     grid->addWidget(cxTx_Dcts_step = NewSpin(group, "cxTx_Dcts_step", 0, kLastTone), 3, 1, 1, 2);
     grid->addWidget(cxTx_Dcts_asc = NewRadio(group, "cxTx_Dcts_asc", "ASC"), 4, 1);
     grid->addWidget(cxTx_Dcts_dec = NewRadio(group, "cxTx_Dcts_dec", "DESC"), 4, 2);

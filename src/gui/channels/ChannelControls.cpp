@@ -102,7 +102,7 @@ std::optional<std::string> CheckedFreqText(const std::string& text)
     if (check.Verdict == TFreqVerdict::Accepted)
         return FormatFreq(check.Frequency);
     ShowMessageBox(ToQt(gLanguage.Caution), ToQt(FrequencyRefusal(gLanguage, gAll, text, check)),
-                   TMessageKind::Information);
+                   TMessageKind::Warning);
     return std::nullopt;
 }
 

@@ -43,7 +43,7 @@ void TChannelEditor::BuildForm()
     grid->addWidget(cxRxSv = NewBox(this, "cxRxSv", TKeyFilter::Frequency), 1, 1);
     grid->addWidget(NewLabel(this, "cl01", "TX Frequency[MHz]"), 1, 2);
     grid->addWidget(cxTxSv = NewBox(this, "cxTxSv", TKeyFilter::Frequency), 1, 3);
-    grid->addWidget(NewLabel(this, "cl02", "QT/DQT Deconde"), 2, 0);
+    grid->addWidget(NewLabel(this, "cl02", "QT/DQT Decode"), 2, 0);
     grid->addWidget(cxRxDcts = new TToneCombo(QStringLiteral("cxRxDcts"), this), 2, 1);
     grid->addWidget(NewLabel(this, "cl03", "QT/DQT Encode"), 2, 2);
     grid->addWidget(cxTxDcts = new TToneCombo(QStringLiteral("cxTxDcts"), this), 2, 3);

@@ -270,7 +270,7 @@ void TChannelRows::Paste()
     const TCsvImport import = ImportChirpCsv(gAll, text, {GuessSeparator(text), true, first});
     if (!import.Error.empty() || !import.Notes.empty())
         ShowMessageBox(ToQt(gAll.AppTitle), Text(kPasteReport) + QStringLiteral("\n\n") + ToQt(CsvReportText(import)),
-                       TMessageKind::Information);
+                       TMessageKind::Warning);
     if (import.Channels.empty())
         return;
     ApplyCsvImport(gAll, import, false);

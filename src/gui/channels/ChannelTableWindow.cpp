@@ -210,10 +210,10 @@ void TChannelTableWindow::BuildGrid()
     for (int c = 0; c <= ShownCount; ++c)
         for (int r = 0; r < rows; ++r)
             gvChs->SetReadOnly(c, r, true);
-    const QColor tip = palette().color(QPalette::ToolTipBase);
+    const QColor tint = RowTint(palette());
     for (int n = 16; n <= gAll.ChannelCount; n += 16)
         for (int c = 1; c <= ShownCount; ++c)
-            gvChs->SetColor(c, n + 1, tip);
+            gvChs->SetColor(c, n + 1, tint);
     int col = 0;
     GridWidth = 50;
     for (const TChannelFieldRow& row : ChannelFieldTable()) {

@@ -37,8 +37,8 @@ void TVfoEditor::BuildForm()
 {
     auto* grid = new QGridLayout(this);
     auto* vfos = new QHBoxLayout;
-    vfos->addWidget(cxDown = NewRadio(this, "cxDown", "Freq_Down"));
-    vfos->addWidget(cxUps = NewRadio(this, "cxUps", "Freq_Up"));
+    vfos->addWidget(cxDown = NewRadio(this, "cxDown", "Freq. Down"));
+    vfos->addWidget(cxUps = NewRadio(this, "cxUps", "Freq. Up"));
     vfos->addStretch();
     grid->addLayout(vfos, 0, 0, 1, 4);
     grid->addWidget(NewLabel(this, "lx00", "Frequency[MHz]"), 1, 0);
@@ -211,7 +211,7 @@ bool TVfoEditor::StoreOffsetText()
     const std::string text = BoxText(cxTxSv);
     const auto offset = text.empty() ? std::optional<double>(0.0) : TryParseDouble(text);
     if (!offset) {
-        ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Information);
+        ShowMessageBox(ToQt(gLanguage.Caution), ToQt(gLanguage.ErrRange), TMessageKind::Warning);
         LoadVfo();
         return false;
     }

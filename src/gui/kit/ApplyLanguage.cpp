@@ -2,15 +2,25 @@
 #include "gui/kit/ApplyLanguage.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
+#include <QLibraryInfo>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTranslator>
 #include <QWidget>
 #include <algorithm>
 
@@ -26,6 +36,67 @@ namespace
 // prompt in item 0.
 constexpr int kTagNeverTranslate = -2;
 constexpr int kTagFirstItemOnly = -3;
+
+// Marks the item views named after their form, whose names follow the form's title.
+constexpr char kNamedForForm[] = "qbh52NamedForForm";
+
+// The controls that a label before them names: inputs, and buttons without a caption of their own.
+bool IsCaptionedControl(const QWidget* widget)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        return button->text().isEmpty();
+    return qobject_cast<const QComboBox*>(widget) || qobject_cast<const QLineEdit*>(widget) ||
+           qobject_cast<const QAbstractSpinBox*>(widget) || qobject_cast<const QAbstractSlider*>(widget);
+}
+
+// A label that names what follows it, not a separator such as "---".
+bool IsCaption(const QWidget* widget)
+{
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return label && label->text().contains(QRegularExpression(QStringLiteral("\\p{L}")));
+}
+
+// The controls the label names in the layout that holds it (nested layouts searched too): in a grid, those in
+// its row up to the next caption (a range's two ends, a row's switches); in a box, the item after it.
+QList<QWidget*> ControlsAfter(QLayout* layout, QWidget* label)
+{
+    const int at = layout->indexOf(label);
+    if (at < 0) {
+        for (int i = 0; i < layout->count(); ++i)
+            if (QLayout* inner = layout->itemAt(i)->layout())
+                if (const QList<QWidget*> found = ControlsAfter(inner, label); !found.isEmpty())
+                    return found;
+        return {};
+    }
+    QList<QWidget*> controls;
+    auto* grid = qobject_cast<QGridLayout*>(layout);
+    if (!grid) {
+        QLayoutItem* next = layout->itemAt(at + 1);
+        if (next && IsCaptionedControl(next->widget()))
+            controls << next->widget();
+        return controls;
+    }
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(at, &row, &column, &rows, &columns);
+    for (int c = column + columns; c < grid->columnCount(); ++c) {
+        QLayoutItem* item = grid->itemAtPosition(row, c);
+        QWidget* widget = item ? item->widget() : nullptr;
+        if (IsCaption(widget))
+            break;
+        if (IsCaptionedControl(widget) && !controls.contains(widget))
+            controls << widget;
+    }
+    return controls;
+}
+
+// "&Port" is read "Port".
+QString WithoutMnemonic(QString text)
+{
+    return text.replace(QRegularExpression(QStringLiteral("&(.)")), QStringLiteral("\\1")).trimmed();
+}
+
+// The language files whose language Qt's translations speak too, with the locale of those translations.
+constexpr std::pair<const char*, const char*> kQtLocales[] = {{"Chinese", "zh_CN"}};
 
 class TTextSource
 {
@@ -170,12 +241,54 @@ void VisitChildren(const TTextSource& texts, const QObject* parent)
 
 bool ApplyLanguage(QWidget* form, bool force)
 {
-    if (!form || (!force && gAll.LanguageIndex == 0))
+    if (!form)
         return false;
+    if (!force && gAll.LanguageIndex == 0) {
+        NameControls(form);
+        return false;
+    }
     TProfile profile;
     profile.Load(LanguageFilePath(gAll, gAll.LanguageName));
     const TTextSource texts(profile, form->objectName());
     form->setWindowTitle(texts.Caption(form, form->windowTitle()));
     VisitChildren(texts, form);
+    NameControls(form);
     return true;
+}
+
+void NameControls(QWidget* form)
+{
+    for (QLabel* label : form->findChildren<QLabel*>()) {
+        const QString caption = WithoutMnemonic(label->text());
+        if (caption.isEmpty())
+            continue;
+        QList<QWidget*> controls;
+        if (label->buddy())
+            controls << label->buddy();
+        else if (label->parentWidget() && label->parentWidget()->layout())
+            controls = ControlsAfter(label->parentWidget()->layout(), label);
+        if (!controls.isEmpty() && !label->buddy())
+            label->setBuddy(controls.first());
+        for (QWidget* control : controls)
+            control->setAccessibleName(caption);
+    }
+    const QString title = WithoutMnemonic(form->windowTitle());
+    for (QAbstractItemView* view : form->findChildren<QAbstractItemView*>()) {
+        if (view->accessibleName().isEmpty() || view->property(kNamedForForm).toBool()) {
+            view->setAccessibleName(title);
+            view->setProperty(kNamedForForm, true);
+        }
+    }
+}
+
+bool UseQtTranslations(const std::string& languageName)
+{
+    static QTranslator* translator = new QTranslator(QCoreApplication::instance());
+    QCoreApplication::removeTranslator(translator);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const auto& [name, locale] : kQtLocales)
+        if (languageName == name && translator->load(QLocale(QString::fromLatin1(locale)), QStringLiteral("qtbase"),
+                                                     QStringLiteral("_"), folder))
+            return QCoreApplication::installTranslator(translator);
+    return false;
 }

@@ -445,6 +445,16 @@ void TGrid::SetAlignment(int col, int row, Qt::Alignment alignment)
     }
 }
 
+QColor RowTint(const QPalette& palette)
+{
+    constexpr float kHighlightShare = 0.2F;
+    const QColor base = palette.color(QPalette::Base);
+    const QColor highlight = palette.color(QPalette::Highlight);
+    const auto mix = [&](float a, float b) { return a + (b - a) * kHighlightShare; };
+    return QColor::fromRgbF(mix(base.redF(), highlight.redF()), mix(base.greenF(), highlight.greenF()),
+                            mix(base.blueF(), highlight.blueF()));
+}
+
 QColor TGrid::Color(int col, int row) const
 {
     return Model->At(col, row).Color;

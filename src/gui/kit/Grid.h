@@ -55,6 +55,10 @@
 class QLineEdit;
 class TGridModel;
 
+// The background of the rows a table tints to guide the eye (every 16th channel): the palette's base with a
+// touch of its highlight, so that the palette's text stays readable on a light and on a dark desktop alike.
+QColor RowTint(const QPalette& palette);
+
 class TGrid : public QTableView
 {
     Q_OBJECT

@@ -10,22 +10,60 @@ namespace
 TMessageResponder gResponder;
 TFileDialogResponder gFileResponder;
 
-TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind kind)
+QMessageBox::Icon IconOf(TMessageKind kind)
 {
-    QWidget* owner = QApplication::activeWindow();
     switch (kind) {
-    case TMessageKind::Information:
-        QMessageBox::information(owner, caption, text, QMessageBox::Ok);
-        return TAnswer::Ok;
-    case TMessageKind::YesNo: {
-        const auto answer = QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No);
-        return answer == QMessageBox::Yes ? TAnswer::Yes : TAnswer::No;
-    }
+    case TMessageKind::Warning:
+        return QMessageBox::Warning;
+    case TMessageKind::Error:
+        return QMessageBox::Critical;
+    case TMessageKind::YesNo:
     case TMessageKind::RetryCancel:
+        return QMessageBox::Question;
+    case TMessageKind::Information:
+    case TMessageKind::Success:
         break;
     }
-    const auto answer = QMessageBox::question(owner, caption, text, QMessageBox::Retry | QMessageBox::Cancel);
-    return answer == QMessageBox::Retry ? TAnswer::Retry : TAnswer::Cancel;
+    return QMessageBox::Information;
+}
+
+QMessageBox::StandardButtons ButtonsOf(TMessageKind kind)
+{
+    switch (kind) {
+    case TMessageKind::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case TMessageKind::RetryCancel:
+        return QMessageBox::Retry | QMessageBox::Cancel;
+    default:
+        return QMessageBox::Ok;
+    }
+}
+
+TAnswer AnswerOf(int button)
+{
+    switch (button) {
+    case QMessageBox::Yes:
+        return TAnswer::Yes;
+    case QMessageBox::No:
+        return TAnswer::No;
+    case QMessageBox::Retry:
+        return TAnswer::Retry;
+    case QMessageBox::Cancel:
+        return TAnswer::Cancel;
+    default:
+        return TAnswer::Ok;
+    }
+}
+
+TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind kind)
+{
+    QMessageBox box(IconOf(kind), caption, text, ButtonsOf(kind), QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("MessageBox"));
+    // A question closed by its window button answers No or Cancel, never the affirmative.
+    box.setEscapeButton(kind == TMessageKind::YesNo         ? QMessageBox::No
+                        : kind == TMessageKind::RetryCancel ? QMessageBox::Cancel
+                                                            : QMessageBox::Ok);
+    return AnswerOf(box.exec());
 }
 
 const QString kDataFilter = QStringLiteral("Data File(*.dat) (*.dat)");
@@ -69,7 +107,7 @@ QString AskSaveFileName(QWidget* parent, TFileType type)
     dialog.setObjectName(QStringLiteral("sdSave"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(type == TFileType::Csv ? QStringLiteral("csv") : QStringLiteral("dat"));
-    // The program asks "The File is exists,replace it?" itself.
+    // The program asks "The file already exists. Replace it?" itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();

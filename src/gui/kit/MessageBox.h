@@ -7,8 +7,10 @@
 
 class QWidget;
 
-// What a box offers: an information with OK, or a question with Yes and No or with Retry and Cancel.
-enum class TMessageKind { Information, YesNo, RetryCancel };
+// What a box offers: a message with OK, or a question with Yes and No or with Retry and Cancel. The messages
+// differ in their icon, as the desktop shows them: information (a report), success (what was asked for is
+// done), warning (the program went on, but not quite as asked) and error (it could not do what was asked).
+enum class TMessageKind { Information, YesNo, RetryCancel, Success, Warning, Error };
 // The button the user pressed.
 enum class TAnswer { Ok, Cancel, Retry, Yes, No };
 

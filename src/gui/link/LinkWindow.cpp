@@ -30,7 +30,7 @@ void TLinkWindow::Attach(std::unique_ptr<TLinkEngine> engine)
 void TLinkWindow::ShowMessage(const TLinkMessage& message)
 {
     ShowMessageBox(QString::fromStdString(message.Caption), QString::fromStdString(message.Text),
-                   TMessageKind::Information);
+                   IsLinkSuccess(message.Key) ? TMessageKind::Success : TMessageKind::Error);
 }
 
 bool TLinkWindow::Ask(const TLinkMessage& message, TQuestion question)

@@ -18,6 +18,7 @@
 
 #include "core/files/StartUp.h"
 #include "gui/kit/ApplyLanguage.h"
+#include "gui/kit/MessageBox.h"
 
 namespace
 {
@@ -66,9 +67,17 @@ TPowerTestWindow::TPowerTestWindow(QWidget* parent) : TLinkWindow(parent)
     auto engine = std::make_unique<TPowerTestEngine>(gAll, gLanguage, Link, *this);
     Engine = engine.get();
     Attach(std::move(engine));
-    connect(cxDebug, &QPushButton::clicked, this, [this] { Engine->Start(); });
+    connect(cxDebug, &QPushButton::clicked, this, &TPowerTestWindow::GoOnline);
     connect(cxClose, &QPushButton::clicked, this, [this] { Engine->CloseCommand(); });
     connect(cxFreq_Rang, &QTreeWidget::currentItemChanged, this, &TPowerTestWindow::SelectSegment);
+}
+
+// Every bar moved while online is stored in the radio at once, so the user says yes to that first.
+void TPowerTestWindow::GoOnline()
+{
+    const QString question = QString::fromStdString(gLanguage.PowerTestQuestion);
+    if (ShowMessageBox(windowTitle(), question, TMessageKind::YesNo) == TAnswer::Yes)
+        Engine->Start();
 }
 
 QWidget* TPowerTestWindow::BuildLeftSide()
@@ -76,7 +85,7 @@ QWidget* TPowerTestWindow::BuildLeftSide()
     auto* side = new QWidget(cxAll);
     auto* column = new QVBoxLayout(side);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(Caption(QStringLiteral("laFreq_Rang"), QStringLiteral("Select range for Frequency"), side));
+    column->addWidget(Caption(QStringLiteral("laFreq_Rang"), QStringLiteral("Select a frequency range"), side));
     cxFreq_Rang = new QTreeWidget(side);
     cxFreq_Rang->setObjectName(QStringLiteral("cxFreq_Rang"));
     cxFreq_Rang->setHeaderHidden(true);

@@ -52,6 +52,7 @@ class TPowerTestWindow : public TLinkWindow
     QWidget* BuildRightSide();
     QWidget* BuildPowerRow(int bar, const QString& caption);
     void BuildStatusBar();
+    void GoOnline();
     void FormShow();
     void FillSegments();
     void SetControlsEnabled(bool on);

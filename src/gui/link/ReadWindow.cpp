@@ -4,7 +4,7 @@
 #include "core/files/StartUp.h"
 
 TReadWindow::TReadWindow(QWidget* parent)
-    : TTransferWindow(parent, "fReadRadio", QStringLiteral("Read data From radio"))
+    : TTransferWindow(parent, "fReadRadio", QStringLiteral("Read Data From Radio"))
 {
     auto engine = std::make_unique<TReadEngine>(gAll, gMacList, gLanguage, Link, *this);
     Engine = engine.get();

@@ -16,7 +16,7 @@ constexpr int kPreviewHeight = 220;
 } // namespace
 
 TWriteWindow::TWriteWindow(QWidget* parent)
-    : TTransferWindow(parent, "fWriteRadio", QStringLiteral("Write data to radio"))
+    : TTransferWindow(parent, "fWriteRadio", QStringLiteral("Write Data To Radio"))
 {
     auto engine = std::make_unique<TWriteEngine>(gAll, gMacList, gLanguage, Link, *this);
     Engine = engine.get();

@@ -15,6 +15,7 @@ namespace
 {
 
 constexpr std::array<int, 9> kLineTops = {15, 40, 66, 92, 118, 143, 169, 195, 221};
+// The least height of a line; a font with taller glyphs (Chinese) gets what it needs.
 constexpr int kLineHeight = 13;
 constexpr int kTextLeft = 64;
 // The Close button sits under the last filled line, right-aligned.
@@ -65,7 +66,7 @@ void TAboutWindow::FitToLines()
 {
     int width = 280;
     for (QLabel* line : Lines) {
-        line->resize(line->sizeHint().width(), kLineHeight);
+        line->resize(line->sizeHint().width(), std::max(kLineHeight, line->sizeHint().height()));
         width = std::max(width, kTextLeft + line->width() + 24);
     }
     int lastBottom = Lines[kAlwaysShownLines - 1]->geometry().bottom() + 1;

@@ -40,6 +40,7 @@
 #include "gui/main/AboutWindow.h"
 #include "gui/main/CsvCommands.h"
 #include "gui/main/EditorList.h"
+#include "gui/main/HelpWindow.h"
 #include "gui/main/LanguageWindow.h"
 #include "gui/main/ModelWindow.h"
 #include "gui/main/PrintCommands.h"
@@ -63,15 +64,19 @@ QString Text(const std::string& text)
     return QString::fromStdString(text);
 }
 
+// A question asks for confirmation; a message that is not one is captioned for what it reports.
 TAnswer Message(const std::string& text, TMessageKind kind)
 {
-    return ShowMessageBox(Text(gLanguage.Confirmation), Text(text), kind);
+    const std::string& caption = kind == TMessageKind::Error     ? gLanguage.Error
+                                 : kind == TMessageKind::Warning ? gLanguage.Caution
+                                                                 : gLanguage.Confirmation;
+    return ShowMessageBox(Text(caption), Text(text), kind);
 }
 
 // What the system said about a file that could not be read or written.
 void ShowFileError(const std::string& error)
 {
-    ShowMessageBox(Text(gAll.AppTitle), Text(error), TMessageKind::Information);
+    ShowMessageBox(Text(gAll.AppTitle), Text(error), TMessageKind::Error);
 }
 
 QString WithDataExtension(const QString& path)
@@ -237,7 +242,7 @@ void TMainWindow::BuildMenus()
     nChEdit = AddCommand(nEdit, "nChEdit", TCommand::ChannelEdit, tr("&Channel Edit"), tr("Channel Edit"));
     nBatch = AddCommand(nEdit, "nBatch", TCommand::BatchEdit, tr("&Batch Channel Edit"));
     nEdit->addSeparator();
-    nFm = AddCommand(nEdit, "nFm", TCommand::FmRadio, tr("&Fm Information"), tr("Fm Information"));
+    nFm = AddCommand(nEdit, "nFm", TCommand::FmRadio, tr("&FM Information"), tr("FM Information"));
     nVox = AddCommand(nEdit, "nVox", TCommand::Vox, tr("&Vox Function"), tr("Vox Function"));
     nScan = AddCommand(nEdit, "nScan", TCommand::Scan, tr("&Scan Information"), tr("Scan Information"));
     nOpt = AddCommand(nEdit, "nOpt", TCommand::OptionalFunctions, tr("&Optional Function"), tr("Optional Function"));
@@ -269,7 +274,7 @@ void TMainWindow::BuildMenus()
     T4 = nView->addAction(tr("Tree &View"), this, [this] { pTree->setVisible(!pTree->isVisible()); });
     nView->addSeparator();
     nCool = nView->addAction(tr("&Toolbar"), this, [this](bool on) { pBar->setVisible(on); });
-    nBar = nView->addAction(tr("&Status bar"), this, [this](bool on) { MainBar->setVisible(on); });
+    nBar = nView->addAction(tr("&Status Bar"), this, [this](bool on) { MainBar->setVisible(on); });
     const std::array<std::pair<QAction*, std::pair<const char*, TCommand>>, 3> viewEntries = {
         {{T4, {"T4", TCommand::TreeView}},
          {nCool, {"nCool", TCommand::Toolbar}},
@@ -293,7 +298,8 @@ void TMainWindow::BuildMenus()
     nWindow->menuAction()->setVisible(false);
 
     nHelp = AddMenu(bar, "nHelp", tr("&Help"));
-    nHelpTopics = AddCommand(nHelp, "nHelpTopics", TCommand::HelpTopics, tr("&Help Topics"));
+    nHelpTopics = AddCommand(nHelp, "nHelpTopics", TCommand::HelpTopics, tr("&Help Topics"), {},
+                             QKeySequence(QKeySequence::HelpContents));
     nHelp->addSeparator();
     nAbout = AddCommand(nHelp, "nAbout", TCommand::About, tr("About..."));
 }
@@ -739,6 +745,9 @@ void TMainWindow::ExecuteCommand(TCommand command)
     case TCommand::About:
         AboutCommand();
         break;
+    case TCommand::HelpTopics:
+        HelpCommand();
+        break;
     case TCommand::Print:
         PrintDataSet(this, DataFileName);
         break;
@@ -749,7 +758,7 @@ void TMainWindow::ExecuteCommand(TCommand command)
         ExportPdf(this, DataFileName);
         break;
     default:
-        break; // key function, help topics, test frequency: nothing to do
+        break; // key function, test frequency: nothing to do
     }
 }
 
@@ -799,12 +808,12 @@ void TMainWindow::OpenFile(const QString& path)
         gAll.Modified = false;
         ResetHistory();
         if (result != TOpenResult::Ok)
-            Message(error, TMessageKind::Information);
+            Message(error, TMessageKind::Warning);
         break;
     case TOpenResult::ModelUnknown:
     case TOpenResult::TooShort:
         DataFileName.clear();
-        Message(error, TMessageKind::Information);
+        Message(error, TMessageKind::Error);
         break;
     case TOpenResult::CannotOpen:
         // The image still belongs to the previous file: a later Save must not overwrite the unreadable one.
@@ -891,6 +900,7 @@ void TMainWindow::LanguageCommand()
     if (!dialog.Changed)
         return;
     LoadMessageTexts(gLanguage, gAll, gAll.LanguageName);
+    UseQtTranslations(gAll.LanguageName);
     ApplyLanguage(this, true);
     UpdateUndoActions();
     RefreshStatus();
@@ -903,6 +913,16 @@ void TMainWindow::AboutCommand()
 {
     TAboutWindow dialog(this);
     dialog.exec();
+}
+
+// The manual stays open beside the work, so it is not modal.
+void TMainWindow::HelpCommand()
+{
+    if (!Help)
+        Help = new THelpWindow(this);
+    Help->show();
+    Help->raise();
+    Help->activateWindow();
 }
 
 void TMainWindow::cxTreeDblClick(const QPoint& position)

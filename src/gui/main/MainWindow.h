@@ -25,6 +25,7 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class TCsvCommands;
+class THelpWindow;
 class TEditorWindow;
 
 class TMainWindow : public QMainWindow, public TViewsHost
@@ -131,9 +132,11 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void ModelCommand();
     void LanguageCommand();
     void AboutCommand();
+    void HelpCommand();
 
     bool Shown = false;
     TCsvCommands* Csv = nullptr;
+    QPointer<THelpWindow> Help; // made at the first Help > Help Topics
     TEditHistory Steps;
     QHash<QString, QPointer<TEditorWindow>> Editors;
 };

@@ -99,7 +99,7 @@ TModelWindow::TModelWindow(QWidget* parent) : QDialog(parent)
         BuildRow(band);
         layout->addWidget(Rows[band].pRang);
     }
-    lRang = new QLabel(tr("Freq. Rang"), this);
+    lRang = new QLabel(tr("Freq. Range"), this);
     lRang->setObjectName(QStringLiteral("lRang"));
     lRang->hide();
     layout->addLayout(NewOkCancelRow(this, btnOk, btnCancel, true));
@@ -116,7 +116,7 @@ void TModelWindow::BuildRow(int band)
     row.pRang->setObjectName(QStringLiteral("pRang") + n);
     auto* line = new QGridLayout(row.pRang);
     line->setContentsMargins(0, 2, 0, 2);
-    row.lFreq = new QLabel(tr("Freq. Rang-") + n, row.pRang);
+    row.lFreq = new QLabel(tr("Freq. Range-") + n, row.pRang);
     row.lFreq->setObjectName(QStringLiteral("lFreq_") + n);
     row.lFreq->setMinimumWidth(90);
     const auto validator =
@@ -336,7 +336,7 @@ void TModelWindow::btnOkClick()
     }
     if (!Selected || (mask & Selected->SupportedBands) == 0) {
         ShowMessageBox(QString::fromStdString(gLanguage.Caution), QString::fromStdString(gLanguage.ErrRange),
-                       TMessageKind::Information);
+                       TMessageKind::Warning);
         return;
     }
     gAll.BandMask = mask & Selected->SupportedBands;

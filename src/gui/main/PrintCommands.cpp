@@ -16,7 +16,7 @@ namespace
 {
 void ShowPrintMessage(const std::string& text)
 {
-    ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(text), TMessageKind::Information);
+    ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(text), TMessageKind::Error);
 }
 
 QString SuggestedPdfName(const QString& dataFileName)

@@ -53,7 +53,7 @@ std::optional<QString> StoreFmText(int channel, const QString& typed)
     const std::string text = typed.trimmed().toStdString();
     if (!text.empty() && !TryParseDouble(text)) {
         ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromUtf8(ConversionError(text).what()),
-                       TMessageKind::Information);
+                       TMessageKind::Warning);
         return std::nullopt;
     }
     return QString::fromStdString(SetFmChannel(gAll, channel, text));
@@ -78,7 +78,7 @@ TFmRadioWindow::TFmRadioWindow(QWidget* parent) : TSettingsWindow(parent)
     pcFm = new QTabWidget(this);
     pcFm->setObjectName(QStringLiteral("pcFm"));
     pcFm->addTab(BuildInformationPage(), QStringLiteral("Information"));
-    pcFm->addTab(BuildChannelPage(), QStringLiteral("Memoney Channel"));
+    pcFm->addTab(BuildChannelPage(), QStringLiteral("Memory Channel"));
     layout->addWidget(pcFm, 0, 0, 1, 2);
     layout->addWidget(AddCloseButton(), 1, 1, Qt::AlignRight);
 }
@@ -101,7 +101,7 @@ QWidget* TFmRadioWindow::BuildInformationPage()
     grid->addWidget(cxStep, 1, 1, 1, 3);
     cxFmDw = NewSettingCheck(page, TSetting::FmReceiverOn);
     grid->addWidget(cxFmDw, 2, 0, 1, 4);
-    AddLabel(grid, 3, 0, "L6", QStringLiteral("FM Scan bound[MHz]"));
+    AddLabel(grid, 3, 0, "L6", QStringLiteral("FM Scan Range[MHz]"));
     cxFM_Min = BoundBox(page, "cxFM_Min");
     grid->addWidget(cxFM_Min, 3, 1);
     cxLine = new QLineEdit(QStringLiteral("-------"), page);

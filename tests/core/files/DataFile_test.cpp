@@ -117,7 +117,7 @@ TEST(DataFile, FilesOfAnyLengthAndContent)
         {"10 MB", valid + std::string(10 * 1024 * 1024, '\x5A'), TOpenResult::Oversized,
          "The file is longer than a data file: its first 4768 bytes were loaded, the rest of its 10490528 bytes "
          "was ignored."},
-        {"random bytes", random, TOpenResult::ModelUnknown, "Model Type Wrong."},
+        {"random bytes", random, TOpenResult::ModelUnknown, "Wrong model type."},
         {"random with a known model", valid.substr(0, 16) + random.substr(16), TOpenResult::Ok, ""},
     };
     for (const TCase& c : cases) {

@@ -83,3 +83,24 @@ TEST(LanguageFiles, ANameThatReachesIntoAnotherFolderNamesNoFile)
     EXPECT_EQ(LanguageFilePath(s.All, "Chinese"), s.Folder.File("Chinese.Ini"));
     EXPECT_EQ(LanguageFilePath(s.All, "../etc/passwd"), "");
 }
+
+// The built-in texts are the English file's: a text corrected in one and not in the other would show one
+// wording without a language file and another with it. The Chinese file translates every one of them.
+TEST(MessageTexts, TheShippedFilesHoldEveryTextAndEnglishIsTheBuiltIn)
+{
+    TLanguageState s;
+    s.All.AppDir = QBH52_SOURCE_DIR "/lang/";
+    TMessageTexts builtIn;
+    TMessageTexts english;
+    TMessageTexts chinese;
+    LoadMessageTexts(english, s.All, "English");
+    LoadMessageTexts(chinese, s.All, "Chinese");
+    const auto builtInFields = MessageTextFields(builtIn);
+    const auto englishFields = MessageTextFields(english);
+    const auto chineseFields = MessageTextFields(chinese);
+    for (size_t i = 0; i < builtInFields.size(); ++i) {
+        const char* key = builtInFields[i].first;
+        EXPECT_EQ(*englishFields[i].second, *builtInFields[i].second) << key;
+        EXPECT_NE(*chineseFields[i].second, *builtInFields[i].second) << key;
+    }
+}

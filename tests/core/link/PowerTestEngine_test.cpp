@@ -235,7 +235,7 @@ TEST_F(TestEngineTest, PortThatCannotBeOpenedStaysOffline)
     engine->Start();
     link.RunFor(5000);
     EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::PortError});
-    EXPECT_EQ(recorder.Messages[0].Text, "Cannot Open Commcmication Port.\nNo such file or directory");
+    EXPECT_EQ(recorder.Messages[0].Text, "Cannot open the communication port.\nNo such file or directory");
     EXPECT_FALSE(engine->Running());
     EXPECT_TRUE(link.Sent.empty());
     engine->Start();

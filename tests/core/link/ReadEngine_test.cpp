@@ -129,7 +129,7 @@ TEST_F(ReadEngineTest, FullReadSendsEveryFrameInOrderAndReplacesTheImageAfterThe
 
     EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ReadOk});
     EXPECT_EQ(recorder.Messages[0].Text, "Reading Completed.");
-    EXPECT_EQ(recorder.Messages[0].Caption, "Confirmation");
+    EXPECT_EQ(recorder.Messages[0].Caption, "Completed");
     EXPECT_TRUE(engine->Completed());
     EXPECT_TRUE(all.Modified);
     EXPECT_EQ(engine->RadioModelId(), "LP47");
@@ -202,7 +202,8 @@ TEST_F(ReadEngineTest, PortThatCannotBeOpenedShowsTheReasonAndClosesTheWindow)
     engine->Open();
     link.RunFor(1000);
     ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::PortError});
-    EXPECT_EQ(recorder.Messages[0].Text, "Cannot Open Commcmication Port.\nPermission denied (join the dialout group)");
+    EXPECT_EQ(recorder.Messages[0].Text,
+              "Cannot open the communication port.\nPermission denied (join the dialout group)");
     EXPECT_EQ(recorder.FinishCount, 1);
     EXPECT_NEAR(recorder.FinishedAt - shownAt, 350.0, 0.001);
 }
@@ -214,7 +215,7 @@ TEST_F(ReadEngineTest, PortNameWithoutNumberIsNotOpened)
     link.RunFor(1000);
     EXPECT_EQ(link.OpenCount, 0);
     EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::PortError});
-    EXPECT_EQ(recorder.Messages[0].Text, "Cannot Open Commcmication Port.");
+    EXPECT_EQ(recorder.Messages[0].Text, "Cannot open the communication port.");
     EXPECT_EQ(recorder.FinishCount, 1);
 }
 
@@ -328,7 +329,7 @@ TEST_F(ReadEngineTest, UnknownModelEndsTheTransferAndKeepsTheWindowOpen)
     EXPECT_EQ(link.SentFrames(),
               (std::vector<TFrame>{Text("PROGRAMa"), Text("PROGRAMc"), Bytes({0x02}), Bytes({0x45})}));
     EXPECT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ModError});
-    EXPECT_EQ(recorder.Messages[0].Text, "Model Type Wrong.");
+    EXPECT_EQ(recorder.Messages[0].Text, "Wrong model type.");
     EXPECT_EQ(recorder.FinishCount, 0);
     EXPECT_FALSE(engine->OkEnabled());
     ExpectStateUntouched();

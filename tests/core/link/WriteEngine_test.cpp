@@ -239,7 +239,7 @@ TEST_F(WriteEngineTest, ModelOfTheSameSizeAsksBeforeForcingTheWrite)
         link.RunUntil([this] { return recorder.FinishCount > 0 || !recorder.Messages.empty(); }, 120000);
 
         ASSERT_EQ(recorder.Questions.size(), 1u);
-        EXPECT_EQ(recorder.Questions[0].first.Text, "Model Type Wrong.Do you wish to Force write data?");
+        EXPECT_EQ(recorder.Questions[0].first.Text, "Wrong model type.\nDo you wish to write the data anyway?");
         EXPECT_EQ(recorder.Questions[0].first.Key, TLinkMessageKey::Modforce);
         EXPECT_EQ(recorder.Questions[0].second, TQuestion::YesNo);
         if (yes) {
@@ -256,11 +256,14 @@ TEST_F(WriteEngineTest, ModelOfTheSameSizeAsksBeforeForcingTheWrite)
     }
 }
 
-// The texts come from the loaded language file, the question's from both of its keys.
+// The texts come from the loaded language file, the question's from both of its keys; a question is captioned
+// as one, a success as done and a failure as an error.
 TEST_F(WriteEngineTest, MessagesAndQuestionsTakeTheLoadedTexts)
 {
     language.Confirmation = "Bestätigung";
-    language.ModError = "Falsches Modell. ";
+    language.Completed = "Fertig";
+    language.Error = "Fehler";
+    language.ModError = "Falsches Modell.";
     language.Modforce = "Trotzdem schreiben?";
     language.WriteOk = "Geschrieben.";
     radio.ModelId = "LP48";
@@ -269,10 +272,17 @@ TEST_F(WriteEngineTest, MessagesAndQuestionsTakeTheLoadedTexts)
     RunToMessage();
     ASSERT_EQ(recorder.Questions.size(), 1u);
     EXPECT_EQ(recorder.Questions[0].first.Caption, "Bestätigung");
-    EXPECT_EQ(recorder.Questions[0].first.Text, "Falsches Modell. Trotzdem schreiben?");
+    EXPECT_EQ(recorder.Questions[0].first.Text, "Falsches Modell.\nTrotzdem schreiben?");
     ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::WriteOk});
-    EXPECT_EQ(recorder.Messages[0].Caption, "Bestätigung");
+    EXPECT_EQ(recorder.Messages[0].Caption, "Fertig");
     EXPECT_EQ(recorder.Messages[0].Text, "Geschrieben.");
+
+    radio.ModelId = "ZZ99"; // a model the program does not know: no question, an error
+    MakeEngine();
+    OpenAndStart();
+    RunToMessage();
+    ASSERT_EQ(recorder.MessageKeys(), std::vector{TLinkMessageKey::ModError});
+    EXPECT_EQ(recorder.Messages[0].Caption, "Fehler");
 }
 
 TEST_F(WriteEngineTest, WrongModelEndsTheTransferWithoutWriting)

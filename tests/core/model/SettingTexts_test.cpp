@@ -33,13 +33,14 @@ TEST(SettingTexts, ListingShowsEachShownSettingOnceAndLeavesTheImageAlone)
     for (const TSettingRow& row : SettingsTable()) {
         const std::string caption = row.Caption.substr(0, row.Caption.find_last_not_of(' ') + 1);
         const bool shown = !row.Section.empty() && !row.Hidden && row.Form != TSettingForm::Words;
-        EXPECT_EQ(Count(listing, " / " + caption + " = "), shown ? 1u : 0u) << caption;
+        const std::string line = SettingsWindowTitle(row.Section) + " / " + caption + " = ";
+        EXPECT_EQ(Count(listing, line), shown ? 1u : 0u) << line;
     }
     EXPECT_NE(listing.find("Optional Function / Squelch level = 5\n"), std::string::npos);
     EXPECT_NE(listing.find("Scan Information / Priority Channel = OFF\n"), std::string::npos);
-    EXPECT_NE(listing.find("FM Information / Frequancy[MHz] Current = 88.00000\n"), std::string::npos);
+    EXPECT_NE(listing.find("FM Information / Frequency[MHz] Current = 88.00000\n"), std::string::npos);
     EXPECT_NE(listing.find("Radio Information / Model Type = QB-H52\n"), std::string::npos);
-    EXPECT_EQ(listing.find("Freq. Rang-4"), std::string::npos) << "a hidden setting";
+    EXPECT_EQ(listing.find("Freq. Range-4"), std::string::npos) << "a hidden setting";
 }
 
 // Every item of every list, set by its text, is what the listing then shows: the mapped lists (mode codes,
@@ -90,10 +91,10 @@ TEST(SettingTexts, ChecksCodesNamesAndFmMemoriesStoreAsTheirWindowsDo)
 
     ASSERT_EQ(SetSettingByLabel(s.All, "Radio Name", "HELLO"), "");
     EXPECT_EQ(Listed(s.All, "Radio Name"), "HELLO");
-    ASSERT_EQ(SetSettingByLabel(s.All, "Frequancy[MHz] 3", "100.1"), "");
-    EXPECT_EQ(Listed(s.All, "Frequancy[MHz] 3"), "100.10000");
-    ASSERT_EQ(SetSettingByLabel(s.All, "Frequancy[MHz] 3", ""), "");
-    EXPECT_EQ(Listed(s.All, "Frequancy[MHz] 3"), "");
+    ASSERT_EQ(SetSettingByLabel(s.All, "Frequency[MHz] 3", "100.1"), "");
+    EXPECT_EQ(Listed(s.All, "Frequency[MHz] 3"), "100.10000");
+    ASSERT_EQ(SetSettingByLabel(s.All, "Frequency[MHz] 3", ""), "");
+    EXPECT_EQ(Listed(s.All, "Frequency[MHz] 3"), "");
 }
 
 // An unknown label or a value outside the list or range names what is allowed and leaves the image alone.
@@ -115,8 +116,8 @@ TEST(SettingTexts, RefusedValuesNameWhatIsAllowed)
         {"Stun Code", "12345678901", "Stun Code: up to 10 of the characters 0123456789ABCD#*"},
         {"Radio Name", "EIGHTCHR", "Radio Name: at most 7 characters"},
         {"Radio Name", "caf\xC3\xA9", "Radio Name: only the characters"},
-        {"Frequancy[MHz] 1", "abc", "a frequency in MHz"},
-        {"Freq. Rang-4", "Inhibit Tx", "unknown setting"},
+        {"Frequency[MHz] 1", "abc", "a frequency in MHz"},
+        {"Freq. Range-4", "Inhibit Tx", "unknown setting"},
         {"Model Type", "X", "Model Type: shown only, not set"},
     };
     for (const TCase& c : cases) {

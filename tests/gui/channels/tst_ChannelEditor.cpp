@@ -147,7 +147,7 @@ class TestChsEdit : public QObject
         QCOMPARE(Boxes->Shown.size(), 1);
         QCOMPARE(Boxes->Shown[0].Caption, QStringLiteral("Caution"));
         QVERIFY(Boxes->Shown[0].Text.contains(QString::fromStdString(EnabledBandsText(gAll))));
-        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Information);
+        QCOMPARE(Boxes->Shown[0].Kind, TMessageKind::Warning);
         QCOMPARE(Box(box.toLatin1().constData())->text(), QStringLiteral("145.00000"));
         QCOMPARE(Record(1), record);
     }

@@ -191,9 +191,9 @@ class TestChsInfo : public QObject
         QVERIFY(Grid()->ColWidth(Col(F::RxFrequency)) >= 80);
         QCOMPARE(Grid()->Text(1, 1), QStringLiteral("No."));
         QCOMPARE(Grid()->Text(1, 129), QStringLiteral("128"));
-        const QColor tip = Window->palette().color(QPalette::ToolTipBase);
+        const QColor tint = RowTint(Window->palette());
         for (int channel = 1; channel <= 128; ++channel)
-            QCOMPARE(Grid()->Color(Col(F::Power), channel + 1) == tip, channel % 16 == 0);
+            QCOMPARE(Grid()->Color(Col(F::Power), channel + 1) == tint, channel % 16 == 0);
     }
 
     void TypingAFrequencyIntoAnEmptyRowCreatesTheChannel()

@@ -227,6 +227,33 @@ class TestGrid : public QObject
         QCOMPARE(changed.size(), 1);
         QCOMPARE(Grid->Text(2, 41), QStringLiteral("x"));
     }
+
+    // The tinted rows stay readable whatever the desktop's palette: a fixed light yellow behind the light text
+    // of a dark palette could not be read.
+    void TintedRowsFollowThePalette_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("highlight");
+        QTest::newRow("light") << QColor(255, 255, 255) << QColor(0, 0, 0) << QColor(48, 140, 198);
+        QTest::newRow("dark") << QColor(30, 30, 30) << QColor(230, 230, 230) << QColor(42, 130, 218);
+    }
+
+    void TintedRowsFollowThePalette()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        QFETCH(QColor, highlight);
+        QPalette palette;
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        palette.setColor(QPalette::Highlight, highlight);
+        const QColor tint = RowTint(palette);
+        QVERIFY(tint != base);
+        // Lightness stays on the base's side, far from the text's.
+        QVERIFY(std::abs(tint.lightness() - base.lightness()) < 40);
+        QVERIFY(std::abs(tint.lightness() - text.lightness()) > 120);
+    }
 };
 
 QTEST_MAIN(TestGrid)

@@ -36,7 +36,7 @@ namespace
 {
 
 const QString kSaveQuestion = QStringLiteral("Do you wish to save the changes?");
-const QString kExitQuestion = QStringLiteral("Do you wish to exit program?");
+const QString kExitQuestion = QStringLiteral("Do you wish to exit the program?");
 
 // Puts channel 5 in use, as typing a frequency into its row would.
 void EditChannel5()
@@ -143,7 +143,7 @@ class TestMainFrm : public QObject
         QCOMPARE(root->text(0), QStringLiteral("QB-H52"));
         QVERIFY(root->isSelected());
         QVERIFY(root->isExpanded());
-        const QStringList pages = {"Radio Information", "Freq. Information", "Channel Information", "Fm Information",
+        const QStringList pages = {"Radio Information", "Freq. Information", "Channel Information", "FM Information",
                                    "Vox Function",      "Scan Information",  "Optional Function",   "DTMF Function"};
         QCOMPARE(root->childCount(), static_cast<int>(pages.size()));
         for (int i = 0; i < root->childCount(); ++i)
@@ -250,7 +250,7 @@ class TestMainFrm : public QObject
         recorder.QueueAnswer(answer);
         frm.ExecuteCommand(TCommand::SaveAs);
         QCOMPARE(recorder.FileDialogs, 1);
-        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("The File is exists,replace it?")});
+        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("The file already exists. Replace it?")});
         QCOMPARE(recorder.Shown[0].Caption, QStringLiteral("Confirmation"));
         QCOMPARE(ReadFile(path).size(), written ? 4768 : 3);
         QCOMPARE(gAll.Modified, !written);
@@ -333,8 +333,9 @@ class TestMainFrm : public QObject
         recorder.QueueAnswer(TAnswer::No);
         recorder.QueueFileName(path);
         frm.ExecuteCommand(TCommand::Open);
-        QCOMPARE(recorder.Texts(), (QStringList{kSaveQuestion, QStringLiteral("Model Type Wrong.")}));
-        QCOMPARE(recorder.Shown[1].Kind, TMessageKind::Information);
+        QCOMPARE(recorder.Texts(), (QStringList{kSaveQuestion, QStringLiteral("Wrong model type.")}));
+        QCOMPARE(recorder.Shown[1].Kind, TMessageKind::Error);
+        QCOMPARE(recorder.Shown[1].Caption, QStringLiteral("Error"));
         QVERIFY(frm.DataFileName.isEmpty());
         QVERIFY(IsChannelUsed(gAll, 5));
         QVERIFY(gAll.Modified);
@@ -413,7 +414,7 @@ class TestMainFrm : public QObject
         EditChannel5();
         recorder.QueueAnswer(TAnswer::No);
         ChooseBand1Only(frm);
-        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("Do you wish to Clear Data?")});
+        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("Do you wish to clear the data?")});
         QCOMPARE(gAll.BandMask, uint8_t(0x01));
         QVERIFY(IsChannelUsed(gAll, 5));
         QVERIFY(gAll.Modified);
@@ -430,7 +431,7 @@ class TestMainFrm : public QObject
         EditChannel5();
         frm.CommitEdit("Edit CH-005 RX Frequency");
         ChooseBand1Only(frm); // Clear Data: Yes
-        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("Do you wish to Clear Data?")});
+        QCOMPARE(recorder.Texts(), QStringList{QStringLiteral("Do you wish to clear the data?")});
         QVERIFY(!IsChannelUsed(gAll, 5));
         QCOMPARE(frm.nUndo->text(), QStringLiteral("&Undo Model Information"));
         QCOMPARE(frm.DataFileName, Files.filePath(QStringLiteral("model.dat")));
@@ -604,7 +605,7 @@ class TestMainFrm : public QObject
         QCOMPARE(frm.nFile->title(), QStringLiteral("&File"));
         QCOMPARE(frm.cxTree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Radio Information"));
         QCOMPARE(frm.Panels[3]->text(), QStringLiteral("Port: COM1"));
-        QCOMPARE(gLanguage.ExitProgram, std::string("Do you wish to exit program?"));
+        QCOMPARE(gLanguage.ExitProgram, std::string("Do you wish to exit the program?"));
     }
 
     void choosingTheCurrentLanguageChangesNothing()

@@ -49,7 +49,7 @@ class TestModel : public QObject
         const std::array<bool, 4> used = {true, true, false, false};
         for (int band = 0; band < 4; ++band) {
             const auto& row = dialog.Rows[band];
-            QCOMPARE(row.lFreq->text(), QStringLiteral("Freq. Rang%1").arg(band + 1));
+            QCOMPARE(row.lFreq->text(), QStringLiteral("Freq. Range%1").arg(band + 1));
             QCOMPARE(row.cxUse->isChecked(), used[band]);
             QCOMPARE(row.cxFreqL->isEnabled(), used[band]);
             QVERIFY(row.cxUse->isVisible());
@@ -137,7 +137,7 @@ class TestModel : public QObject
         dialog.btnOk->click();
         QCOMPARE(recorder.Shown.size(), 1);
         QCOMPARE(recorder.Shown[0].Caption, QStringLiteral("Caution"));
-        QCOMPARE(recorder.Shown[0].Text, QStringLiteral("The frequecy number come amiss!"));
+        QCOMPARE(recorder.Shown[0].Text, QStringLiteral("The frequency is outside the radio's bands."));
         QVERIFY(dialog.isVisible());
         QVERIFY(!dialog.OkResult);
         QCOMPARE(gAll.BandMask, before.BandMask);

@@ -132,7 +132,7 @@ class TPrintCommandsTest : public QObject
         notes.close();
         const std::tuple<QString, QString> cases[] = {
             {Dir.filePath(QStringLiteral("none.dat")), QStringLiteral("Cannot open file")},
-            {notes.fileName(), QStringLiteral("Model Type Wrong.")},
+            {notes.fileName(), QStringLiteral("Wrong model type.")},
         };
         for (const auto& [path, message] : cases) {
             TMessageRecorder recorder;

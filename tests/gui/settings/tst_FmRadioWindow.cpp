@@ -92,7 +92,7 @@ class TestFmFun : public QObject
             }
         }
         QCOMPARE(grid->Text(1, 1), QString("No."));
-        QCOMPARE(grid->Text(2, 1), QString("Frequancy[MHz]"));
+        QCOMPARE(grid->Text(2, 1), QString("Frequency[MHz]"));
     }
 
     // A press on a number cell edits the frequency beside it; cells of channel 26 onward open nothing.
