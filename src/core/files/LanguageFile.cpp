@@ -22,7 +22,6 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
     if (path.empty() || !profile.Load(path, problem))
         return problem;
     std::pair<const char*, std::string*> texts[] = {{"Confirmation", &language.Confirmation},
-                                                    {"ExitProgram", &language.ExitProgram},
                                                     {"OutRange", &language.OutRange},
                                                     {"ErrRange", &language.ErrRange},
                                                     {"Channel", &language.Channel},

@@ -23,7 +23,6 @@ class TMessageTexts
 {
   public:
     std::string Confirmation = "Confirmation";
-    std::string ExitProgram = "Do you wish to exit program?";
     std::string OutRange = "Frequecy is Out of range.";
     std::string ErrRange = "The frequecy number come amiss!";
     std::string Channel = "Channel";

@@ -21,6 +21,12 @@ TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind k
         const auto answer = QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No);
         return answer == QMessageBox::Yes ? TAnswer::Yes : TAnswer::No;
     }
+    case TMessageKind::YesNoCancel: {
+        // Cancel is the box's escape button: Esc and the close button keep the work, never discard it.
+        const auto answer =
+            QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        return answer == QMessageBox::Yes ? TAnswer::Yes : answer == QMessageBox::No ? TAnswer::No : TAnswer::Cancel;
+    }
     case TMessageKind::RetryCancel:
         break;
     }

@@ -7,8 +7,9 @@
 
 class QWidget;
 
-// What a box offers: an information with OK, or a question with Yes and No or with Retry and Cancel.
-enum class TMessageKind { Information, YesNo, RetryCancel };
+// What a box offers: an information with OK, or a question with Yes and No, with Yes, No and Cancel (the save
+// question: Esc and closing the box are Cancel) or with Retry and Cancel.
+enum class TMessageKind { Information, YesNo, YesNoCancel, RetryCancel };
 // The button the user pressed.
 enum class TAnswer { Ok, Cancel, Retry, Yes, No };
 
