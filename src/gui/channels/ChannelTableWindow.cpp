@@ -136,6 +136,10 @@ void TChannelTableWindow::BuildLists()
     // Typed keys reach the list itself, which hands them to its line edit past that edit's own filters.
     cxDcts->installEventFilter(new TKeyFilter(TKeyFilter::Tone, cxDcts));
     connect(cxDcts, &QComboBox::editTextChanged, this, [this] { ComBoxSetData(cxDcts); });
+    // A tone is stored as it is typed and becomes one undo step when the typing ends (Enter or leaving the
+    // list); a tone picked from the list is a step at once.
+    connect(cxDcts, &QComboBox::activated, this, &TChannelTableWindow::CommitToneEdit);
+    connect(cxDcts->lineEdit(), &QLineEdit::editingFinished, this, &TChannelTableWindow::CommitToneEdit);
     connect(cxDcts, &TCellList::Finished, this, &TChannelTableWindow::ComBoxExit);
     cxPwrv = NewCellList(F::Power);
     cxBclo = NewCellList(F::BusyLock);
@@ -449,7 +453,16 @@ void TChannelTableWindow::ComBoxSetData(TCellList* list)
     }
     gvChs->SetText(SelCol, SelRow, text);
     StoreCell(SelRow, SelCol);
-    CommitCellEdit(SelCol, SelRow);
+    if (list == cxDcts)
+        ToneCell = {SelCol, SelRow};
+    else
+        CommitCellEdit(SelCol, SelRow);
+}
+
+void TChannelTableWindow::CommitToneEdit()
+{
+    if (const auto cell = std::exchange(ToneCell, std::nullopt))
+        CommitCellEdit(cell->first, cell->second);
 }
 
 void TChannelTableWindow::CommitCellEdit(int col, int row)

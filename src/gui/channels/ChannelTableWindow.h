@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "core/model/ChannelFields.h"
@@ -91,10 +92,14 @@ class TChannelTableWindow : public TEditorWindow
     void ComBoxExit();
     // One undo step for the cell's channel and column.
     void CommitCellEdit(int col, int row);
+    // The step of a tone typed into the tone list, once the typing ends.
+    void CommitToneEdit();
 
     // The in-place list of each field by field number, nullptr for fields without one.
     std::array<TCellList*, kChannelFieldCount + 1> FieldLists{};
     int GridWidth = 0;
     bool Placing = false;
     bool Shown = false;
+    // The cell (column, row) whose typed tone is stored but not yet recorded as an undo step.
+    std::optional<std::pair<int, int>> ToneCell;
 };
