@@ -921,6 +921,8 @@ bool TMainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void TMainWindow::closeEvent(QCloseEvent* event)
 {
+    // The window's close button comes here without the dispatcher: a value still being typed counts too.
+    EndEdits();
     // With nothing to lose the program ends at once; with unsaved changes the save question is the one
     // question, its Cancel the way back.
     if (!AskToSaveChanges()) {

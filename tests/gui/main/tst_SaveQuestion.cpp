@@ -4,6 +4,7 @@
 // message box, never No.
 #include <QDialog>
 #include <QFile>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -13,6 +14,8 @@
 #include "core/files/DataFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/ChannelCodec.h"
+#include "gui/channels/ChannelTableWindow.h"
+#include "gui/kit/Grid.h"
 #include "gui/link/ReadWindow.h"
 #include "gui/main/MainWindow.h"
 #include "helpers/TestSupport.h"
@@ -196,6 +199,28 @@ class TestSaveQuestion : public QObject
         QVERIFY(!WentAhead(frm, command, watch));
         QVERIFY(frm.isVisible());
         QVERIFY(gAll.Image == edited);
+        QVERIFY(gAll.Modified);
+    }
+
+    // The window's close button ends a cell still being typed before it decides whether there is anything to
+    // lose: the typed frequency is offered for saving, not dropped.
+    void closingTheWindowEndsATypedCellFirst()
+    {
+        TMessageRecorder recorder;
+        TMainWindow frm;
+        frm.show();
+        QVERIFY(QTest::qWaitForWindowActive(&frm));
+        auto* table = qobject_cast<TChannelTableWindow*>(frm.Editor(QStringLiteral("fChsInfo")));
+        QVERIFY(table);
+        table->gvChs->setFocus();
+        QVERIFY(table->gvChs->EditCell(2, 4));
+        QLineEdit* editor = table->gvChs->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor && editor->isVisible());
+        QTest::keyClicks(editor, QStringLiteral("145.5"));
+        recorder.QueueAnswer(TAnswer::Cancel);
+        QVERIFY(!frm.close());
+        QCOMPARE(recorder.Texts(), QStringList{kSaveQuestion});
+        QVERIFY(IsChannelUsed(gAll, 3));
         QVERIFY(gAll.Modified);
     }
 
