@@ -21,9 +21,9 @@ TMessageRecorder::TMessageRecorder()
             Answers.pop_front();
             return answer;
         }
-        return kind == TMessageKind::YesNo         ? TAnswer::Yes
-               : kind == TMessageKind::RetryCancel ? TAnswer::Retry
-                                                   : TAnswer::Ok;
+        return kind == TMessageKind::YesNo || kind == TMessageKind::YesNoCancel ? TAnswer::Yes
+               : kind == TMessageKind::RetryCancel                              ? TAnswer::Retry
+                                                                                : TAnswer::Ok;
     });
     SetFileDialogResponder([this](bool) {
         ++FileDialogs;

@@ -18,7 +18,6 @@ std::vector<std::pair<const char*, std::string*>> MessageTextFields(TMessageText
     return {{"Confirmation", &language.Confirmation},
             {"Completed", &language.Completed},
             {"Error", &language.Error},
-            {"ExitProgram", &language.ExitProgram},
             {"OutRange", &language.OutRange},
             {"ErrRange", &language.ErrRange},
             {"Channel", &language.Channel},

@@ -26,7 +26,6 @@ class TMessageTexts
     std::string Confirmation = "Confirmation";
     std::string Completed = "Completed";
     std::string Error = "Error";
-    std::string ExitProgram = "Do you wish to exit the program?";
     std::string OutRange = "The frequency is out of range.";
     std::string ErrRange = "The frequency is outside the radio's bands.";
     std::string Channel = "Channel";

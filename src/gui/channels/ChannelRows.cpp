@@ -183,7 +183,7 @@ bool TChannelRows::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (!HandlesKey(key))
             return false;
-        // Taking the override keeps the main window's shortcuts on the same keys (Exit is Ctrl+X) away.
+        // Taking the override keeps the Edit menu's entries for the same keys from taking the key as well.
         event->accept();
         if (event->type() == QEvent::KeyPress)
             for (const TRowCommandRow& row : RowCommands())

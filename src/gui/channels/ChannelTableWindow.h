@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <array>
+#include <optional>
 #include <utility>
 
 #include "core/model/ChannelFields.h"

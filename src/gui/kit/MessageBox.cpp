@@ -18,6 +18,7 @@ QMessageBox::Icon IconOf(TMessageKind kind)
     case TMessageKind::Error:
         return QMessageBox::Critical;
     case TMessageKind::YesNo:
+    case TMessageKind::YesNoCancel:
     case TMessageKind::RetryCancel:
         return QMessageBox::Question;
     case TMessageKind::Information:
@@ -32,6 +33,8 @@ QMessageBox::StandardButtons ButtonsOf(TMessageKind kind)
     switch (kind) {
     case TMessageKind::YesNo:
         return QMessageBox::Yes | QMessageBox::No;
+    case TMessageKind::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     case TMessageKind::RetryCancel:
         return QMessageBox::Retry | QMessageBox::Cancel;
     default:
@@ -59,10 +62,12 @@ TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind k
 {
     QMessageBox box(IconOf(kind), caption, text, ButtonsOf(kind), QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MessageBox"));
-    // A question closed by its window button answers No or Cancel, never the affirmative.
-    box.setEscapeButton(kind == TMessageKind::YesNo         ? QMessageBox::No
-                        : kind == TMessageKind::RetryCancel ? QMessageBox::Cancel
-                                                            : QMessageBox::Ok);
+    // A question closed by its window button or Esc answers No or Cancel, never the affirmative; the save
+    // question's Cancel keeps the work.
+    box.setEscapeButton(kind == TMessageKind::YesNo ? QMessageBox::No
+                        : kind == TMessageKind::RetryCancel || kind == TMessageKind::YesNoCancel
+                            ? QMessageBox::Cancel
+                            : QMessageBox::Ok);
     return AnswerOf(box.exec());
 }
 

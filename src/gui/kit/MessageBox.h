@@ -7,10 +7,11 @@
 
 class QWidget;
 
-// What a box offers: a message with OK, or a question with Yes and No or with Retry and Cancel. The messages
-// differ in their icon, as the desktop shows them: information (a report), success (what was asked for is
-// done), warning (the program went on, but not quite as asked) and error (it could not do what was asked).
-enum class TMessageKind { Information, YesNo, RetryCancel, Success, Warning, Error };
+// What a box offers: a message with OK, or a question with Yes and No, with Yes, No and Cancel (the save
+// question: Esc and closing the box are Cancel) or with Retry and Cancel. The messages differ in their icon, as
+// the desktop shows them: information (a report), success (what was asked for is done), warning (the program
+// went on, but not quite as asked) and error (it could not do what was asked).
+enum class TMessageKind { Information, YesNo, YesNoCancel, RetryCancel, Success, Warning, Error };
 // The button the user pressed.
 enum class TAnswer { Ok, Cancel, Retry, Yes, No };
 

@@ -219,7 +219,7 @@ void TMainWindow::BuildMenus()
     O1 = AddCommand(nFile, "O1", TCommand::Open, tr("&Open"), {}, QKeySequence(tr("Ctrl+O")));
     nOpenBackup = AddCommand(nFile, "nOpenBackup", TCommand::OpenBackup, tr("Open &Backup..."));
     S2 = AddCommand(nFile, "S2", TCommand::Save, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
-    A1 = AddCommand(nFile, "A1", TCommand::SaveAs, tr("Save &As"), {}, QKeySequence(tr("Ctrl+A")));
+    A1 = AddCommand(nFile, "A1", TCommand::SaveAs, tr("Save &As"), {}, QKeySequence(tr("Ctrl+Shift+S")));
     nFile->addSeparator();
     nImportCsv = AddCommand(nFile, "nImportCsv", TCommand::ImportCsv, tr("&Import CSV..."));
     nExportCsv = AddCommand(nFile, "nExportCsv", TCommand::ExportCsv, tr("E&xport CSV..."));
@@ -228,7 +228,7 @@ void TMainWindow::BuildMenus()
     V2 = AddCommand(nFile, "V2", TCommand::PrintPreview, tr("Print Pre&view"), {}, QKeySequence(tr("Ctrl+T")));
     nExportPdf = AddCommand(nFile, "nExportPdf", TCommand::ExportPdf, tr("E&xport PDF..."));
     nFile->addSeparator();
-    nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+X")));
+    nExit = AddCommand(nFile, "nExit", TCommand::Exit, tr("&Exit"), {}, QKeySequence(tr("Ctrl+Q")));
 
     nEdit = AddMenu(bar, "nEdit", tr("&Edit"));
     BuildUndoActions();
@@ -762,12 +762,20 @@ void TMainWindow::ExecuteCommand(TCommand command)
     }
 }
 
-// True when the caller may go on: the image was not modified, the user declined to save, or it was saved.
+// True when the caller may go on: the image was not modified, the user chose not to save, or it was saved.
+// Cancel, Esc and closing the box keep the work and stop the caller.
 bool TMainWindow::AskToSaveChanges()
 {
-    if (!gAll.Modified || Message(gLanguage.SaveProgram, TMessageKind::YesNo) != TAnswer::Yes)
+    if (!gAll.Modified)
         return true;
-    return SaveCommand();
+    switch (Message(gLanguage.SaveProgram, TMessageKind::YesNoCancel)) {
+    case TAnswer::Yes:
+        return SaveCommand();
+    case TAnswer::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool TMainWindow::NewCommand()
@@ -858,9 +866,10 @@ bool TMainWindow::SaveAsCommand()
     return SaveCommand();
 }
 
+// A read replaces the whole data set, so unsaved changes are offered for saving first, as New and Open do.
 void TMainWindow::ReadCommand()
 {
-    if (!ShowReadWindow(this))
+    if (!AskToSaveChanges() || !ShowReadWindow(this))
         return;
     DataFileName.clear();
     RefreshViews(TRefresh::ReopenTable);
@@ -943,7 +952,11 @@ bool TMainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void TMainWindow::closeEvent(QCloseEvent* event)
 {
-    if (Message(gLanguage.ExitProgram, TMessageKind::YesNo) != TAnswer::Yes || !AskToSaveChanges()) {
+    // The window's close button comes here without the dispatcher: a value still being typed counts too.
+    EndEdits();
+    // With nothing to lose the program ends at once; with unsaved changes the save question is the one
+    // question, its Cancel the way back.
+    if (!AskToSaveChanges()) {
         event->ignore();
         return;
     }

@@ -117,7 +117,11 @@ QWidget* TFmRadioWindow::BuildInformationPage()
     grid->addWidget(cxFM_Max, 3, 3);
 
     connect(cxRx, &QLineEdit::textEdited, this, [this] { RxTyped = true; });
-    connect(cxRx, &QLineEdit::editingFinished, this, &TFmRadioWindow::cxRxChange);
+    // Only a typed frequency is stored: leaving the box untouched must not store the text it shows.
+    connect(cxRx, &QLineEdit::editingFinished, this, [this] {
+        if (RxTyped)
+            cxRxChange();
+    });
     connect(cxStep, &QComboBox::currentIndexChanged, this, [this] { SettingChanged(cxStep); });
     connect(cxFmDw, &QCheckBox::toggled, this, [this] { SettingChanged(cxFmDw); });
     return page;

@@ -62,7 +62,13 @@ TOptionalFunctionsWindow::TOptionalFunctionsWindow(QWidget* parent) : TSettingsW
         StoreOptions();
         gAll.Modified = true;
     });
-    connect(cxOpenMsg, &QLineEdit::editingFinished, this, [this] { Changed(cxOpenMsg); });
+    // Only a typed name is stored: leaving the box untouched must not rewrite the name bytes as the box shows them.
+    connect(cxOpenMsg, &QLineEdit::editingFinished, this, [this] {
+        if (!cxOpenMsg->isModified())
+            return;
+        cxOpenMsg->setModified(false);
+        Changed(cxOpenMsg);
+    });
 }
 
 void TOptionalFunctionsWindow::Fill()

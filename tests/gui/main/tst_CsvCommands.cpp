@@ -166,7 +166,7 @@ class TestCsvCommands : public QObject
         }
     }
 
-    // The table's keys win over the main window's shortcuts on the same keys: Ctrl+X cuts, the program stays.
+    // The table's keys win over the Edit menu's entries on the same keys: Ctrl+X cuts and nothing else runs.
     void TableKeysAndTheEditMenuReachTheRowCommands()
     {
         TMessageRecorder boxes;

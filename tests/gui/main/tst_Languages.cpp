@@ -281,10 +281,10 @@ class TestLanguages : public QObject
     // Both shipped files carry every message, and the Chinese file really translates them.
     void shippedFilesHoldEveryMessage()
     {
-        const char* keys[] = {"Confirmation", "ExitProgram", "OutRange",   "ErrRange",  "Channel",   "Info",
-                              "Caution",      "SaveProgram", "FileExists", "All",       "Close",     "Open",
-                              "ComError",     "ModError",    "PwdError",   "ModelType", "Frequency", "ReadOk",
-                              "WriteOk",      "PortError",   "ClearData",  "Modforce"};
+        const char* keys[] = {"Confirmation", "OutRange",   "ErrRange",  "Channel",   "Info",   "Caution",
+                              "SaveProgram",  "FileExists", "All",       "Close",     "Open",   "ComError",
+                              "ModError",     "PwdError",   "ModelType", "Frequency", "ReadOk", "WriteOk",
+                              "PortError",    "ClearData",  "Modforce"};
         TProfile english;
         TProfile chinese;
         QVERIFY(english.Load(LanguageFilePath(gAll, "English")));

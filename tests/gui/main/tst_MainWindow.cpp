@@ -36,7 +36,6 @@ namespace
 {
 
 const QString kSaveQuestion = QStringLiteral("Do you wish to save the changes?");
-const QString kExitQuestion = QStringLiteral("Do you wish to exit the program?");
 
 // Puts channel 5 in use, as typing a frequency into its row would.
 void EditChannel5()
@@ -138,7 +137,13 @@ class TestMainFrm : public QObject
         QVERIFY(frm.T1->isVisible());
         QVERIFY(frm.nLanguage->isVisible());
         QCOMPARE(frm.N1->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-        QCOMPARE(frm.nExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+        // Exit and Save As keep away from the keys every user presses for Cut and Select All.
+        QCOMPARE(frm.nExit->shortcut(), QKeySequence(QStringLiteral("Ctrl+Q")));
+        QCOMPARE(frm.A1->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+        for (const QAction* action : frm.nFile->actions())
+            for (const QKeySequence& key : action->shortcuts())
+                QVERIFY2(key != QKeySequence(QStringLiteral("Ctrl+X")) && key != QKeySequence(QStringLiteral("Ctrl+A")),
+                         qPrintable(action->objectName()));
         QTreeWidgetItem* root = frm.cxTree->topLevelItem(0);
         QCOMPARE(root->text(0), QStringLiteral("QB-H52"));
         QVERIFY(root->isSelected());
@@ -357,20 +362,21 @@ class TestMainFrm : public QObject
         QCOMPARE(frm.DataFileName, before);
     }
 
-    void exitAnsweredNoKeepsRunning()
+    void exitCancelledKeepsRunning()
     {
         TMessageRecorder recorder;
         TMainWindow frm;
         frm.show();
         EditChannel5();
-        recorder.QueueAnswer(TAnswer::No);
+        recorder.QueueAnswer(TAnswer::Cancel);
         QVERIFY(!frm.close());
         QVERIFY(frm.isVisible());
-        QCOMPARE(recorder.Texts(), QStringList{kExitQuestion});
+        QCOMPARE(recorder.Texts(), QStringList{kSaveQuestion});
         QVERIFY(!QFile::exists(AppDir + QStringLiteral("SysInfo.Ini")));
     }
 
-    // A program started in an empty folder leaves a settings file with the defaults.
+    // A program started in an empty folder leaves a settings file with the defaults. With nothing to lose it
+    // asks nothing.
     void exitWritesTheSettings()
     {
         LoadSettings(gAll);
@@ -378,7 +384,7 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         QVERIFY(frm.close());
-        QCOMPARE(recorder.Texts(), QStringList{kExitQuestion});
+        QVERIFY(recorder.Shown.isEmpty());
         const QByteArray settings = ReadFile(AppDir + QStringLiteral("SysInfo.Ini"));
         QVERIFY(settings.contains("[SysInfo]"));
         QVERIFY(settings.contains("Com=COM1"));
@@ -394,9 +400,9 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
-        QVERIFY(!frm.close()); // Yes, Yes, then the save dialog is cancelled
+        QVERIFY(!frm.close()); // Yes, then the save dialog is cancelled
         QVERIFY(frm.isVisible());
-        QCOMPARE(recorder.Texts(), (QStringList{kExitQuestion, kSaveQuestion}));
+        QCOMPARE(recorder.Texts(), QStringList{kSaveQuestion});
         QVERIFY(gAll.Modified);
 
         const QString path = Files.filePath(QStringLiteral("on-exit.dat"));
@@ -595,17 +601,17 @@ class TestMainFrm : public QObject
         QVERIFY(frm.Editor(QStringLiteral("fChsInfo")));
         // The unsaved channel is still offered for saving.
         QVERIFY(gAll.Modified);
-        recorder.QueueAnswer(TAnswer::No);
+        recorder.QueueAnswer(TAnswer::Cancel);
         QVERIFY(!frm.close());
         QCOMPARE(recorder.Shown.last().Caption, QStringLiteral("确认"));
-        QCOMPARE(recorder.Shown.last().Text, QStringLiteral("确定要退出程序吗？"));
+        QCOMPARE(recorder.Shown.last().Text, QStringLiteral("是否保存更改？"));
 
         ChooseLanguage(frm, 0);
         QCOMPARE(frm.N1->text(), QStringLiteral("&New"));
         QCOMPARE(frm.nFile->title(), QStringLiteral("&File"));
         QCOMPARE(frm.cxTree->topLevelItem(0)->child(0)->text(0), QStringLiteral("Radio Information"));
         QCOMPARE(frm.Panels[3]->text(), QStringLiteral("Port: COM1"));
-        QCOMPARE(gLanguage.ExitProgram, std::string("Do you wish to exit the program?"));
+        QCOMPARE(gLanguage.SaveProgram, std::string("Do you wish to save the changes?"));
     }
 
     void choosingTheCurrentLanguageChangesNothing()
