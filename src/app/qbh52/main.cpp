@@ -69,9 +69,14 @@ int main(int argc, char* argv[])
     for (const std::string& problem : problems)
         std::fputs(("qbh52: " + problem + "\n").c_str(), stderr);
     TMainWindow mainFrm;
-    // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
-    mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
-    mainFrm.showMaximized();
+    // The place the last run left; the first start fills the screen. Without a window manager (a bare X
+    // server) "maximised" means nothing; the screen's size still holds.
+    if (mainFrm.RestorePlace()) {
+        mainFrm.show();
+    } else {
+        mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
+        mainFrm.showMaximized();
+    }
     const QStringList files = QApplication::arguments().mid(1);
     QTimer::singleShot(0, &mainFrm, [&mainFrm, problems, files] { AfterShow(mainFrm, problems, files); });
     return app.exec();

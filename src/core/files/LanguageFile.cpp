@@ -65,7 +65,15 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
                                                     {"BatchStep", &language.BatchStep},
                                                     {"ModelStep", &language.ModelStep},
                                                     {"ImportStep", &language.ImportStep},
-                                                    {"BatchQuestion", &language.BatchQuestion}};
+                                                    {"BatchQuestion", &language.BatchQuestion},
+                                                    {"PortAbsent", &language.PortAbsent},
+                                                    {"PortColumn", &language.PortColumn},
+                                                    {"DeviceColumn", &language.DeviceColumn},
+                                                    {"DescriptionColumn", &language.DescriptionColumn},
+                                                    {"StableNameColumn", &language.StableNameColumn},
+                                                    {"PortNotKept", &language.PortNotKept},
+                                                    {"PortPermission", &language.PortPermission},
+                                                    {"RecentMissing", &language.RecentMissing}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
     return problem;
