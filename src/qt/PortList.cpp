@@ -7,6 +7,7 @@
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <map>
+#include <set>
 
 #include "core/files/Profile.h"
 #include "core/files/SettingsFile.h"
@@ -16,6 +17,7 @@ namespace
 {
 // Windows numbered its ports up to 256; the same names are accepted here.
 constexpr int kMaxPortNumber = 256;
+const char* const kPortsSection = "Ports";
 
 // Rank of a device family: USB adapters first, then built-in ports, then anything else the system lists.
 int FamilyRank(const QString& name)
@@ -56,18 +58,24 @@ QString Canonical(const QString& path)
 
 // The numbered ports and their devices: explicit entries of section Ports first; the present devices nobody
 // mapped explicitly then fill the free numbers in their stable order.
-std::map<int, QString> PortMap(const TAppState& all)
+struct TPortMap {
+    std::map<int, QString> Ports;
+    std::set<int> Explicit;
+};
+
+TPortMap ReadPortMap(const TAppState& all)
 {
     TProfile settings;
     settings.Load(SettingsReadPath(all));
-    std::map<int, QString> ports;
+    TPortMap map;
     QStringList claimed;
     for (int n = 1; n <= kMaxPortNumber; ++n) {
-        const std::string device = settings.ReadString("Ports", PortName(n).toStdString(), "");
+        const std::string device = settings.ReadString(kPortsSection, PortName(n).toStdString(), "");
         if (device.empty())
             continue;
-        ports[n] = QString::fromStdString(device);
-        claimed << Canonical(ports[n]);
+        map.Ports[n] = QString::fromStdString(device);
+        map.Explicit.insert(n);
+        claimed << Canonical(map.Ports[n]);
     }
     QStringList present;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -77,11 +85,25 @@ std::map<int, QString> PortMap(const TAppState& all)
     SortDeviceNames(present);
     int n = 1;
     for (const QString& name : present) {
-        while (ports.count(n))
+        while (map.Ports.count(n))
             ++n;
-        ports[n] = QStringLiteral("/dev/") + name;
+        map.Ports[n] = QStringLiteral("/dev/") + name;
     }
-    return ports;
+    return map;
+}
+
+std::map<int, QString> PortMap(const TAppState& all)
+{
+    return ReadPortMap(all).Ports;
+}
+
+int NumberOf(const std::map<int, QString>& ports, const QString& device)
+{
+    const QString wanted = Canonical(device);
+    for (const auto& [n, path] : ports)
+        if (Canonical(path) == wanted)
+            return n;
+    return 0;
 }
 } // namespace
 
@@ -110,4 +132,25 @@ QString PortDevice(const TAppState& all, const QString& portName)
     const auto ports = PortMap(all);
     const auto found = n ? ports.find(*n) : ports.end();
     return found == ports.end() ? QString() : found->second;
+}
+
+QString PortNameOf(const TAppState& all, const QString& device)
+{
+    const int n = NumberOf(PortMap(all), device);
+    return n ? PortName(n) : QString();
+}
+
+QString PinDevice(const TAppState& all, const QString& device, std::string& error)
+{
+    const TPortMap map = ReadPortMap(all);
+    int n = NumberOf(map.Ports, device);
+    if (n && map.Explicit.count(n))
+        return PortName(n);
+    // A device numbered automatically keeps the name it showed; a new one takes the first name nobody has.
+    for (int free = 1; !n; ++free)
+        if (!map.Ports.count(free))
+            n = free;
+    if (!SaveSettingsValues(all, kPortsSection, {{PortName(n).toStdString(), device.toStdString()}}, error))
+        return QString();
+    return PortName(n);
 }

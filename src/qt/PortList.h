@@ -15,3 +15,9 @@ QStringList ListPorts(const TAppState& all);
 QString PortDevice(const TAppState& all, const QString& portName);
 // The stable order of automatic numbering: ttyUSB*, ttyACM*, ttyS*, then others, each by number.
 void SortDeviceNames(QStringList& names);
+// The port name of a device ("/dev/ttyUSB0" -> "COM3"), empty when no name stands for it.
+QString PortNameOf(const TAppState& all, const QString& device);
+// The port name that stands for the device from now on: its explicit mapping in section Ports, else one written
+// there (the name it has by automatic numbering, or the first free one). Empty, with the reason in error, when
+// the settings file cannot be written.
+QString PinDevice(const TAppState& all, const QString& device, std::string& error);

@@ -5,6 +5,7 @@
 #include <span>
 #include <utility>
 
+#include "core/files/StartUp.h"
 #include "core/link/LinkEngine.h"
 #include "qt/PortList.h"
 
@@ -15,7 +16,7 @@ std::string OpenFailureReason(const QSerialPort& port)
 {
     std::string reason = port.portName().toStdString() + ": " + port.errorString().toStdString();
     if (port.error() == QSerialPort::PermissionError)
-        reason += "\nTo use serial ports, join the group dialout (sudo usermod -aG dialout $USER) and log in again.";
+        reason += "\n" + gLanguage.PortPermission;
     return reason;
 }
 } // namespace

@@ -25,8 +25,9 @@ TMessageRecorder::TMessageRecorder()
                : kind == TMessageKind::RetryCancel                              ? TAnswer::Retry
                                                                                 : TAnswer::Ok;
     });
-    SetFileDialogResponder([this](bool) {
+    SetFileDialogResponder([this](bool, const QString& start) {
         ++FileDialogs;
+        FileDialogStarts << start;
         if (FileNames.empty())
             return QString();
         const QString path = FileNames.front();

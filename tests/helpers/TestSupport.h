@@ -30,6 +30,8 @@ class TMessageRecorder
     std::deque<QString> FileNames;
     QList<TShownBox> Shown;
     int FileDialogs = 0;
+    // Where each file dialog started (its folder or suggested path).
+    QStringList FileDialogStarts;
 };
 
 // Start-up of the global state with AppDir = a fresh temporary folder holding copies of the language files,

@@ -89,9 +89,14 @@ int main(int argc, char* argv[])
         std::fputs(("qbh52: " + problem + "\n").c_str(), stderr);
     UseQtTranslations(gAll.LanguageName);
     TMainWindow mainFrm;
-    // Without a window manager (a bare X server) "maximised" means nothing; the screen's size still holds.
-    mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
-    mainFrm.showMaximized();
+    // The place the last run left; the first start fills the screen. Without a window manager (a bare X
+    // server) "maximised" means nothing; the screen's size still holds.
+    if (mainFrm.RestorePlace()) {
+        mainFrm.show();
+    } else {
+        mainFrm.setGeometry(mainFrm.screen()->availableGeometry());
+        mainFrm.showMaximized();
+    }
     const QStringList files = QApplication::arguments().mid(1);
     QTimer::singleShot(0, &mainFrm, [&mainFrm, problems, files] { AfterShow(mainFrm, problems, files); });
     if (const QString grabFolder = qEnvironmentVariable("QBH52_GRAB_DIR"); !grabFolder.isEmpty())

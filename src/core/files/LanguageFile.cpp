@@ -71,7 +71,15 @@ std::vector<std::pair<const char*, std::string*>> MessageTextFields(TMessageText
             {"NameStored", &language.NameStored},
             {"TxStays", &language.TxStays},
             {"WritePartial", &language.WritePartial},
-            {"EmptyHint", &language.EmptyHint}};
+            {"EmptyHint", &language.EmptyHint},
+            {"PortAbsent", &language.PortAbsent},
+            {"PortColumn", &language.PortColumn},
+            {"DeviceColumn", &language.DeviceColumn},
+            {"DescriptionColumn", &language.DescriptionColumn},
+            {"StableNameColumn", &language.StableNameColumn},
+            {"PortNotKept", &language.PortNotKept},
+            {"PortPermission", &language.PortPermission},
+            {"RecentMissing", &language.RecentMissing}};
 }
 
 std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)

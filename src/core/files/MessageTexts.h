@@ -100,6 +100,20 @@ class TMessageTexts
     std::string PowerTestQuestion = "Going online changes the radio's transmit power calibration: every value set "
                                     "here is stored in the radio at once. Test only with a dummy load and a power "
                                     "meter. Go online?";
+    // The status bar's port when no device stands behind it (the cable is unplugged).
+    std::string PortAbsent = "not present";
+    // The port dialog's list of serial devices: its column titles, and a chosen device the settings file
+    // could not keep (%1: the system's reason).
+    std::string PortColumn = "Port";
+    std::string DeviceColumn = "Device";
+    std::string DescriptionColumn = "Description";
+    std::string StableNameColumn = "Stable name";
+    // Said under PortError when the system refused the device for lack of permission.
+    std::string PortPermission = "To use serial ports, join the group dialout (sudo usermod -aG dialout $USER) and "
+                                 "log in again.";
+    std::string PortNotKept = "The port could not be kept in the settings file: %1";
+    // File > Recent Files: a file that has gone since it was used (%1: its path).
+    std::string RecentMissing = "The file \"%1\" no longer exists. It is taken off the list of recent files.";
 
     // The text of a radio-link message; the force-write question follows the model error it answers, on a line
     // of its own.

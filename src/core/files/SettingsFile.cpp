@@ -16,6 +16,13 @@ const char* const kSection = "SysInfo";
 const char* const kSettingsName = "SysInfo.Ini";
 const char* const kProgramSection = "Program";
 const char* const kVerifyKey = "VerifyAfterWrite";
+const char* const kLastFolderKey = "LastFolder";
+const char* const kRecentSection = "Recent";
+
+std::string RecentKey(size_t i)
+{
+    return "File" + std::to_string(i + 1);
+}
 
 // A 64-bit decimal number kept in 32 bits, or the fallback when the text is not a whole number.
 int32_t ReadInt32(const std::string& text, int32_t fallback)
@@ -47,6 +54,46 @@ bool MakeFolders(const std::string& folder)
         if (mkdir(folder.substr(0, slash).c_str(), 0777) != 0 && errno != EEXIST)
             return false;
     return true;
+}
+
+// The settings file with every line it holds (or, before it exists, the shipped one's), for a change.
+TProfile LoadForChange(const TAppState& all)
+{
+    TProfile profile;
+    profile.Load(SettingsReadPath(all));
+    return profile;
+}
+
+bool SaveProfile(const TAppState& all, const TProfile& profile, std::string& error)
+{
+    const std::string path = SettingsFilePath(all);
+    const std::string folder = path.substr(0, path.rfind('/') + 1);
+    if (!folder.empty() && !MakeFolders(folder)) {
+        error = "Cannot create folder \"" + folder + "\".";
+        return false;
+    }
+    if (profile.Save(path, error))
+        return true;
+    error = "Cannot create file \"" + path + "\". " + error;
+    return false;
+}
+
+// An empty value is written only over one the file holds, so that the first file stays short.
+void WriteOrClear(TProfile& profile, const std::string& section, const std::string& key, const std::string& value)
+{
+    if (!value.empty() || !profile.ReadString(section, key, "").empty())
+        profile.WriteString(section, key, value);
+}
+
+std::vector<std::string> ReadRecentFiles(const TProfile& profile)
+{
+    std::vector<std::string> files;
+    for (size_t i = 0; i < kRecentFileCount; ++i) {
+        const std::string path = profile.ReadString(kRecentSection, RecentKey(i), "");
+        if (!path.empty())
+            files.push_back(path);
+    }
+    return files;
 }
 } // namespace
 
@@ -80,6 +127,8 @@ std::string LoadSettings(TAppState& all)
         all.SnCount = 1;
     all.VerifyAfterWrite = profile.ReadString(kProgramSection, kVerifyKey, "1") != "0";
     all.BackupFolder = profile.ReadString("Backup", "Folder", "");
+    all.LastFolder = profile.ReadString(kProgramSection, kLastFolderKey, "");
+    all.RecentFiles = ReadRecentFiles(profile);
 
     ChooseLanguage(all, languageId, SplitList(profile.ReadString(kSection, "Language_SW", "English|Chinese")));
     return problem;
@@ -87,22 +136,48 @@ std::string LoadSettings(TAppState& all)
 
 bool SaveSettings(const TAppState& all, std::string& error)
 {
-    const std::string path = SettingsFilePath(all);
-    TProfile profile;
-    profile.Load(SettingsReadPath(all));
+    TProfile profile = LoadForChange(all);
     profile.WriteString(kSection, "Com", all.ComPort);
     profile.WriteString(kSection, "Language_ID", std::to_string(all.LanguageIndex));
     profile.WriteString(kSection, "SN_Start", all.SnStart);
     profile.WriteString(kSection, "SN_Index", std::to_string(all.SnIndex));
     profile.WriteString(kSection, "SN_NumS", std::to_string(all.SnCount));
     profile.WriteString(kProgramSection, kVerifyKey, all.VerifyAfterWrite ? "1" : "0");
-    const std::string folder = path.substr(0, path.rfind('/') + 1);
-    if (!folder.empty() && !MakeFolders(folder)) {
-        error = "Cannot create folder \"" + folder + "\".";
-        return false;
-    }
-    if (profile.Save(path, error))
-        return true;
-    error = "Cannot create file \"" + path + "\". " + error;
-    return false;
+    WriteOrClear(profile, kProgramSection, kLastFolderKey, all.LastFolder);
+    for (size_t i = 0; i < kRecentFileCount; ++i)
+        WriteOrClear(profile, kRecentSection, RecentKey(i), i < all.RecentFiles.size() ? all.RecentFiles[i] : "");
+    return SaveProfile(all, profile, error);
+}
+
+bool EnsureSettingsFile(const TAppState& all, std::string& error)
+{
+    return IsRegularFile(SettingsFilePath(all)) || SaveSettings(all, error);
+}
+
+bool SaveSettingsValues(const TAppState& all, const std::string& section,
+                        const std::vector<std::pair<std::string, std::string>>& values, std::string& error)
+{
+    TProfile profile = LoadForChange(all);
+    for (const auto& [key, value] : values)
+        profile.WriteString(section, key, value);
+    return SaveProfile(all, profile, error);
+}
+
+std::string ReadSettingsValue(const TAppState& all, const std::string& section, const std::string& key,
+                              const std::string& fallback)
+{
+    return LoadForChange(all).ReadString(section, key, fallback);
+}
+
+void RememberRecentFile(TAppState& all, const std::string& path)
+{
+    ForgetRecentFile(all, path);
+    all.RecentFiles.insert(all.RecentFiles.begin(), path);
+    if (all.RecentFiles.size() > kRecentFileCount)
+        all.RecentFiles.resize(kRecentFileCount);
+}
+
+void ForgetRecentFile(TAppState& all, const std::string& path)
+{
+    std::erase(all.RecentFiles, path);
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Size of the radio's memory as the program mirrors it (0x0000 to 0x16C1).
 inline constexpr int kImageSize = 5826;
@@ -65,6 +66,10 @@ class TAppState
     bool VerifyAfterWrite = true;
     // [Backup] Folder= of the settings file: where backups go instead of the data folder's backups.
     std::string BackupFolder;
+    // [Recent] File1= to File8= of the settings file: File > Recent Files, the newest first.
+    std::vector<std::string> RecentFiles;
+    // [Program] LastFolder=: where the open and save dialogs start.
+    std::string LastFolder;
     std::array<uint8_t, kImageSize> Image{};
 };
 

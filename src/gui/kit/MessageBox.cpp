@@ -2,8 +2,13 @@
 #include "gui/kit/MessageBox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
+
+#include "core/files/StartUp.h"
 
 namespace
 {
@@ -78,6 +83,22 @@ QString FilterOf(TFileType type)
 {
     return type == TFileType::Csv ? kCsvFilter : kDataFilter;
 }
+
+QString StartFolder(const QString& folder)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    for (const QString& candidate : {folder, QString::fromStdString(gAll.LastFolder), documents})
+        if (!candidate.isEmpty() && QFileInfo(candidate).isDir())
+            return candidate;
+    return QDir::homePath();
+}
+
+QString Chosen(const QString& path)
+{
+    if (!path.isEmpty())
+        gAll.LastFolder = QFileInfo(path).absolutePath().toStdString();
+    return path;
+}
 } // namespace
 
 TAnswer ShowMessageBox(const QString& caption, const QString& text, TMessageKind kind)
@@ -99,16 +120,18 @@ void SetFileDialogResponder(TFileDialogResponder responder)
 
 QString AskOpenFileName(QWidget* parent, TFileType type, const QString& folder)
 {
+    const QString start = StartFolder(folder);
     if (gFileResponder)
-        return gFileResponder(false);
-    return QFileDialog::getOpenFileName(parent, QString(), folder, FilterOf(type));
+        return Chosen(gFileResponder(false, start));
+    return Chosen(QFileDialog::getOpenFileName(parent, QString(), start, FilterOf(type)));
 }
 
-QString AskSaveFileName(QWidget* parent, TFileType type)
+QString AskSaveFileName(QWidget* parent, TFileType type, const QString& suggestedName)
 {
+    const QString start = suggestedName.isEmpty() ? StartFolder({}) : QDir(StartFolder({})).filePath(suggestedName);
     if (gFileResponder)
-        return gFileResponder(true);
-    QFileDialog dialog(parent, QString(), QString(), FilterOf(type));
+        return Chosen(gFileResponder(true, start));
+    QFileDialog dialog(parent, QString(), start, FilterOf(type));
     dialog.setObjectName(QStringLiteral("sdSave"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(type == TFileType::Csv ? QStringLiteral("csv") : QStringLiteral("dat"));
@@ -116,13 +139,13 @@ QString AskSaveFileName(QWidget* parent, TFileType type)
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().first();
+    return Chosen(dialog.selectedFiles().first());
 }
 
 QString AskPdfFileName(QWidget* parent, const QString& suggested)
 {
     if (gFileResponder)
-        return gFileResponder(true);
+        return gFileResponder(true, suggested);
     QFileDialog dialog(parent, QString(), suggested, QStringLiteral("PDF (*.pdf)"));
     dialog.setObjectName(QStringLiteral("sdPdf"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -21,13 +21,16 @@ TAnswer ShowMessageBox(const QString& caption, const QString& text, TMessageKind
 using TMessageResponder = std::function<TAnswer(const QString& caption, const QString& text, TMessageKind kind)>;
 void SetMessageResponder(TMessageResponder responder);
 
-// The open and save dialogs go through one seam too; an empty result means the user cancelled.
-using TFileDialogResponder = std::function<QString(bool save)>;
+// The open and save dialogs go through one seam too; start is the folder or suggested path the dialog opens
+// with; an empty result means the user cancelled.
+using TFileDialogResponder = std::function<QString(bool save, const QString& start)>;
 void SetFileDialogResponder(TFileDialogResponder responder);
 // The kind of file a dialog offers: data files (.dat) or CSV channel lists (.csv).
 enum class TFileType { Data, Csv };
-// folder: where the dialog starts (empty: where it was last).
+// The dialogs start in folder, else in the folder of the file last chosen (kept in the state's LastFolder),
+// else in the Documents folder, else at home; the folder of the file chosen becomes the last one.
 QString AskOpenFileName(QWidget* parent, TFileType type = TFileType::Data, const QString& folder = {});
-QString AskSaveFileName(QWidget* parent, TFileType type = TFileType::Data);
+// suggestedName: the file name the save dialog offers.
+QString AskSaveFileName(QWidget* parent, TFileType type = TFileType::Data, const QString& suggestedName = {});
 // The save dialog of File > Export PDF..., which offers the suggested name and asks before replacing a file.
 QString AskPdfFileName(QWidget* parent, const QString& suggested);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Communication Port dialog: the user picks COM1 to COM20; each present port shows its device beside it.
+// The Communication Port dialog: the serial devices present with what the system says of them, a field for
+// any device path, and COM1 to COM20, the names the settings file's section Ports gives to devices.
 #pragma once
 
 #include <QDialog>
@@ -8,17 +9,26 @@
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QTreeWidget;
 
 class TPortWindow : public QDialog
 {
     Q_OBJECT
   public:
     static constexpr int kButtons = 20;
+    // The columns of cxDevices.
+    enum TDeviceColumn { kPortColumn, kDeviceColumn, kDescriptionColumn, kStableNameColumn };
 
-    explicit TPortWindow(QWidget* parent = nullptr);
+    // devRoot: the folder holding dev/ and sys/ the devices are looked for in ("/" but in tests).
+    explicit TPortWindow(QWidget* parent = nullptr, const QString& devRoot = QStringLiteral("/"));
 
+    QTreeWidget* cxDevices;
+    QLabel* lbDevice;
+    QLineEdit* cxDevicePath;
+    QPushButton* btnRefresh;
     QGroupBox* cxPort;
     std::array<QRadioButton*, kButtons> cxPortButtons{};
     std::array<QLabel*, kButtons> clDevices{};
@@ -32,5 +42,12 @@ class TPortWindow : public QDialog
 
   private:
     void FormShow();
+    // Lists the present devices and enables the buttons of the present ports, again on Refresh.
+    void FillDevices();
+    void FillDeviceList();
+    void DeviceChosen();
+    void UncheckButtons();
     void btnOkClick();
+
+    QString DevRoot;
 };

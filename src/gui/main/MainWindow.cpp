@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDateTime>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSplitter>
 #include <QStatusBar>
@@ -82,6 +85,32 @@ void ShowFileError(const std::string& error)
 QString WithDataExtension(const QString& path)
 {
     return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".dat") : path;
+}
+
+// A new data set's name: the model and the day, e.g. "QB-H52 2026-05-01.dat".
+QString SuggestedFileName()
+{
+    return Text(gAll.ModelName) + QDate::currentDate().toString(QStringLiteral(" yyyy-MM-dd")) + QStringLiteral(".dat");
+}
+
+// The local data file or CSV list a drag carries; empty for anything else.
+QString DroppedFile(const QMimeData* data)
+{
+    if (!data || data->urls().size() != 1 || !data->urls().first().isLocalFile())
+        return QString();
+    const QString path = data->urls().first().toLocalFile();
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    return suffix == QStringLiteral("dat") || suffix == QStringLiteral("csv") ? path : QString();
+}
+
+// The port of the status bar, and that no device stands behind it (a cable unplugged, a mapping gone).
+QString PortStatus(const QString& caption)
+{
+    const QString port = Text(gAll.ComPort);
+    const QString device = PortDevice(gAll, port);
+    if (!device.isEmpty() && QFileInfo::exists(device))
+        return caption + port;
+    return caption + port + QStringLiteral(" (") + Text(gLanguage.PortAbsent) + QLatin1Char(')');
 }
 
 void TileWindows(QMdiArea* area, bool horizontally)
@@ -188,6 +217,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TMainWindow::TimerTimer);
     Csv = new TCsvCommands(this);
+    setAcceptDrops(true);
+    Places.Load();
     SetViewsHost(this);
 }
 
@@ -218,6 +249,8 @@ void TMainWindow::BuildMenus()
     N1 = AddCommand(nFile, "N1", TCommand::New, tr("&New"), {}, QKeySequence(tr("Ctrl+N")));
     O1 = AddCommand(nFile, "O1", TCommand::Open, tr("&Open"), {}, QKeySequence(tr("Ctrl+O")));
     nOpenBackup = AddCommand(nFile, "nOpenBackup", TCommand::OpenBackup, tr("Open &Backup..."));
+    nRecent = nFile->addMenu(tr("&Recent Files"));
+    nRecent->setObjectName(QStringLiteral("nRecent"));
     S2 = AddCommand(nFile, "S2", TCommand::Save, tr("&Save"), {}, QKeySequence(tr("Ctrl+S")));
     A1 = AddCommand(nFile, "A1", TCommand::SaveAs, tr("Save &As"), {}, QKeySequence(tr("Ctrl+Shift+S")));
     nFile->addSeparator();
@@ -438,6 +471,10 @@ void TMainWindow::FormShow()
     T1->setVisible(gAll.TestEnabled);
     PrepareFirstImage(gAll, gMacList);
     FillPorts();
+    FillRecentMenu();
+    std::string error;
+    if (!EnsureSettingsFile(gAll, error))
+        ShowFileError(error);
     DataFileName.clear();
     ApplyLanguage(this, false);
     SetTreeTexts();
@@ -453,14 +490,55 @@ void TMainWindow::FillPorts()
 {
     cbCom->clear();
     cbCom->addItems(ListPorts(gAll));
-    QString port = Text(gAll.ComPort).toUpper();
-    int index = cbCom->findText(port);
-    if (index < 0 && cbCom->count() > 0) {
-        index = 0;
-        port = cbCom->itemText(0);
-    }
+    // A chosen port that is absent (the cable unplugged) stays the choice; the status bar says it is missing.
+    const QString port = Text(gAll.ComPort).toUpper();
     gAll.ComPort = port.toStdString();
-    cbCom->setCurrentIndex(index);
+    cbCom->setCurrentIndex(cbCom->findText(port));
+}
+
+void TMainWindow::FillRecentMenu()
+{
+    nRecent->clear();
+    for (size_t i = 0; i < gAll.RecentFiles.size(); ++i) {
+        const QString path = Text(gAll.RecentFiles[i]);
+        QAction* entry = nRecent->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(path));
+        entry->setObjectName(QStringLiteral("nRecent%1").arg(i + 1));
+        connect(entry, &QAction::triggered, this, [this, path] { OpenRecentFile(path); });
+    }
+    nRecent->setEnabled(!gAll.RecentFiles.empty());
+}
+
+void TMainWindow::OpenRecentFile(const QString& path)
+{
+    EndEdits();
+    if (!QFileInfo::exists(path)) {
+        Message(FormatText(gLanguage.RecentMissing, {path.toStdString()}), TMessageKind::Information);
+        ForgetRecentFile(gAll, path.toStdString());
+        FillRecentMenu();
+        KeepSettings();
+        return;
+    }
+    if (AskToSaveChanges())
+        OpenFile(path);
+}
+
+void TMainWindow::RememberFile(const QString& path)
+{
+    RememberRecentFile(gAll, QFileInfo(path).absoluteFilePath().toStdString());
+    FillRecentMenu();
+    KeepSettings();
+}
+
+void TMainWindow::KeepSettings()
+{
+    std::string error;
+    if (!SaveSettings(gAll, error))
+        ShowFileError(error);
+}
+
+bool TMainWindow::RestorePlace()
+{
+    return Places.RestoreMain(*this);
 }
 
 void TMainWindow::SetTreeTexts()
@@ -483,7 +561,7 @@ void TMainWindow::RefreshStatus()
 {
     Panels[kNotePanel]->setText(UsedChannelCount(gAll) == 0 ? Text(gLanguage.EmptyHint) : QString());
     TimerTimer();
-    Panels[3]->setText(lCom->text() + Text(gAll.ComPort));
+    Panels[3]->setText(PortStatus(lCom->text()));
     Panels[4]->setText(Text(gAll.ModelName));
     Panels[5]->setText(Text(gAll.BandText));
     // The desktop's convention: the document's name, its modified mark, the program.
@@ -621,7 +699,10 @@ void TMainWindow::OpenEditor(TCommand command)
         const bool borderless = editor->windowFlags().testFlag(Qt::FramelessWindowHint);
         window = MdiArea->addSubWindow(editor, borderless ? Qt::FramelessWindowHint : Qt::SubWindow);
         window->move(20, 20);
+        window->installEventFilter(this);
         Editors.insert(name, editor);
+        window->show();
+        Places.Restore(*window, name);
     }
     window->show();
     if (window->isMinimized())
@@ -635,8 +716,10 @@ void TMainWindow::OpenEditor(TCommand command)
 // from inside the very window (a click in the channel table), but the window leaves the document area at once.
 void TMainWindow::FreeEditorWindow(QMdiSubWindow* window)
 {
-    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget()))
+    if (auto* editor = qobject_cast<TEditorWindow*>(window->widget())) {
+        Places.Remember(*window, editor->objectName());
         Editors.remove(editor->objectName());
+    }
     MdiArea->removeSubWindow(window);
     window->deleteLater();
 }
@@ -815,6 +898,7 @@ void TMainWindow::OpenFile(const QString& path)
         RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
         ResetHistory();
+        RememberFile(path);
         if (result != TOpenResult::Ok)
             Message(error, TMessageKind::Warning);
         break;
@@ -848,12 +932,14 @@ bool TMainWindow::SaveCommand()
     bool saved = false;
     if (!DataFileName.isEmpty()) {
         saved = WriteDataFile();
-    } else if (const QString chosen = AskSaveFileName(this); !chosen.isEmpty()) {
+    } else if (const QString chosen = AskSaveFileName(this, TFileType::Data, SuggestedFileName()); !chosen.isEmpty()) {
         DataFileName = WithDataExtension(chosen);
         if (!QFileInfo::exists(DataFileName) || Message(gLanguage.FileExists, TMessageKind::YesNo) == TAnswer::Yes)
             saved = WriteDataFile();
         // Declined, or nothing was written: the document still has no file.
-        if (!saved)
+        if (saved)
+            RememberFile(DataFileName);
+        else
             DataFileName.clear();
     }
     RefreshStatus();
@@ -881,9 +967,7 @@ void TMainWindow::VerifyCommand()
 {
     gAll.VerifyAfterWrite = !gAll.VerifyAfterWrite;
     nVerify->setChecked(gAll.VerifyAfterWrite);
-    std::string error;
-    if (!SaveSettings(gAll, error))
-        ShowFileError(error);
+    KeepSettings();
 }
 
 void TMainWindow::ModelCommand()
@@ -947,7 +1031,29 @@ bool TMainWindow::eventFilter(QObject* watched, QEvent* event)
         cxTreeDblClick(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
     }
+    // An editor window the user closes leaves its place for the next time it opens.
+    if (event->type() == QEvent::Close)
+        if (auto* window = qobject_cast<QMdiSubWindow*>(watched); window && window->widget())
+            Places.Remember(*window, window->widget()->objectName());
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!DroppedFile(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+// A dropped data file is opened as File > Open opens it; a CSV list is imported into the data set in hand.
+void TMainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = DroppedFile(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    EndEdits();
+    if (path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive) || AskToSaveChanges())
+        OpenFile(path);
 }
 
 void TMainWindow::closeEvent(QCloseEvent* event)
@@ -960,9 +1066,13 @@ void TMainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    for (QMdiSubWindow* window : MdiArea->subWindowList())
+        if (window->widget())
+            Places.Remember(*window, window->widget()->objectName());
     std::string error;
-    if (!SaveSettings(gAll, error))
+    if (!Places.Save(*this, error))
         ShowFileError(error);
+    KeepSettings();
     Timer->stop();
     event->accept();
 }

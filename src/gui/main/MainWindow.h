@@ -10,6 +10,7 @@
 
 #include "core/model/EditHistory.h"
 #include "core/model/Views.h"
+#include "gui/main/WindowPlaces.h"
 
 class QAction;
 class QComboBox;
@@ -63,6 +64,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void OpenFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();
+    // Puts the window where the last run left it; false at the first start.
+    bool RestorePlace();
 
     QString DataFileName;
 
@@ -81,6 +84,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QTimer* Timer;
 
     QMenu* nFile;
+    QMenu* nRecent;
     QMenu* nEdit;
     QMenu* nProgram;
     QMenu* nSetup;
@@ -105,6 +109,8 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void BuildMenus();
@@ -120,6 +126,11 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QAction* AddToolButton(const char* name, TCommand command, const QString& hint, const QIcon& icon);
     void FormShow();
     void FillPorts();
+    void FillRecentMenu();
+    void OpenRecentFile(const QString& path);
+    // The file joins File > Recent Files and the settings file says so at once.
+    void RememberFile(const QString& path);
+    void KeepSettings();
     void TimerTimer();
     void cxTreeDblClick(const QPoint& position);
     void FreeEditorWindow(QMdiSubWindow* window);
@@ -139,4 +150,5 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QPointer<THelpWindow> Help; // made at the first Help > Help Topics
     TEditHistory Steps;
     QHash<QString, QPointer<TEditorWindow>> Editors;
+    TWindowPlaces Places;
 };

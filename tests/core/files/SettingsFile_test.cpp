@@ -200,3 +200,61 @@ TEST(Settings, StartUpTellsWhatIsWrongWithTheSettingsAndLanguageFiles)
     EXPECT_EQ(gAll.ComPort, "Com1");
     EXPECT_EQ(gLanguage.ReadOk, "Reading Completed.");
 }
+
+TEST(Settings, RecentFilesKeepTheNewestEightOnceEach)
+{
+    TSettingsState s;
+    for (int i = 1; i <= 9; ++i)
+        RememberRecentFile(s.All, "/d/" + std::to_string(i) + ".dat");
+    RememberRecentFile(s.All, "/d/5.dat");
+    const std::vector<std::string> expected = {"/d/5.dat", "/d/9.dat", "/d/8.dat", "/d/7.dat",
+                                               "/d/6.dat", "/d/4.dat", "/d/3.dat", "/d/2.dat"};
+    EXPECT_EQ(s.All.RecentFiles, expected);
+    ForgetRecentFile(s.All, "/d/9.dat");
+    ForgetRecentFile(s.All, "/d/unknown.dat");
+    EXPECT_EQ(s.All.RecentFiles.size(), 7u);
+    EXPECT_EQ(s.All.RecentFiles[1], "/d/8.dat");
+}
+
+// The list and the last folder go into the file and come back; a list that shrank leaves no stale entry.
+TEST(Settings, RecentFilesAndLastFolderSurviveARestart)
+{
+    TSettingsState s;
+    s.All.RecentFiles = {"/d/a.dat", "/d/b b.dat", "/d/c.dat"};
+    s.All.LastFolder = "/d";
+    std::string error;
+    ASSERT_TRUE(SaveSettings(s.All, error)) << error;
+    ForgetRecentFile(s.All, "/d/a.dat");
+    ASSERT_TRUE(SaveSettings(s.All, error)) << error;
+    TAppState next;
+    TModelCatalogue list;
+    InitState(next, list, s.Folder.Path);
+    LoadSettings(next);
+    EXPECT_EQ(next.RecentFiles, (std::vector<std::string>{"/d/b b.dat", "/d/c.dat"}));
+    EXPECT_EQ(next.LastFolder, "/d");
+    EXPECT_EQ(s.Folder.Read("SysInfo.Ini").find("File3=/"), std::string::npos);
+}
+
+TEST(Settings, TheFirstStartWritesTheDefaultsAndLaterStartsLeaveTheFile)
+{
+    TSettingsState s;
+    LoadSettings(s.All);
+    std::string error;
+    ASSERT_TRUE(EnsureSettingsFile(s.All, error)) << error;
+    EXPECT_NE(s.Folder.Read("SysInfo.Ini").find("Com=Com1\n"), std::string::npos);
+    s.Folder.Write("SysInfo.Ini", "[SysInfo]\nCom=COM4\n; mine\n");
+    s.All.ComPort = "COM9";
+    ASSERT_TRUE(EnsureSettingsFile(s.All, error)) << error;
+    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"), "[SysInfo]\nCom=COM4\n; mine\n");
+}
+
+TEST(Settings, ValuesOfOneSectionAreWrittenBesideTheOthers)
+{
+    TSettingsState s;
+    s.Load("[SysInfo]\nCom=COM2\n[Ports]\nCOM3=/dev/ttyUSB0\n");
+    std::string error;
+    ASSERT_TRUE(SaveSettingsValues(s.All, "Ports", {{"COM4", "/dev/pts/3"}, {"COM3", "/dev/ttyACM0"}}, error));
+    EXPECT_EQ(s.Folder.Read("SysInfo.Ini"), "[SysInfo]\nCom=COM2\n[Ports]\nCOM3=/dev/ttyACM0\nCOM4=/dev/pts/3\n");
+    EXPECT_EQ(ReadSettingsValue(s.All, "ports", "com4"), "/dev/pts/3");
+    EXPECT_EQ(ReadSettingsValue(s.All, "Ports", "COM5", "none"), "none");
+}

@@ -94,10 +94,16 @@ class TestMainFrm : public QObject
     QTemporaryDir Files;
 
   private slots:
+    // COM1 stands for a present device whatever serial ports the machine has, so the status bar names it plainly.
     void init()
     {
         AppDir = InitTestState();
-        QFile::remove(AppDir + QStringLiteral("SysInfo.Ini"));
+        const QString cable = Files.filePath(QStringLiteral("cable"));
+        QFile settings(AppDir + QStringLiteral("SysInfo.Ini"));
+        QVERIFY(settings.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        settings.write(("[Ports]\nCOM1=" + cable + "\n").toUtf8());
+        QFile device(cable);
+        QVERIFY(device.open(QIODevice::WriteOnly));
     }
 
     void startUpShowsNewImageAndStatus()
@@ -368,15 +374,16 @@ class TestMainFrm : public QObject
         TMainWindow frm;
         frm.show();
         EditChannel5();
+        gAll.ComPort = "COM9";
         recorder.QueueAnswer(TAnswer::Cancel);
         QVERIFY(!frm.close());
         QVERIFY(frm.isVisible());
         QCOMPARE(recorder.Texts(), QStringList{kSaveQuestion});
-        QVERIFY(!QFile::exists(AppDir + QStringLiteral("SysInfo.Ini")));
+        QVERIFY(!ReadFile(AppDir + QStringLiteral("SysInfo.Ini")).contains("COM9"));
     }
 
-    // A program started in an empty folder leaves a settings file with the defaults. With nothing to lose it
-    // asks nothing.
+    // A program started without a settings file of its own leaves one with the defaults. With nothing to lose
+    // it asks nothing.
     void exitWritesTheSettings()
     {
         LoadSettings(gAll);
