@@ -81,7 +81,7 @@ class TMonkey : public QObject
     TMonkey(TMainWindow& frm, const QString& folder, unsigned seed) : Frm(frm), Folder(folder), Random(seed)
     {
         SetMessageResponder([this](const QString&, const QString&, TMessageKind) { return RandomAnswer(); });
-        SetFileDialogResponder([this](bool) { return RandomFileName(); });
+        SetFileDialogResponder([this](bool, const QString&) { return RandomFileName(); });
         connect(&ModalWatch, &QTimer::timeout, this, [this] { PlayWithModal(); });
         ModalWatch.start(5);
     }
