@@ -65,7 +65,14 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
                                                     {"BatchStep", &language.BatchStep},
                                                     {"ModelStep", &language.ModelStep},
                                                     {"ImportStep", &language.ImportStep},
-                                                    {"BatchQuestion", &language.BatchQuestion}};
+                                                    {"BatchQuestion", &language.BatchQuestion},
+                                                    {"RecoveryOffer", &language.RecoveryOffer},
+                                                    {"RecoveryRestored", &language.RecoveryRestored},
+                                                    {"RecoverySize", &language.RecoverySize},
+                                                    {"RecoveryBad", &language.RecoveryBad},
+                                                    {"RecoveryStuck", &language.RecoveryStuck},
+                                                    {"RecoveryFailed", &language.RecoveryFailed},
+                                                    {"RecoveryElsewhere", &language.RecoveryElsewhere}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
     return problem;

@@ -41,6 +41,7 @@
 #include "gui/main/LanguageWindow.h"
 #include "gui/main/ModelWindow.h"
 #include "gui/main/PrintCommands.h"
+#include "gui/main/RecoveryKeeper.h"
 #include "qt/PortList.h"
 
 namespace
@@ -162,6 +163,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(Splitter1, 1);
     setCentralWidget(central);
     BuildStatusBar();
+    Recovery = new TRecoveryKeeper(MainBar, this);
 
     cbCom = new QComboBox(central);
     cbCom->setObjectName(QStringLiteral("cbCom"));
@@ -517,6 +519,7 @@ void TMainWindow::CommitEdit(const std::string& caption)
 {
     Steps.Record(EditStateOf(gAll), caption);
     gAll.Modified = !Steps.AtSaved();
+    Recovery->Changed();
     RefreshStatus();
 }
 
@@ -547,6 +550,7 @@ void TMainWindow::RestoreState(const TEditState& state)
     const int channels = gAll.ChannelCount;
     RestoreEditState(gAll, gMacList, state);
     gAll.Modified = !Steps.AtSaved();
+    Recovery->Changed();
     if (gAll.ChannelCount != channels) {
         RefreshViews(TRefresh::ReopenTable);
     } else {
@@ -759,7 +763,18 @@ bool TMainWindow::NewCommand()
     RefreshViews(TRefresh::ReopenTable);
     gAll.Modified = false;
     ResetHistory();
+    Recovery->Discard();
     return true;
+}
+
+void TMainWindow::OfferRecovery()
+{
+    if (!Recovery->Offer())
+        return;
+    DataFileName.clear();
+    RefreshViews(TRefresh::ReopenTable);
+    gAll.Modified = true;
+    ResetHistory();
 }
 
 void TMainWindow::OpenCommand(const QString& folder)
@@ -787,6 +802,7 @@ void TMainWindow::OpenFile(const QString& path)
         RefreshViews(TRefresh::ReopenTable);
         gAll.Modified = false;
         ResetHistory();
+        Recovery->Discard();
         if (result != TOpenResult::Ok)
             Message(error, TMessageKind::Information);
         break;
@@ -809,6 +825,7 @@ bool TMainWindow::WriteDataFile()
     std::string error;
     if (SaveDataFile(gAll, DataFileName.toStdString(), error)) {
         Steps.MarkSaved();
+        Recovery->Discard();
         return true;
     }
     ShowFileError(error);
@@ -920,5 +937,6 @@ void TMainWindow::closeEvent(QCloseEvent* event)
     if (!SaveSettings(gAll, error))
         ShowFileError(error);
     Timer->stop();
+    Recovery->Discard();
     event->accept();
 }

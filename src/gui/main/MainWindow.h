@@ -26,6 +26,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class TCsvCommands;
 class TEditorWindow;
+class TRecoveryKeeper;
 
 class TMainWindow : public QMainWindow, public TViewsHost
 {
@@ -60,6 +61,9 @@ class TMainWindow : public QMainWindow, public TViewsHost
     void OpenFile(const QString& path);
     bool SaveCommand();
     bool SaveAsCommand();
+    // At start-up: offers the recovery copy a program left behind; a restored data set has no file and is
+    // modified, and its history starts there.
+    void OfferRecovery();
 
     QString DataFileName;
 
@@ -76,6 +80,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QLabel* lCom;
     QLabel* ImBack;
     QTimer* Timer;
+    TRecoveryKeeper* Recovery;
 
     QMenu* nFile;
     QMenu* nEdit;
