@@ -72,7 +72,8 @@ std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, cons
                                                     {"RecoveryBad", &language.RecoveryBad},
                                                     {"RecoveryStuck", &language.RecoveryStuck},
                                                     {"RecoveryFailed", &language.RecoveryFailed},
-                                                    {"RecoveryElsewhere", &language.RecoveryElsewhere}};
+                                                    {"RecoveryElsewhere", &language.RecoveryElsewhere},
+                                                    {"RecoveryWaiting", &language.RecoveryWaiting}};
     for (auto& [key, text] : texts)
         *text = profile.ReadString("Language", key, *text);
     return problem;

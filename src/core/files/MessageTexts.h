@@ -88,6 +88,8 @@ class TMessageTexts
     std::string RecoveryFailed = "No recovery copy of the changes: %1 Save them to a file.";
     std::string RecoveryElsewhere = "Another running program keeps the recovery copy; this window keeps none, so "
                                     "save its changes to a file.";
+    std::string RecoveryWaiting = "A recovery copy left by a program that ended without saving waits for the next "
+                                  "start; this window keeps none, so save its changes to a file.";
 
     // The text of a radio-link message; the force-write question follows the model error it answers.
     std::string LinkText(TLinkMessageKey key) const;

@@ -99,10 +99,11 @@ void TRecoveryKeeper::Write()
         return Discard();
     if (!TakeLock())
         return;
-    // A copy this program did not write is a crashed program's work waiting for the next start.
+    // A copy this program did not write is a crashed program's work waiting for the next start, which
+    // will find the lock free.
     if (!Owned && RecoveryCopyExists(gAll)) {
         Lock.Release();
-        return Report(gLanguage.RecoveryElsewhere);
+        return Report(gLanguage.RecoveryWaiting);
     }
     std::string error;
     if (!WriteRecoveryCopy(gAll, error))

@@ -262,6 +262,9 @@ class TestRecovery : public QObject
         Edit(frm, 3, "145.5");
         QTRY_VERIFY(!frm.Recovery->WritePending());
         QCOMPARE(CopyBytes(), left);
+        QVERIFY(frm.Recovery->Panel->text().startsWith(QStringLiteral("A recovery copy left by a program")));
+        QVERIFY2(other.Acquire(gAll, error), "the lock is free for the next start");
+        other.Release();
         // Once it is gone (restored elsewhere), this window keeps its own.
         QVERIFY(QFile::remove(CopyPath()));
         Edit(frm, 4, "145.6");
