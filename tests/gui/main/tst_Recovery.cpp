@@ -213,10 +213,10 @@ class TestRecovery : public QObject
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(bytes);
         file.close();
-        const auto image = gAll.Image;
         TMessageRecorder recorder;
         TMainWindow frm;
         Start(frm);
+        const auto image = gAll.Image;
         frm.OfferRecovery();
         QCOMPARE(recorder.Shown.size(), 1);
         QCOMPARE(recorder.Shown[0].Kind, TMessageKind::Information);
