@@ -6,6 +6,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "core/files/Locations.h"
 #include "core/files/StartUp.h"
@@ -60,12 +61,36 @@ void GrabWindows(TMainWindow& window, const QString& folder)
     });
 }
 
+// For tests that run the real program without a person at it: QBH52_TEST_ANSWERS="yes,no,..." answers the
+// questions in turn ("yes", "no", "cancel" or "retry"; No once the list is used up, Cancel where Retry and Cancel
+// are offered) and OK every
+// message, and each box's text goes to stderr as "qbh52: box: TEXT".
+void AnswerBoxesForTests()
+{
+    const QString answers = qEnvironmentVariable("QBH52_TEST_ANSWERS");
+    if (answers.isNull())
+        return;
+    auto queue = std::make_shared<QStringList>(answers.split(u',', Qt::SkipEmptyParts));
+    SetMessageResponder([queue](const QString&, const QString& text, TMessageKind kind) {
+        std::fputs(("qbh52: box: " + text.toStdString() + "\n").c_str(), stderr);
+        if (kind != TMessageKind::YesNo && kind != TMessageKind::YesNoCancel && kind != TMessageKind::RetryCancel)
+            return TAnswer::Ok;
+        const QString answer = queue->isEmpty() ? QString() : queue->takeFirst().trimmed().toLower();
+        if (kind == TMessageKind::RetryCancel)
+            return answer == QStringLiteral("retry") ? TAnswer::Retry : TAnswer::Cancel;
+        if (kind == TMessageKind::YesNoCancel && answer == QStringLiteral("cancel"))
+            return TAnswer::Cancel;
+        return answer == QStringLiteral("yes") ? TAnswer::Yes : TAnswer::No;
+    });
+}
+
 // What the program says once its window is up: a missing data folder or an unusable settings or language
-// file, then the file it was asked to open.
+// file, then the recovery copy a program left behind, then the file it was asked to open.
 void AfterShow(TMainWindow& window, const std::vector<std::string>& problems, const QStringList& files)
 {
     for (const std::string& problem : problems)
         ShowMessageBox(QString::fromStdString(gAll.AppTitle), QString::fromStdString(problem), TMessageKind::Warning);
+    window.OfferRecovery();
     if (!files.isEmpty())
         window.OpenFile(files.first());
 }
@@ -83,6 +108,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QString::fromStdString(ProgramVersion()));
     QApplication::setDesktopFileName(QStringLiteral("qbh52"));
     QApplication::setWindowIcon(AppIcon());
+    AnswerBoxesForTests();
     // Said on the terminal at once, and in messages once the window is up; the program goes on either way.
     const std::vector<std::string> problems = StartUp(QApplication::applicationDirPath().toStdString() + "/");
     for (const std::string& problem : problems)

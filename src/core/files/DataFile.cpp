@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/files/DataFile.h"
 
-#include <vector>
-
 #include "core/files/SafeFile.h"
 #include "core/model/Derivations.h"
 
@@ -16,8 +14,9 @@ std::string HeaderField(const std::string& text)
 {
     return (text + "     ").substr(0, 4);
 }
+} // namespace
 
-std::vector<uint8_t> BuildFile(const TAppState& all)
+std::vector<uint8_t> DataFileBytes(const TAppState& all)
 {
     std::vector<uint8_t> bytes(kDataFileSize, 0xFF);
     const std::string header = "P" + HeaderField(all.ModelId) + HeaderField(all.BuiltInModelId) + "    ";
@@ -26,11 +25,9 @@ std::vector<uint8_t> BuildFile(const TAppState& all)
     return bytes;
 }
 
-} // namespace
-
 bool SaveDataFile(TAppState& all, const std::string& path, std::string& error)
 {
-    const std::vector<uint8_t> bytes = BuildFile(all);
+    const std::vector<uint8_t> bytes = DataFileBytes(all);
     std::string reason;
     if (!WriteFileSafely(path, bytes.data(), bytes.size(), reason)) {
         error = "Cannot create file \"" + path + "\". " + reason;

@@ -2,7 +2,9 @@
 // Data files (.dat): a 16-byte header naming the model, then image blocks 1 to 297.
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/files/MessageTexts.h"
 #include "core/model/AppState.h"
@@ -24,6 +26,9 @@ inline bool IsLoaded(TOpenResult result)
 {
     return result == TOpenResult::Ok || result == TOpenResult::Incomplete || result == TOpenResult::Oversized;
 }
+
+// The bytes of the data file of the data set: the header and image blocks 1 to 297.
+std::vector<uint8_t> DataFileBytes(const TAppState& all);
 
 // Writes the header and blocks 1 to 297 to a temporary file beside path and renames it over path once every
 // byte is written and flushed. On success Modified := false; on failure the old file and Modified stay and

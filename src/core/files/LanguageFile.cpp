@@ -79,7 +79,15 @@ std::vector<std::pair<const char*, std::string*>> MessageTextFields(TMessageText
             {"StableNameColumn", &language.StableNameColumn},
             {"PortNotKept", &language.PortNotKept},
             {"PortPermission", &language.PortPermission},
-            {"RecentMissing", &language.RecentMissing}};
+            {"RecentMissing", &language.RecentMissing},
+            {"RecoveryOffer", &language.RecoveryOffer},
+            {"RecoveryRestored", &language.RecoveryRestored},
+            {"RecoverySize", &language.RecoverySize},
+            {"RecoveryBad", &language.RecoveryBad},
+            {"RecoveryStuck", &language.RecoveryStuck},
+            {"RecoveryFailed", &language.RecoveryFailed},
+            {"RecoveryElsewhere", &language.RecoveryElsewhere},
+            {"RecoveryWaiting", &language.RecoveryWaiting}};
 }
 
 std::string LoadMessageTexts(TMessageTexts& language, const TAppState& all, const std::string& languageName)

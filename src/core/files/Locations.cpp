@@ -10,6 +10,17 @@ namespace
 {
 // The English language file stands for all the data: every other language falls back to it.
 const char* const kEnglishFile = "English.Ini";
+
+// The program's folder under an XDG base folder; a relative value is ignored, as the XDG rules ask.
+std::string XdgFolder(const char* variable, const char* homeFallback)
+{
+    const char* xdg = std::getenv(variable);
+    const char* home = std::getenv("HOME");
+    std::string base = xdg && xdg[0] == '/' ? xdg : std::string(home && home[0] ? home : ".") + homeFallback;
+    while (base.size() > 1 && base.back() == '/')
+        base.pop_back();
+    return base + "/qbh52/";
+}
 } // namespace
 
 bool IsPortable(const TAppState& all)
@@ -24,12 +35,18 @@ std::string DataFolder(const TAppState& all)
 
 std::string ConfigFolder()
 {
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    std::string base = xdg && xdg[0] == '/' ? xdg : std::string(home && home[0] ? home : ".") + "/.config";
-    while (base.size() > 1 && base.back() == '/')
-        base.pop_back();
-    return base + "/qbh52/";
+    return XdgFolder("XDG_CONFIG_HOME", "/.config");
+}
+
+std::string StateFolder()
+{
+    return XdgFolder("XDG_STATE_HOME", "/.local/state");
+}
+
+std::string OwnFilesFolder(const TAppState& all, const std::string& installedFolder)
+{
+    const std::string folder = all.AppDir.empty() ? "./" : all.AppDir;
+    return IsPortable(all) && access(folder.c_str(), W_OK) == 0 ? all.AppDir : installedFolder;
 }
 
 std::string DataFolderProblem(const TAppState& all)

@@ -114,6 +114,20 @@ class TMessageTexts
     std::string PortNotKept = "The port could not be kept in the settings file: %1";
     // File > Recent Files: a file that has gone since it was used (%1: its path).
     std::string RecentMissing = "The file \"%1\" no longer exists. It is taken off the list of recent files.";
+    // The recovery copy of unsaved changes; %1 is the time it was written, a path or the system's reason.
+    std::string RecoveryOffer = "The program ended on %1 without saving its changes, and a copy of them was kept. "
+                                "Restore them? No discards the copy.";
+    std::string RecoveryRestored = "Restored the unsaved changes kept on %1.";
+    std::string RecoverySize = "it holds %1 of the %2 bytes of a data file";
+    std::string RecoveryBad = "The recovery copy \"%1\" cannot be read (%2). Nothing of it was loaded; it was set "
+                              "aside as \"%3\".";
+    std::string RecoveryStuck = "The recovery copy \"%1\" cannot be read (%2), nor set aside (%3). Nothing of it "
+                                "was loaded.";
+    std::string RecoveryFailed = "No recovery copy of the changes: %1 Save them to a file.";
+    std::string RecoveryElsewhere = "Another running program keeps the recovery copy; this window keeps none, so "
+                                    "save its changes to a file.";
+    std::string RecoveryWaiting = "A recovery copy left by a program that ended without saving waits for the next "
+                                  "start; this window keeps none, so save its changes to a file.";
 
     // The text of a radio-link message; the force-write question follows the model error it answers, on a line
     // of its own.

@@ -3,7 +3,6 @@
 
 #include <cerrno>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/files/Locations.h"
 #include "core/files/Profile.h"
@@ -99,10 +98,7 @@ std::vector<std::string> ReadRecentFiles(const TProfile& profile)
 
 std::string SettingsFilePath(const TAppState& all)
 {
-    const std::string folder = all.AppDir.empty() ? "./" : all.AppDir;
-    if (IsPortable(all) && access(folder.c_str(), W_OK) == 0)
-        return all.AppDir + kSettingsName;
-    return ConfigFolder() + kSettingsName;
+    return OwnFilesFolder(all, ConfigFolder()) + kSettingsName;
 }
 
 std::string SettingsReadPath(const TAppState& all)

@@ -47,6 +47,7 @@
 #include "gui/main/LanguageWindow.h"
 #include "gui/main/ModelWindow.h"
 #include "gui/main/PrintCommands.h"
+#include "gui/main/RecoveryKeeper.h"
 #include "qt/PortList.h"
 
 namespace
@@ -201,6 +202,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(central);
     BuildStatusBar();
     TMenuShortcuts::Install(this);
+    Recovery = new TRecoveryKeeper(MainBar, this);
 
     cbCom = new QComboBox(central);
     cbCom->setObjectName(QStringLiteral("cbCom"));
@@ -607,6 +609,7 @@ void TMainWindow::CommitEdit(const std::string& caption)
 {
     Steps.Record(EditStateOf(gAll), caption);
     gAll.Modified = !Steps.AtSaved();
+    Recovery->Changed();
     RefreshStatus();
 }
 
@@ -642,6 +645,7 @@ void TMainWindow::RestoreState(const TEditState& state)
     const int channels = gAll.ChannelCount;
     RestoreEditState(gAll, gMacList, state);
     gAll.Modified = !Steps.AtSaved();
+    Recovery->Changed();
     if (gAll.ChannelCount != channels) {
         RefreshViews(TRefresh::ReopenTable);
     } else {
@@ -870,7 +874,18 @@ bool TMainWindow::NewCommand()
     RefreshViews(TRefresh::ReopenTable);
     gAll.Modified = false;
     ResetHistory();
+    Recovery->Discard();
     return true;
+}
+
+void TMainWindow::OfferRecovery()
+{
+    if (!Recovery->Offer())
+        return;
+    DataFileName.clear();
+    RefreshViews(TRefresh::ReopenTable);
+    gAll.Modified = true;
+    ResetHistory();
 }
 
 void TMainWindow::OpenCommand(const QString& folder)
@@ -899,6 +914,7 @@ void TMainWindow::OpenFile(const QString& path)
         gAll.Modified = false;
         ResetHistory();
         RememberFile(path);
+        Recovery->Discard();
         if (result != TOpenResult::Ok)
             Message(error, TMessageKind::Warning);
         break;
@@ -921,6 +937,7 @@ bool TMainWindow::WriteDataFile()
     std::string error;
     if (SaveDataFile(gAll, DataFileName.toStdString(), error)) {
         Steps.MarkSaved();
+        Recovery->Discard();
         return true;
     }
     ShowFileError(error);
@@ -1074,5 +1091,6 @@ void TMainWindow::closeEvent(QCloseEvent* event)
         ShowFileError(error);
     KeepSettings();
     Timer->stop();
+    Recovery->Discard();
     event->accept();
 }

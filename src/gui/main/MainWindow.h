@@ -28,6 +28,7 @@ class QTreeWidgetItem;
 class TCsvCommands;
 class THelpWindow;
 class TEditorWindow;
+class TRecoveryKeeper;
 
 class TMainWindow : public QMainWindow, public TViewsHost
 {
@@ -66,6 +67,9 @@ class TMainWindow : public QMainWindow, public TViewsHost
     bool SaveAsCommand();
     // Puts the window where the last run left it; false at the first start.
     bool RestorePlace();
+    // At start-up: offers the recovery copy a program left behind; a restored data set has no file and is
+    // modified, and its history starts there.
+    void OfferRecovery();
 
     QString DataFileName;
 
@@ -82,6 +86,7 @@ class TMainWindow : public QMainWindow, public TViewsHost
     QLabel* lCom;
     QLabel* ImBack;
     QTimer* Timer;
+    TRecoveryKeeper* Recovery;
 
     QMenu* nFile;
     QMenu* nRecent;
