@@ -69,10 +69,9 @@ TAnswer ShowModalBox(const QString& caption, const QString& text, TMessageKind k
     box.setObjectName(QStringLiteral("MessageBox"));
     // A question closed by its window button or Esc answers No or Cancel, never the affirmative; the save
     // question's Cancel keeps the work.
-    box.setEscapeButton(kind == TMessageKind::YesNo ? QMessageBox::No
-                        : kind == TMessageKind::RetryCancel || kind == TMessageKind::YesNoCancel
-                            ? QMessageBox::Cancel
-                            : QMessageBox::Ok);
+    box.setEscapeButton(kind == TMessageKind::YesNo                                              ? QMessageBox::No
+                        : kind == TMessageKind::RetryCancel || kind == TMessageKind::YesNoCancel ? QMessageBox::Cancel
+                                                                                                 : QMessageBox::Ok);
     return AnswerOf(box.exec());
 }
 

@@ -71,7 +71,7 @@ const THostileCopy kHostileCopies[] = {
     {"a byte too long", [](const TPortable& p, const std::string& v) { WriteBytes(p, v + "x"); },
      "it holds 4769 of the 4768 bytes"},
     {"another model", [](const TPortable& p, const std::string& v) { WriteBytes(p, "PXX99" + v.substr(5)); },
-     "Model Type Wrong."},
+     "Wrong model type."},
     {"garbage of the right size",
      [](const TPortable& p, const std::string&) {
          std::string bytes(kDataFileSize, '\0');
@@ -79,7 +79,7 @@ const THostileCopy kHostileCopies[] = {
              bytes[i] = static_cast<char>((i * 7919 + 13) % 251);
          WriteBytes(p, bytes);
      },
-     "Model Type Wrong."},
+     "Wrong model type."},
     {"a folder", [](const TPortable& p, const std::string&) { fs::create_directory(p.CopyPath()); }, "Is a directory"},
     {"a FIFO nobody writes to",
      [](const TPortable& p, const std::string&) { ASSERT_EQ(mkfifo(p.CopyPath().c_str(), 0600), 0); },

@@ -4,6 +4,7 @@
 // control showed. The fields come from the windows themselves (every list, check box, typed box and grid cell a
 // user can reach), cross-checked against the settings table and the channel field table.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -239,21 +240,36 @@ TChange CellChange(TMainWindow& frm, int col, int channel)
         grid->setFocus();
         const QRect cell = grid->CellRect(col, channel + 1);
         QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->viewport()->mapFrom(grid, cell.center()));
-        QWidget* keys = QApplication::focusWidget();
-        QVERIFY(keys);
         if (row.ListName && row.Kind == TFieldKind::List) {
-            auto* list = qobject_cast<QComboBox*>(keys);
+            // The click drops the cell's list down; the pick inside it is the change.
+            QComboBox* list = nullptr;
+            for (QComboBox* candidate : Table(frm)->findChildren<QComboBox*>())
+                if (candidate->isVisible())
+                    list = candidate;
             QVERIFY(list);
-            QTest::keyClick(list, list->currentIndex() + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
+            QTRY_VERIFY(list->view()->isVisible());
+            QTest::keyClick(list->view(), list->currentIndex() + 1 < list->count() ? Qt::Key_Down : Qt::Key_Up);
+            QTest::keyClick(list->view(), Qt::Key_Return);
         } else {
             const char* text = field == TChannelField::RxFrequency   ? "146.5"
                                : field == TChannelField::TxFrequency ? "147.5"
                                : row.Kind == TFieldKind::Tone        ? "88.5"
                                : row.Kind == TFieldKind::DtmfCode    ? "123"
                                                                      : "ABC";
-            QTest::keyClicks(keys, QString::fromLatin1(text));
+            // A click on a text cell opens its editor; elsewhere the first key typed opens the cell's list.
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* candidate : grid->viewport()->findChildren<QLineEdit*>())
+                if (candidate->isVisible())
+                    editor = candidate;
+            if (editor) {
+                QTest::keyClicks(editor, QString::fromLatin1(text));
+                QTest::keyClick(editor, Qt::Key_Return);
+            } else {
+                for (const QChar c : QString::fromLatin1(text))
+                    QTest::keyClicks(QApplication::focusWidget(), QString(c));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            }
         }
-        QTest::keyClick(keys, Qt::Key_Return);
         QTRY_VERIFY(!grid->IsEditing());
     };
     return {name, make, shown};

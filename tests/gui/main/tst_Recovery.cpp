@@ -135,8 +135,7 @@ class TestRecovery : public QObject
                    QVERIFY(!gAll.Modified);
                });
         QTest::newRow("exit without saving") << TAction([](TMainWindow& frm, TMessageRecorder& r, const QString&) {
-            r.QueueAnswer(TAnswer::Yes); // exit
-            r.QueueAnswer(TAnswer::No);  // do not save
+            r.QueueAnswer(TAnswer::No); // do not save
             QVERIFY(frm.close());
         });
     }
