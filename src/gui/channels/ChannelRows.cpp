@@ -178,20 +178,25 @@ int TChannelRows::CurrentChannel() const
 
 bool TChannelRows::eventFilter(QObject* watched, QEvent* event)
 {
+    // Only keys and clicks matter here. The table is not looked at for any other event: the grid still sends
+    // some while the table window around it is being destroyed.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress && type != QEvent::MouseButtonPress)
+        return false;
     TGrid* grid = Table->gvChs;
-    if (watched == grid && (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
+    if (watched == grid && (type == QEvent::ShortcutOverride || type == QEvent::KeyPress)) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!HandlesKey(key))
             return false;
         // Taking the override keeps the Edit menu's entries for the same keys from taking the key as well.
         event->accept();
-        if (event->type() == QEvent::KeyPress)
+        if (type == QEvent::KeyPress)
             for (const TRowCommandRow& row : RowCommands())
                 if (!row.Key.isEmpty() && QKeySequence(key->keyCombination()) == row.Key)
                     Run(row.Command);
-        return event->type() == QEvent::KeyPress;
+        return type == QEvent::KeyPress;
     }
-    if (watched == grid->verticalHeader()->viewport() && event->type() == QEvent::MouseButtonPress) {
+    if (watched == grid->verticalHeader()->viewport() && type == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const int section = grid->verticalHeader()->logicalIndexAt(mouse->position().toPoint());
         if (section < 0 || mouse->button() != Qt::LeftButton)
