@@ -4,8 +4,7 @@
 // cancel, a data file and a CSV file in a folder of its own, and every other modal dialog gets a few random
 // clicks and keys before it is closed. The link commands talk to the virtual radio. The run passes when
 // nothing crashed (the sanitizer build turns any memory or undefined-behaviour fault into one) and the data
-// set is still whole: every change is an undo step, and undoing all of them and redoing them again comes back
-// to the same state.
+// set is still whole: every change, up to closing every window at the end, is an undo step.
 //
 // MONKEY_EVENTS (default 5000) and MONKEY_SEED (default 1) set the run.
 #include <QAbstractButton>
@@ -297,15 +296,11 @@ class TestMonkey : public QObject
         }
         while (QApplication::activeModalWidget())
             QApplication::activeModalWidget()->close();
+        // Closing every window stores nothing behind the history's back either.
         frm.CloseAllEditors();
         QVERIFY(frm.isVisible());
-        // Walking all the way back through the history and forth again ends where it was.
-        const TEditState reached = EditStateOf(gAll);
-        while (frm.History().CanUndo())
-            frm.UndoCommand();
-        while (frm.History().CanRedo())
-            frm.RedoCommand();
-        QVERIFY(EditStateOf(gAll) == reached);
+        QVERIFY2(Decoded(EditStateOf(gAll)) == Decoded(frm.History().Current()),
+                 qPrintable(Difference(Decoded(frm.History().Current()), Decoded(EditStateOf(gAll)))));
     }
 };
 
