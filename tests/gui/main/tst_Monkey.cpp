@@ -4,7 +4,8 @@
 // cancel, a data file and a CSV file in a folder of its own, and every other modal dialog gets a few random
 // clicks and keys before it is closed. The link commands talk to the virtual radio. The run passes when
 // nothing crashed (the sanitizer build turns any memory or undefined-behaviour fault into one) and the data
-// set is still whole: every change, up to closing every window at the end, is an undo step.
+// set is still whole: every change, up to closing every window at the end, is an undo step, and undoing all of
+// them and redoing them again comes back to the same state.
 //
 // MONKEY_EVENTS (default 5000) and MONKEY_SEED (default 1) set the run.
 #include <QAbstractButton>
@@ -301,6 +302,16 @@ class TestMonkey : public QObject
         QVERIFY(frm.isVisible());
         QVERIFY2(Decoded(EditStateOf(gAll)) == Decoded(frm.History().Current()),
                  qPrintable(Difference(Decoded(frm.History().Current()), Decoded(EditStateOf(gAll)))));
+        // Walking all the way back through the history and as many steps forth again ends where it was (the
+        // monkey may have left steps to redo beyond it).
+        const TEditState reached = EditStateOf(gAll);
+        int undone = 0;
+        for (; frm.History().CanUndo(); ++undone)
+            frm.UndoCommand();
+        for (int i = 0; i < undone; ++i)
+            frm.RedoCommand();
+        QVERIFY2(Decoded(EditStateOf(gAll)) == Decoded(reached),
+                 qPrintable(Difference(Decoded(reached), Decoded(EditStateOf(gAll)))));
     }
 };
 
