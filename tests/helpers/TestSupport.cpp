@@ -4,13 +4,17 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtTest>
 #include <clocale>
 
 #include "core/files/LanguageFile.h"
 #include "core/files/StartUp.h"
 #include "core/model/Derivations.h"
 #include "core/model/Views.h"
+#include "gui/channels/ChannelTableWindow.h"
+#include "gui/kit/Grid.h"
 #include "gui/kit/MessageBox.h"
+#include "gui/main/MainWindow.h"
 
 TMessageRecorder::TMessageRecorder()
 {
@@ -89,4 +93,30 @@ QString InitTestState()
     PrepareFirstImage(gAll, gMacList);
     NewDataSet(gAll, gMacList);
     return appDir;
+}
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+TChannelTableWindow* Table(TMainWindow& frm)
+{
+    return qobject_cast<TChannelTableWindow*>(frm.Editor(QStringLiteral("fChsInfo")));
+}
+
+int Column(TChannelTableWindow* table, TChannelField field)
+{
+    for (int c = 1; c < table->gvChs->ColCount(); ++c)
+        if (table->ColumnField(c).first == field)
+            return c;
+    return -1;
 }

@@ -3,11 +3,16 @@
 // and prepares the global state as the program's start-up does.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <deque>
 
+#include "core/model/ChannelFields.h"
 #include "gui/kit/MessageBox.h"
+
+class TChannelTableWindow;
+class TMainWindow;
 
 struct TShownBox {
     QString Caption;
@@ -39,3 +44,12 @@ class TMessageRecorder
 // A stand-in views host is installed that marks the data set modified on every committed change; a window
 // or test host installed later takes its place. Returns AppDir (with trailing "/").
 QString InitTestState();
+
+// A file's bytes (empty when it cannot be read), and a file written with bytes (the test fails when it cannot be).
+QByteArray ReadFile(const QString& path);
+void WriteFile(const QString& path, const QByteArray& bytes);
+
+// The main window's open channel table (nullptr when closed), and the grid column that shows a field (-1 when
+// none does).
+TChannelTableWindow* Table(TMainWindow& frm);
+int Column(TChannelTableWindow* table, TChannelField field);

@@ -41,18 +41,6 @@ bool SameChannels(const std::vector<TChannelSlot>& a, const std::vector<TChannel
     return a.size() == b.size();
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 } // namespace
 
 class TestCsvCommands : public QObject

@@ -25,18 +25,6 @@
 
 namespace
 {
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-}
 
 // A data file whose channel 1 is in use with the given name, so that opening it shows.
 void WriteDataFile(const QString& path, const std::string& name)

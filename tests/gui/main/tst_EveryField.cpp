@@ -222,11 +222,6 @@ void VerifyOneStep(TMainWindow& frm, const TChange& change, const QString& where
     QVERIFY2(change.Shown() == shown, qPrintable(what + QStringLiteral(": shows ") + change.Shown()));
 }
 
-TChannelTableWindow* Table(TMainWindow& frm)
-{
-    return qobject_cast<TChannelTableWindow*>(frm.Editor(QStringLiteral("fChsInfo")));
-}
-
 // What a user does in the table to change a field of a channel's row: types over a text cell, or opens the
 // cell's list and moves it one item (typing a tone into the tone list).
 TChange CellChange(TMainWindow& frm, int col, int channel)

@@ -26,13 +26,6 @@
 namespace
 {
 
-void WriteFile(const QString& path, const QByteArray& text)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-}
-
 // A form holding one control of every kind the language files reach.
 struct TProbeForm {
     QWidget Form;

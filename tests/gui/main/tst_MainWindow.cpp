@@ -45,12 +45,6 @@ void EditChannel5()
     gAll.Modified = true;
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 int EditorCount(const TMainWindow& frm)
 {
     return static_cast<int>(frm.MdiArea->subWindowList().size());

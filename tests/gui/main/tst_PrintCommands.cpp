@@ -19,12 +19,6 @@
 
 namespace
 {
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The text of a PDF file as pdftotext reads it.
 QString PdfText(const QString& path)
 {

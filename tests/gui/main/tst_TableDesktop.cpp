@@ -18,19 +18,6 @@
 namespace
 {
 
-TChannelTableWindow* Table(TMainWindow& frm)
-{
-    return qobject_cast<TChannelTableWindow*>(frm.Editor(QStringLiteral("fChsInfo")));
-}
-
-int Column(TChannelTableWindow* table, TChannelField field)
-{
-    for (int c = 1; c < table->gvChs->ColCount(); ++c)
-        if (table->ColumnField(c).first == field)
-            return c;
-    return -1;
-}
-
 QLineEdit* CellEditor(TChannelTableWindow* table)
 {
     for (QLineEdit* box : table->gvChs->viewport()->findChildren<QLineEdit*>())

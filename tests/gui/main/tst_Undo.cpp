@@ -17,19 +17,6 @@
 namespace
 {
 
-TChannelTableWindow* Table(TMainWindow& frm)
-{
-    return qobject_cast<TChannelTableWindow*>(frm.Editor(QStringLiteral("fChsInfo")));
-}
-
-int Column(TChannelTableWindow* table, TChannelField field)
-{
-    for (int c = 1; c < table->gvChs->ColCount(); ++c)
-        if (table->ColumnField(c).first == field)
-            return c;
-    return -1;
-}
-
 // Types into a cell of the channel table and ends the edit with Enter, as a user does.
 void TypeCell(TMainWindow& frm, TChannelField field, int channel, const QString& text)
 {
